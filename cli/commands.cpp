@@ -1,0 +1,10 @@
+#include "cli/commands.h"
+
+namespace kavrin::cli {
+
+const std::vector<CommandRegistration>& commands() {
+    static const std::vector<CommandRegistration> all = {};
+    return all;
+}
+
+}  // namespace kavrin::cli

@@ -1,0 +1,18 @@
+// The subcommands of kavrin-cli. Each adds itself to the application and, when it runs, stores
+// its exit code: 0 on success, 1 on failure (usage errors are 2, from the parser).
+#pragma once
+
+#include <functional>
+#include <vector>
+
+namespace CLI {
+class App;
+}
+
+namespace kavrin::cli {
+
+using CommandRegistration = void (*)(CLI::App& app, int& exitCode);
+
+const std::vector<CommandRegistration>& commands();
+
+}  // namespace kavrin::cli

@@ -1,0 +1,55 @@
+#include "cli/console_ui.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <string>
+
+namespace kavrin::cli {
+
+namespace {
+
+bool isQuestion(MessageStyle style) {
+    return style == MessageStyle::QuestionYesNo || style == MessageStyle::QuestionYesNoCancel ||
+           style == MessageStyle::WarningYesNoCancel;
+}
+
+void drawBar(const ProgressState& state) {
+    constexpr int WIDTH = 30;
+    int span = state.rangeEnd - state.rangeStart;
+    int filled = span > 0 ? (state.position - state.rangeStart) * WIDTH / span : 0;
+    std::string bar(static_cast<size_t>(filled), '#');
+    bar.resize(WIDTH, ' ');
+    std::fprintf(stderr, "\r\033[K[%s] %.60s", bar.c_str(), state.text.c_str());
+    std::fflush(stderr);
+}
+
+}  // namespace
+
+Ui makeConsoleUi(const ConsoleOptions& options) {
+    Ui ui;
+    bool terminal = options.progressBar && isatty(STDERR_FILENO);
+    ui.port.message = [answerYes = options.answerYes, terminal](
+                          MessageStyle style, const std::string& title, const std::string& text) {
+        if (terminal) std::fputs("\r\033[K", stderr);
+        std::string shown = text;
+        while (!shown.empty() && shown.back() == '\n') shown.pop_back();
+        std::fprintf(stderr, "%s: %s\n", title.c_str(), shown.c_str());
+        if (!isQuestion(style)) return Button::Ok;
+        Button answer = answerYes ? Button::Yes
+                        : style == MessageStyle::QuestionYesNo ? Button::No
+                                                               : Button::Cancel;
+        std::fprintf(stderr, "(answered %s)\n", answer == Button::Yes ? "Yes"
+                                                : answer == Button::No ? "No"
+                                                                       : "Cancel");
+        return answer;
+    };
+    ui.port.beep = [] {};
+    if (terminal) {
+        ui.port.progressShow = drawBar;
+        ui.port.progressHide = [] { std::fputs("\r\033[K", stderr); };
+    }
+    return ui;
+}
+
+}  // namespace kavrin::cli

@@ -1,0 +1,16 @@
+// The console backend of the ui port: messages go to stderr as "Title: text", questions are
+// answered by the command's flags, and long operations draw a progress bar on a terminal.
+#pragma once
+
+#include "framework/ui.h"
+
+namespace kavrin::cli {
+
+struct ConsoleOptions {
+    bool answerYes = false;  // --yes: questions are answered Yes; otherwise No (or Cancel)
+    bool progressBar = true; // drawn only when stderr is a terminal
+};
+
+Ui makeConsoleUi(const ConsoleOptions& options);
+
+}  // namespace kavrin::cli

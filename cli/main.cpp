@@ -1,0 +1,22 @@
+// kavrin-cli: Kavrin's jobs without a window, as subcommands.
+#include <CLI/CLI.hpp>
+
+#include "cli/commands.h"
+
+int main(int argc, char** argv) {
+    CLI::App app{"Kavrin: builds Tomb Raider Level Editor WAD sets from pieces of others"};
+    app.require_subcommand(1);
+    int exitCode = 0;
+    for (const kavrin::cli::CommandRegistration& registration : kavrin::cli::commands()) {
+        registration(app, exitCode);
+    }
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp& e) {
+        return app.exit(e);
+    } catch (const CLI::ParseError& e) {
+        app.exit(e);
+        return e.get_exit_code() == 0 ? 0 : 2;
+    }
+    return exitCode;
+}

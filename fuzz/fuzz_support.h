@@ -1,0 +1,18 @@
+// What every fuzz target shares: a silent ui and a way to parse bytes as a file of a given type.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "framework/file_record.h"
+#include "framework/ui.h"
+
+namespace kavrin::fuzz {
+
+// A ui that shows nothing and answers every question with its safe answer.
+Ui& silentUi();
+
+// Loads `data` into a record of `type` as loadFile would and calls the type's parse.
+bool parseBytes(uint32_t type, const uint8_t* data, size_t size, ParseContext& context);
+
+}  // namespace kavrin::fuzz

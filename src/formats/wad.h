@@ -1,0 +1,48 @@
+// The .WAD file of a WAD set: object textures and their pages, meshes, animations and the
+// moveables and static meshes that use them, with the tables derived from them on loading.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "formats/mesh.h"
+#include "formats/wad_records.h"
+
+namespace kavrin {
+
+struct FileRecord;
+struct ParseContext;
+
+inline constexpr uint32_t TEXTURE_PAGE_BYTES = 256 * 256 * 3;
+inline constexpr uint32_t NO_ANIMATION_END = 0xFFFFFFFF;
+
+struct ObjectWad {
+    uint32_t version = 0;
+    std::vector<ObjectTexture> textures;
+    std::vector<uint8_t> texturePages;  // whole pages of 256 x 256 RGB pixels
+    std::vector<uint32_t> meshPointers;  // byte offsets into the mesh data
+    uint32_t meshWordCount = 0;
+    std::vector<Animation> animations;
+    std::vector<StateChange> stateChanges;
+    std::vector<Dispatch> dispatches;
+    std::vector<uint16_t> commands;
+    std::vector<uint32_t> meshTrees;
+    std::vector<uint16_t> frames;
+    std::vector<Moveable> moveables;
+    std::vector<StaticMesh> statics;
+
+    // Derived on loading.
+    std::vector<uint32_t> meshOfPointer;  // per mesh pointer: the mesh it names
+    std::vector<uint32_t> meshOffsets;    // per mesh: byte offset in the mesh data
+    std::vector<uint32_t> meshSizes;      // per mesh: bytes, padding included
+    std::vector<MeshInfo> meshInfos;      // per mesh, in mesh-data order
+    std::vector<uint32_t> moveableAnimEnd;  // per moveable: end of its animations, or NO_ANIMATION_END
+    std::vector<uint32_t> animCommandEnd;   // per animation: word index where its commands end
+    std::vector<uint32_t> animFrameEnd;     // per animation: byte offset where its frames end
+    std::vector<uint32_t> animOwner;        // per animation: the moveable it belongs to
+};
+
+// Parse operation of FILE_WAD.
+bool parseWad(FileRecord& record, ParseContext& context);
+
+}  // namespace kavrin

@@ -1,0 +1,56 @@
+#include "framework/file_output.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+
+#include "framework/paths.h"
+#include "framework/ui.h"
+
+namespace kavrin {
+
+namespace {
+
+// The temporary file sits in the target's own directory, so the rename never crosses devices.
+std::string temporaryPathBeside(const std::string& path) { return path + ".kavrin-tmp"; }
+
+}  // namespace
+
+bool writeFileReplacing(Ui& ui, const std::string& path, std::span<const uint8_t> bytes) {
+    std::string target = resolveExistingPath(path);
+    std::string temporary = temporaryPathBeside(target);
+    std::FILE* file = std::fopen(temporary.c_str(), "wb");
+    if (!file) {
+        showMessage(ui, MessageStyle::ErrorOk, "Error Opening File", "Could not open %s for writing: %d.",
+                    path.c_str(), errno);
+        return false;
+    }
+    bool written = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    int writeError = errno;
+    if (std::fflush(file) != 0 && written) {
+        written = false;
+        writeError = errno;
+    }
+    if (std::fclose(file) != 0 && written) {
+        written = false;
+        writeError = errno;
+    }
+    std::error_code renameError;
+    if (written) std::filesystem::rename(temporary, target, renameError);
+    if (!written || renameError) {
+        std::error_code ignored;
+        std::filesystem::remove(temporary, ignored);
+        showMessage(ui, MessageStyle::ErrorOk, "Error Writing File", "Could not write %s: %d.",
+                    path.c_str(), written ? renameError.value() : writeError);
+        return false;
+    }
+    return true;
+}
+
+bool writeFileReplacing(Ui& ui, const std::string& path, std::string_view text) {
+    return writeFileReplacing(
+        ui, path, std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
+}
+
+}  // namespace kavrin

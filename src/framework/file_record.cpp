@@ -1,0 +1,125 @@
+#include "framework/file_record.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <new>
+
+#include "framework/file_types.h"
+#include "framework/paths.h"
+#include "framework/ui.h"
+
+namespace kavrin {
+
+void joinPath(std::string& path, std::string_view part) {
+    bool pathEnds = !path.empty() && isPathSeparator(path.back());
+    bool partStarts = !part.empty() && isPathSeparator(part.front());
+    if (!pathEnds && !partStarts) path += PATH_SEPARATOR;
+    path += part;
+}
+
+bool appendExtension(std::string& path, std::string_view extension) {
+    for (size_t i = path.size(); i > 0; --i) {
+        char c = path[i - 1];
+        if (c == '.') return false;
+        if (isPathSeparator(c)) break;
+    }
+    path += extension;
+    return true;
+}
+
+namespace {
+
+void rebuildPath(FileRecord& record, uint32_t type, std::string_view extension) {
+    record.type = type;
+    record.filterIndex = 0;
+    record.path = record.directory;
+    joinPath(record.path, record.name);
+    const char* typeExtension = fileType(type).extension;
+    if (extension.empty() && typeExtension) extension = typeExtension;
+    appendExtension(record.path, extension);
+}
+
+}  // namespace
+
+std::unique_ptr<FileRecord> makeFileRecord(uint32_t type, std::string_view directory,
+                                           std::string_view name) {
+    auto record = std::make_unique<FileRecord>();
+    record->directory = directory;
+    record->name = name;
+    rebuildPath(*record, type, {});
+    return record;
+}
+
+std::unique_ptr<FileRecord> deriveFileRecord(const FileRecord& source, uint32_t type,
+                                             std::string_view extension) {
+    auto record = std::make_unique<FileRecord>();
+    record->directory = source.directory;
+    record->name = source.name;
+    rebuildPath(*record, type, extension);
+    return record;
+}
+
+void deriveFileRecordInPlace(FileRecord& record, uint32_t type, std::string_view extension) {
+    rebuildPath(record, type, extension);
+}
+
+namespace {
+
+// Reads the whole file into the record; false after a message.
+bool readWholeFile(FileRecord& record, Ui& ui) {
+    std::FILE* file = std::fopen(resolveExistingPath(record.path).c_str(), "rb");
+    if (!file) {
+        showMessage(ui, MessageStyle::ErrorOk, "Kavrin", "Unable to open %s for reading: %d",
+                    record.path.c_str(), errno);
+        return false;
+    }
+    long size = -1;
+    if (std::fseek(file, 0, SEEK_END) == 0) size = std::ftell(file);
+    if (size < 0 || size >= static_cast<long>(UINT32_MAX) || std::fseek(file, 0, SEEK_SET) != 0) {
+        showMessage(ui, MessageStyle::ErrorOk, "Kavrin", "Could not determine size of %s: %d",
+                    record.path.c_str(), errno);
+        std::fclose(file);
+        return false;
+    }
+    record.size = static_cast<uint32_t>(size);
+    try {
+        record.buffer.assign(record.size + 1, 0);
+    } catch (const std::bad_alloc&) {
+        showMessage(ui, MessageStyle::ErrorOk, "Kavrin", "Could not allocate %d bytes of memory for %s",
+                    static_cast<int>(record.size), record.path.c_str());
+        std::fclose(file);
+        return false;
+    }
+    size_t read = std::fread(record.buffer.data(), 1, record.size, file);
+    bool failed = read != record.size;
+    if (failed && std::ferror(file)) {
+        showMessage(ui, MessageStyle::ErrorOk, "Kavrin", "Error reading %s: %d", record.path.c_str(),
+                    errno);
+    } else if (failed) {
+        showMessage(ui, MessageStyle::ErrorOk, "Kavrin",
+                    "Could not read all of %s, only %d bytes out of %d", record.path.c_str(),
+                    static_cast<int>(read), static_cast<int>(record.size));
+    }
+    std::fclose(file);
+    if (failed) {
+        record.buffer.clear();
+        record.buffer.shrink_to_fit();
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool loadFile(FileRecord& record, ParseContext& context) {
+    if (!readWholeFile(record, context.ui)) return false;
+    ParseOperation parse = fileType(record.type).parse;
+    return parse ? parse(record, context) : true;
+}
+
+bool releaseFileRecord(std::unique_ptr<FileRecord>& record) {
+    record.reset();
+    return true;
+}
+
+}  // namespace kavrin

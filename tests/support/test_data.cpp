@@ -1,0 +1,35 @@
+#include "support/test_data.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <random>
+
+namespace kavrin::test {
+
+namespace fs = std::filesystem;
+
+std::string testDataDirectory() {
+    if (const char* fromEnvironment = std::getenv("KAVRIN_TEST_DATA")) return fromEnvironment;
+    return KAVRIN_TEST_DATA_DEFAULT;
+}
+
+std::string testDataPath(const std::string& relative) {
+    fs::path path = fs::path(testDataDirectory()) / relative;
+    std::error_code error;
+    return fs::exists(path, error) ? path.string() : std::string();
+}
+
+std::string realTrleDirectory() { return testDataPath("trle"); }
+
+std::string sourcePath(const std::string& relative) {
+    return (fs::path(KAVRIN_SOURCE_DIR) / relative).string();
+}
+
+std::string makeTempDirectory(const std::string& stem) {
+    static std::mt19937_64 random{std::random_device{}()};
+    fs::path path = fs::temp_directory_path() / ("kavrin-" + stem + "-" + std::to_string(random()));
+    fs::create_directories(path);
+    return path.string();
+}
+
+}  // namespace kavrin::test
