@@ -1,0 +1,40 @@
+// The edited WAD: the 525 slots the user fills from loaded sources, and the rows of the edited
+// list that show them.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "editing/reference_source.h"
+#include "formats/catalogue.h"
+#include "framework/file_record.h"
+
+namespace kavrin {
+
+inline constexpr uint32_t CATEGORY_COUNT = 21;
+inline constexpr int32_t NO_ROW = -1;
+
+struct EditedWad {
+    std::array<const ObjectEntry*, SLOT_COUNT> slotTable{};  // null: the slot is empty
+    // What was placed in each slot; meaningful only while the slot is occupied.
+    std::array<std::string, SLOT_COUNT> sourceName;
+    std::array<std::string, SLOT_COUNT> sourceFile;
+    std::array<uint32_t, SLOT_COUNT> sourceSlot{};
+
+    std::unique_ptr<ReferenceSource> editedSource;  // the set opened for editing, not listed
+    std::unique_ptr<FileRecord> editedWasFile;      // names the edited WAD; empty name: untitled
+    uint32_t occupiedCount = 0;
+    bool dirty = false;
+    bool confirmDeletions = true;
+    bool confirmOverwriting = true;
+    uint32_t categoryFilter = 0;
+    int32_t sortCode = 2;
+
+    std::vector<uint32_t> rows;  // the slot of each row of the edited list, in display order
+    int32_t selectedRow = NO_ROW;  // from the view
+};
+
+}  // namespace kavrin
