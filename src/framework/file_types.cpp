@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdlib>
 
+#include "formats/catalogue.h"
+
 namespace kavrin {
 
 namespace {
@@ -34,7 +36,7 @@ const std::array<FileType, FILE_TYPE_COUNT> FILE_TYPES = {{
     {FILE_LANGUAGE, nullptr, nullptr, nullptr, ".DAT", LANGUAGE_FILTERS},
     {FILE_SCRIPT, nullptr, nullptr, nullptr, ".DAT", SCRIPT_FILTERS},
     {FILE_LEVEL, nullptr, nullptr, "Load Level", nullptr, LEVEL_FILTERS},
-    {FILE_OBJECTS_H, nullptr, nullptr, nullptr, ".h", {}},
+    {FILE_OBJECTS_H, parseObjectsH, nullptr, nullptr, ".h", {}},
     {FILE_BUILD_SCRIPT, nullptr, nullptr, "Load Script", ".KVS", BUILD_SCRIPT_FILTERS},
     {FILE_SAM, nullptr, nullptr, "Sound Filenames", ".SAM", SAM_FILTERS},
     {FILE_SFX, nullptr, nullptr, "Sound Resources", ".SFX", SFX_FILTERS},
