@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "formats/catalogue.h"
+#include "formats/was.h"
 
 namespace kavrin {
 
@@ -42,7 +43,7 @@ const std::array<FileType, FILE_TYPE_COUNT> FILE_TYPES = {{
     {FILE_SFX, nullptr, nullptr, "Sound Resources", ".SFX", SFX_FILTERS},
     {FILE_SWD, nullptr, nullptr, "Sprite WAD", ".SWD", SWD_FILTERS},
     {FILE_WAD, nullptr, nullptr, "Object WAD", ".WAD", WAD_FILTERS},
-    {FILE_WAS, nullptr, nullptr, "Object WAD Script", ".WAS", WAS_FILTERS},
+    {FILE_WAS, parseWas, nullptr, "Object WAD Script", ".WAS", WAS_FILTERS},
     {FILE_TEXTURE_SOURCE, nullptr, nullptr, "Load Texture", nullptr, TEXTURE_SOURCE_FILTERS},
     {FILE_TEXTURE_OUTPUT, nullptr, nullptr, "Save Texture", ".TGA", TEXTURE_OUTPUT_FILTERS},
     {FILE_REFERENCE, nullptr, nullptr, nullptr, nullptr, REFERENCE_FILTERS},
