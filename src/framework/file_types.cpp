@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "formats/catalogue.h"
+#include "formats/sound_files.h"
 #include "formats/was.h"
 
 namespace kavrin {
@@ -39,8 +40,8 @@ const std::array<FileType, FILE_TYPE_COUNT> FILE_TYPES = {{
     {FILE_LEVEL, nullptr, nullptr, "Load Level", nullptr, LEVEL_FILTERS},
     {FILE_OBJECTS_H, parseObjectsH, nullptr, nullptr, ".h", {}},
     {FILE_BUILD_SCRIPT, nullptr, nullptr, "Load Script", ".KVS", BUILD_SCRIPT_FILTERS},
-    {FILE_SAM, nullptr, nullptr, "Sound Filenames", ".SAM", SAM_FILTERS},
-    {FILE_SFX, nullptr, nullptr, "Sound Resources", ".SFX", SFX_FILTERS},
+    {FILE_SAM, parseSam, nullptr, "Sound Filenames", ".SAM", SAM_FILTERS},
+    {FILE_SFX, parseSfx, nullptr, "Sound Resources", ".SFX", SFX_FILTERS},
     {FILE_SWD, nullptr, nullptr, "Sprite WAD", ".SWD", SWD_FILTERS},
     {FILE_WAD, nullptr, nullptr, "Object WAD", ".WAD", WAD_FILTERS},
     {FILE_WAS, parseWas, nullptr, "Object WAD Script", ".WAS", WAS_FILTERS},
