@@ -29,9 +29,11 @@ bool isDelimiter(char c) {
 
 // The next token from `position` on, which moves past it; empty once the text is used up.
 std::string_view nextToken(std::string_view text, size_t& position) {
-    while (position < text.size() && isDelimiter(text[position])) ++position;
+    while (position < text.size() && isDelimiter(text[position]))
+        ++position;
     size_t start = position;
-    while (position < text.size() && !isDelimiter(text[position])) ++position;
+    while (position < text.size() && !isDelimiter(text[position]))
+        ++position;
     return text.substr(start, position - start);
 }
 
@@ -49,7 +51,9 @@ int readDecimal(std::string_view token) {
     return static_cast<int>(std::min<long long>(value, INT_MAX));
 }
 
-unsigned char lowerAscii(unsigned char c) { return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c; }
+unsigned char lowerAscii(unsigned char c) {
+    return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c;
+}
 
 int compareLabelTexts(std::string_view a, std::string_view b) {
     size_t common = std::min(a.size(), b.size());
@@ -83,10 +87,12 @@ enum class State { Scanning, Version, EnumName, Labels };
 // the others, and a lookup must never find a slot without a name.
 void buildIndex(ObjectCatalogue& catalogue) {
     for (uint32_t slot = 0; slot < SLOT_COUNT; ++slot) {
-        if (!catalogue.labels[slot].empty()) catalogue.index.push_back({catalogue.labels[slot], slot});
+        if (!catalogue.labels[slot].empty())
+            catalogue.index.push_back({catalogue.labels[slot], slot});
     }
-    std::sort(catalogue.index.begin(), catalogue.index.end(),
-              [](const LabelIndexEntry& a, const LabelIndexEntry& b) { return compareLabels(a, b) < 0; });
+    std::sort(
+        catalogue.index.begin(), catalogue.index.end(),
+        [](const LabelIndexEntry& a, const LabelIndexEntry& b) { return compareLabels(a, b) < 0; });
 }
 
 }  // namespace

@@ -6,11 +6,11 @@ namespace kavrin {
 
 bool parseSam(FileRecord& record, ParseContext& context) {
     SoundNames names;
-    bool read = forEachListLine(context.ui, record, SAM_MAX_LINES,
-                                [&](std::string_view line, size_t) {
-                                    names.lines.emplace_back(line);
-                                    return true;
-                                });
+    bool read =
+        forEachListLine(context.ui, record, SAM_MAX_LINES, [&](std::string_view line, size_t) {
+            names.lines.emplace_back(line);
+            return true;
+        });
     if (!read) return false;
     record.contents = std::move(names);
     return true;

@@ -3,8 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "framework/file_types.h"
-#include "support/memory_record.h"
-#include "support/recording_ui.h"
+#include "support/parsed_file.h"
 
 namespace kavrin::test {
 
@@ -13,7 +12,8 @@ namespace {
 void appendEnum(std::string& out, const char* name, const std::vector<std::string>& labels,
                 const char* end) {
     out += "enum " + std::string(name) + " {\r\n";
-    for (const std::string& label : labels) out += "\t" + label + ",\r\n";
+    for (const std::string& label : labels)
+        out += "\t" + label + ",\r\n";
     out += "\t" + std::string(end) + "\r\n};\r\n\r\n";
 }
 
@@ -30,18 +30,15 @@ std::string objectsHeader(const std::vector<std::string>& objectLabels,
 
 std::vector<std::string> numberedLabels(const std::string& stem, size_t count) {
     std::vector<std::string> labels;
-    for (size_t i = 0; i < count; ++i) labels.push_back(stem + std::to_string(i));
+    for (size_t i = 0; i < count; ++i)
+        labels.push_back(stem + std::to_string(i));
     return labels;
 }
 
 ObjectCatalogue catalogueFrom(const std::string& header) {
-    RecordingUi rec;
-    ParseContext context{rec.ui};
-    auto record = recordHolding(FILE_OBJECTS_H, header);
-    EXPECT_TRUE(parseRecord(*record, context)) << "header refused";
-    EXPECT_TRUE(rec.messages.empty());
-    const auto* catalogue = std::any_cast<ObjectCatalogue>(&record->contents);
-    return catalogue ? *catalogue : ObjectCatalogue{};
+    auto parsed = parseAs<ObjectCatalogue>(FILE_OBJECTS_H, header);
+    EXPECT_TRUE(parsed.ok && parsed.messages.empty()) << "header refused";
+    return parsed.contents;
 }
 
 }  // namespace kavrin::test
