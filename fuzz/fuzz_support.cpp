@@ -9,7 +9,7 @@ Ui& silentUi() {
     return ui;
 }
 
-bool parseBytes(uint32_t type, const uint8_t* data, size_t size, ParseContext& context) {
+FileRecord recordHolding(uint32_t type, const uint8_t* data, size_t size) {
     FileRecord record;
     record.type = type;
     record.path = "fuzz";
@@ -17,6 +17,11 @@ bool parseBytes(uint32_t type, const uint8_t* data, size_t size, ParseContext& c
     record.size = static_cast<uint32_t>(size);
     record.buffer.assign(data, data + size);
     record.buffer.push_back(0);
+    return record;
+}
+
+bool parseBytes(uint32_t type, const uint8_t* data, size_t size, ParseContext& context) {
+    FileRecord record = recordHolding(type, data, size);
     return fileType(type).parse(record, context);
 }
 

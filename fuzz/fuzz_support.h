@@ -12,6 +12,9 @@ namespace kavrin::fuzz {
 // A ui that shows nothing and answers every question with its safe answer.
 Ui& silentUi();
 
+// A record of `type` holding `data` as loadFile leaves it, before its parse.
+FileRecord recordHolding(uint32_t type, const uint8_t* data, size_t size);
+
 // Loads `data` into a record of `type` as loadFile would and calls the type's parse.
 bool parseBytes(uint32_t type, const uint8_t* data, size_t size, ParseContext& context);
 
