@@ -3,6 +3,9 @@
 #include <array>
 #include <cstdlib>
 
+#include "formats/swd.h"
+#include "formats/wad.h"
+
 namespace kavrin {
 
 namespace {
@@ -38,8 +41,8 @@ const std::array<FileType, FILE_TYPE_COUNT> FILE_TYPES = {{
     {FILE_BUILD_SCRIPT, nullptr, nullptr, "Load Script", ".KVS", BUILD_SCRIPT_FILTERS},
     {FILE_SAM, nullptr, nullptr, "Sound Filenames", ".SAM", SAM_FILTERS},
     {FILE_SFX, nullptr, nullptr, "Sound Resources", ".SFX", SFX_FILTERS},
-    {FILE_SWD, nullptr, nullptr, "Sprite WAD", ".SWD", SWD_FILTERS},
-    {FILE_WAD, nullptr, nullptr, "Object WAD", ".WAD", WAD_FILTERS},
+    {FILE_SWD, parseSwd, nullptr, "Sprite WAD", ".SWD", SWD_FILTERS},
+    {FILE_WAD, parseWad, nullptr, "Object WAD", ".WAD", WAD_FILTERS},
     {FILE_WAS, nullptr, nullptr, "Object WAD Script", ".WAS", WAS_FILTERS},
     {FILE_TEXTURE_SOURCE, nullptr, nullptr, "Load Texture", nullptr, TEXTURE_SOURCE_FILTERS},
     {FILE_TEXTURE_OUTPUT, nullptr, nullptr, "Save Texture", ".TGA", TEXTURE_OUTPUT_FILTERS},
