@@ -125,7 +125,6 @@ bool parseWad(FileRecord& record, ParseContext& context) {
             wad.texturePages.size(), TEXTURE_PAGE_BYTES);
     }
 
-    wad.meshInfos.reserve(wad.meshPointers.size());
     if (std::string problem = walkMeshes(meshData, wad, ui); !problem.empty()) {
         return refuseFile(ui, record.path, "%s", problem.c_str());
     }

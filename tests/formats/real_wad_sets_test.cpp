@@ -2,8 +2,6 @@
 // every copy cut short inside a section is refused with one message naming that section.
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "formats/swd.h"
 #include "formats/wad.h"
 #include "framework/file_types.h"
@@ -18,103 +16,69 @@ const char* const SETS[] = {"tut1",   "karnak",   "title",   "coastal", "settomb
                             "angkor", "Catacomb", "cleopal", "city"};
 
 struct Section {
-    std::string name;
-    uint64_t bytes;  // its count field included
+    std::string problem;  // how a cut inside it is reported
+    uint64_t bytes;       // its count field included
 };
 
 // The file layout worked out from the parsed counts, section by section after the version.
-std::vector<Section> wadLayout(const ObjectWad& wad) {
-    return {
-        {"Textures", 4 + 8 * wad.textures.size()},
-        {"Textures", 4 + wad.texturePages.size()},
-        {"Mesh Pointers", 4 + 4 * wad.meshPointers.size()},
-        {"Meshes", 4 + 2 * uint64_t{wad.meshWordCount}},
-        {"Animations", 4 + 40 * wad.animations.size()},
-        {"States", 4 + 6 * wad.stateChanges.size()},
-        {"Dispatches", 4 + 8 * wad.dispatches.size()},
-        {"Animation Commands", 4 + 2 * wad.commands.size()},
-        {"Mesh Trees", 4 + 4 * wad.meshTrees.size()},
-        {"Frames", 4 + 2 * wad.frames.size()},
-        {"Moveables", 4 + 18 * wad.moveables.size()},
-        {"Static Meshes", 4 + 32 * wad.statics.size()},
+std::vector<Section> layoutOf(const FileRecord& record) {
+    auto wadSection = [](const char* name, uint64_t bytes) {
+        return Section{std::string("the ") + name + " section runs past the end of the file",
+                       4 + bytes};
     };
+    if (const ObjectWad* wad = std::any_cast<ObjectWad>(&record.contents)) {
+        return {wadSection("Textures", 8 * wad->textures.size()),
+                wadSection("Textures", wad->texturePages.size()),
+                wadSection("Mesh Pointers", 4 * wad->meshPointers.size()),
+                wadSection("Meshes", 2 * uint64_t{wad->meshWordCount}),
+                wadSection("Animations", 40 * wad->animations.size()),
+                wadSection("States", 6 * wad->stateChanges.size()),
+                wadSection("Dispatches", 8 * wad->dispatches.size()),
+                wadSection("Animation Commands", 2 * wad->commands.size()),
+                wadSection("Mesh Trees", 4 * wad->meshTrees.size()),
+                wadSection("Frames", 2 * wad->frames.size()),
+                wadSection("Moveables", 18 * wad->moveables.size()),
+                wadSection("Static Meshes", 32 * wad->statics.size())};
+    }
+    const SpriteWad& swd = *std::any_cast<SpriteWad>(&record.contents);
+    return {{"the sprite textures run past the end of the file", 4 + 16 * swd.sprites.size()},
+            {"the page bytes run past the end of the file", 4 + swd.page.size()},
+            {"the sprite sequences run past the end of the file", 4 + 8 * swd.sequences.size()}};
 }
 
-std::vector<Section> swdLayout(const SpriteWad& swd) {
-    return {
-        {"sprite textures", 4 + 16 * swd.sprites.size()},
-        {"page bytes", 4 + swd.page.size()},
-        {"sprite sequences", 4 + 8 * swd.sequences.size()},
-    };
-}
-
-// Loads the real file; the sections must add up to its size.
 std::unique_ptr<FileRecord> loadReal(uint32_t type, const std::string& set, ParseContext& context) {
     auto record = makeFileRecord(type, test::testDataPath("trle/graphics/wads"), set);
     EXPECT_TRUE(loadFile(*record, context)) << record->path;
     return record;
 }
 
-uint64_t layoutBytes(const std::vector<Section>& layout) {
-    uint64_t bytes = 4;  // the version
-    for (const Section& section : layout)
-        bytes += section.bytes;
-    return bytes;
-}
-
-// Cuts the file in the middle of each section and one byte before its end: each cut is refused
-// with one message naming the section. `problem` words the message for a section name.
-void expectCutsRefused(const FileRecord& whole, const std::vector<Section>& layout,
-                       const std::function<std::string(const std::string&)>& problem) {
-    test::RecordingUi rec;
-    ParseContext context{rec.ui};
-    auto expectRefusal = [&](uint64_t length, const std::string& expected) {
-        rec.messages.clear();
-        EXPECT_FALSE(test::parseCut(whole, length, context)) << length;
-        EXPECT_EQ(rec.onlyMessage().text, whole.path + " cannot be read:\n" + expected) << length;
-    };
-    expectRefusal(3, "the file ends before its version number");
-    uint64_t start = 4;
-    for (const Section& section : layout) {
-        expectRefusal(start + section.bytes / 2, problem(section.name));
-        expectRefusal(start + section.bytes - 1, problem(section.name));
-        start += section.bytes;
-    }
-}
-
-TEST(RealWadSets, EveryWadReadsToItsEndAndRefusesItsCuts) {
+TEST(RealWadSets, EveryWadAndSpriteWadReadsToItsEndAndRefusesItsCuts) {
     KAVRIN_REQUIRE_DATA(test::realTrleDirectory());
-    for (const char* set : SETS) {
-        SCOPED_TRACE(set);
-        test::RecordingUi rec;
-        ParseContext context{rec.ui};
-        std::unique_ptr<FileRecord> record = loadReal(FILE_WAD, set, context);
-        ASSERT_TRUE(record->contents.has_value());
-        EXPECT_TRUE(rec.messages.empty());
-        const ObjectWad& wad = *std::any_cast<ObjectWad>(&record->contents);
-        std::vector<Section> layout = wadLayout(wad);
-        EXPECT_EQ(layoutBytes(layout), record->size);
-        EXPECT_EQ(wad.version, 129u);
-        expectCutsRefused(*record, layout, [](const std::string& name) {
-            return "the " + name + " section runs past the end of the file";
-        });
-    }
-}
+    for (uint32_t type : {FILE_WAD, FILE_SWD}) {
+        for (const char* set : SETS) {
+            test::RecordingUi rec;
+            ParseContext context{rec.ui};
+            std::unique_ptr<FileRecord> record = loadReal(type, set, context);
+            SCOPED_TRACE(record->path);
+            ASSERT_TRUE(record->contents.has_value());
+            EXPECT_TRUE(rec.messages.empty());
 
-TEST(RealWadSets, EverySpriteWadReadsToItsEndAndRefusesItsCuts) {
-    KAVRIN_REQUIRE_DATA(test::realTrleDirectory());
-    for (const char* set : SETS) {
-        SCOPED_TRACE(set);
-        test::RecordingUi rec;
-        ParseContext context{rec.ui};
-        std::unique_ptr<FileRecord> record = loadReal(FILE_SWD, set, context);
-        ASSERT_TRUE(record->contents.has_value());
-        const SpriteWad& swd = *std::any_cast<SpriteWad>(&record->contents);
-        std::vector<Section> layout = swdLayout(swd);
-        EXPECT_EQ(layoutBytes(layout), record->size);
-        expectCutsRefused(*record, layout, [](const std::string& name) {
-            return "the " + name + " run past the end of the file";
-        });
+            // Cut in the middle of each section and one byte before its end.
+            auto expectCutRefused = [&](uint64_t length, const std::string& problem) {
+                rec.messages.clear();
+                EXPECT_FALSE(test::parseCut(*record, length, context)) << length;
+                EXPECT_EQ(rec.onlyMessage().text, record->path + " cannot be read:\n" + problem)
+                    << length;
+            };
+            expectCutRefused(3, "the file ends before its version number");
+            uint64_t start = 4;
+            for (const Section& section : layoutOf(*record)) {
+                expectCutRefused(start + section.bytes / 2, section.problem);
+                expectCutRefused(start + section.bytes - 1, section.problem);
+                start += section.bytes;
+            }
+            EXPECT_EQ(start, record->size);
+        }
     }
 }
 

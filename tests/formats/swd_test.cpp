@@ -26,7 +26,6 @@ TEST(SwdReader, ReadsSpritesPageAndSequencesAsWritten) {
     const test::SyntheticSwd written = twoSprites();
     test::LoadedFile file = test::loadBytes(FILE_SWD, "small", test::swdBytes(written), context);
     ASSERT_TRUE(file.loaded);
-    EXPECT_TRUE(rec.messages.empty());
     const SpriteWad& swd = *std::any_cast<SpriteWad>(&file.record->contents);
     EXPECT_EQ(swd.version, 7u);
     EXPECT_EQ(swd.sprites, written.sprites);
@@ -38,6 +37,7 @@ TEST(SwdReader, ReadsSpritesPageAndSequencesAsWritten) {
     ASSERT_TRUE(empty.loaded);
     const SpriteWad& nothing = *std::any_cast<SpriteWad>(&empty.record->contents);
     EXPECT_TRUE(nothing.sprites.empty() && nothing.page.empty() && nothing.sequences.empty());
+    EXPECT_TRUE(rec.messages.empty());
 }
 
 TEST(SwdReader, RefusesEveryCutAndTrailingBytesWithOneMessage) {
