@@ -11,6 +11,11 @@ Ui& silentUi() {
 
 bool parseBytes(uint32_t type, const uint8_t* data, size_t size, ParseContext& context) {
     FileRecord record;
+    return parseBytes(type, data, size, context, record);
+}
+
+bool parseBytes(uint32_t type, const uint8_t* data, size_t size, ParseContext& context,
+                FileRecord& record) {
     record.type = type;
     record.path = "fuzz";
     record.name = "fuzz";

@@ -14,5 +14,8 @@ Ui& silentUi();
 
 // Loads `data` into a record of `type` as loadFile would and calls the type's parse.
 bool parseBytes(uint32_t type, const uint8_t* data, size_t size, ParseContext& context);
+// The same into the caller's record, so a target can check what the parse built.
+bool parseBytes(uint32_t type, const uint8_t* data, size_t size, ParseContext& context,
+                FileRecord& record);
 
 }  // namespace kavrin::fuzz
