@@ -5,6 +5,8 @@
 
 #include "formats/catalogue.h"
 #include "formats/sound_files.h"
+#include "formats/swd.h"
+#include "formats/wad.h"
 #include "formats/was.h"
 
 namespace kavrin {
@@ -42,8 +44,8 @@ const std::array<FileType, FILE_TYPE_COUNT> FILE_TYPES = {{
     {FILE_BUILD_SCRIPT, nullptr, nullptr, "Load Script", ".KVS", BUILD_SCRIPT_FILTERS},
     {FILE_SAM, parseSam, nullptr, "Sound Filenames", ".SAM", SAM_FILTERS},
     {FILE_SFX, parseSfx, nullptr, "Sound Resources", ".SFX", SFX_FILTERS},
-    {FILE_SWD, nullptr, nullptr, "Sprite WAD", ".SWD", SWD_FILTERS},
-    {FILE_WAD, nullptr, nullptr, "Object WAD", ".WAD", WAD_FILTERS},
+    {FILE_SWD, parseSwd, nullptr, "Sprite WAD", ".SWD", SWD_FILTERS},
+    {FILE_WAD, parseWad, nullptr, "Object WAD", ".WAD", WAD_FILTERS},
     {FILE_WAS, parseWas, nullptr, "Object WAD Script", ".WAS", WAS_FILTERS},
     {FILE_TEXTURE_SOURCE, nullptr, nullptr, "Load Texture", nullptr, TEXTURE_SOURCE_FILTERS},
     {FILE_TEXTURE_OUTPUT, nullptr, nullptr, "Save Texture", ".TGA", TEXTURE_OUTPUT_FILTERS},
