@@ -33,7 +33,8 @@ bool decompileLanguage(FileRecord& record, ParseContext& context) {
         {"\n[PCStrings]\n", pcCount},
     }};
     in.skip(6);  // the lengths of the three groups: the strings themselves tell them
-    if (!in.ok()) return refuseFile(context.ui, record.path, "its header runs past the end of the file");
+    if (!in.ok())
+        return refuseFile(context.ui, record.path, "its header runs past the end of the file");
     size_t total = size_t{groups[0].count} + groups[1].count + groups[2].count;
     // The strings follow one another; their offset tables add nothing.
     if (!in.skip(2 * total)) {
@@ -45,8 +46,9 @@ bool decompileLanguage(FileRecord& record, ParseContext& context) {
     while (stored.size() < total) {
         stored.push_back(takeNulTerminated(in));
         if (!in.ok()) {
-            return refuseFile(context.ui, record.path, "string %zu of %zu runs past the end of the file",
-                              stored.size(), total);
+            return refuseFile(context.ui, record.path,
+                              "string %zu of %zu runs past the end of the file", stored.size(),
+                              total);
         }
     }
 

@@ -6,12 +6,15 @@ namespace kavrin {
 
 namespace {
 
-bool isText(uint8_t c) { return (c >= 0x20 && c <= 0x7E) || c == '\t' || c == '\n'; }
+bool isText(uint8_t c) {
+    return (c >= 0x20 && c <= 0x7E) || c == '\t' || c == '\n';
+}
 
 size_t textBytesUnder(const std::vector<std::span<const uint8_t>>& storedStrings, uint8_t mask) {
     size_t count = 0;
     for (std::span<const uint8_t> stored : storedStrings) {
-        for (uint8_t c : stored) count += isText(static_cast<uint8_t>(c ^ mask));
+        for (uint8_t c : stored)
+            count += isText(static_cast<uint8_t>(c ^ mask));
     }
     return count;
 }

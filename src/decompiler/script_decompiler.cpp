@@ -92,8 +92,8 @@ void writeLanguageFiles(std::span<const uint8_t> names, std::string& text) {
     text += "\n[Language]\n";
     uint8_t index = 0;  // the game keeps it in a byte, so it wraps after 255
     while (!names.empty()) {
-        size_t length = static_cast<size_t>(std::find(names.begin(), names.end(), uint8_t{0}) -
-                                            names.begin());
+        size_t length =
+            static_cast<size_t>(std::find(names.begin(), names.end(), uint8_t{0}) - names.begin());
         std::string name(names.begin(), names.begin() + static_cast<ptrdiff_t>(length));
         // A name too short to have an extension is listed as it stands.
         if (length >= 3) name.replace(length - 3, 3, "TXT");
@@ -146,7 +146,8 @@ bool writeLevels(const FileRecord& record, ParseContext& context, ByteCursor lev
 bool decompileScript(FileRecord& record, ParseContext& context) {
     ByteCursor in(record.bytes());
     ScriptHeader header = readHeader(in);
-    if (!in.ok()) return refuseFile(context.ui, record.path, "its header runs past the end of the file");
+    if (!in.ok())
+        return refuseFile(context.ui, record.path, "its header runs past the end of the file");
     // The paths follow one another; their offsets add nothing.
     if (!in.skip(2 * size_t{header.pathCount})) {
         return refuseFile(context.ui, record.path,
@@ -157,7 +158,8 @@ bool decompileScript(FileRecord& record, ParseContext& context) {
     while (names.paths.size() < header.pathCount) {
         std::span<const uint8_t> path = takeNulTerminated(in);
         if (!in.ok()) {
-            return refuseFile(context.ui, record.path, "level path %zu of %d runs past the end of the file",
+            return refuseFile(context.ui, record.path,
+                              "level path %zu of %d runs past the end of the file",
                               names.paths.size() + 1, header.pathCount);
         }
         names.paths.emplace_back(path.begin(), path.end());

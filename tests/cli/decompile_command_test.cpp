@@ -21,12 +21,14 @@ struct CliResult {
 
 // Runs kavrin-cli with `arguments` in `directory`; stderr is dropped.
 CliResult runCli(const std::string& directory, const std::string& arguments) {
-    std::string command = "cd '" + directory + "' && '" KAVRIN_CLI_PATH "' " + arguments + " 2>/dev/null";
+    std::string command =
+        "cd '" + directory + "' && '" KAVRIN_CLI_PATH "' " + arguments + " 2>/dev/null";
     CliResult result;
     std::FILE* pipe = popen(command.c_str(), "r");
     if (!pipe) return result;
     char chunk[256];
-    for (size_t n; (n = std::fread(chunk, 1, sizeof chunk, pipe)) > 0;) result.out.append(chunk, n);
+    for (size_t n; (n = std::fread(chunk, 1, sizeof chunk, pipe)) > 0;)
+        result.out.append(chunk, n);
     int status = pclose(pipe);
     if (WIFEXITED(status)) result.exitCode = WEXITSTATUS(status);
     return result;
@@ -34,7 +36,8 @@ CliResult runCli(const std::string& directory, const std::string& arguments) {
 
 void writeBytes(const fs::path& path, const std::vector<uint8_t>& bytes) {
     std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
 }
 
 TEST(DecompileCommand, WritesBothTextsBesideTheInputsAndNamesThem) {
@@ -57,8 +60,8 @@ TEST(DecompileCommand, WritesBothTextsBesideTheInputsAndNamesThem) {
     CliResult absolute = runCli("/", "decompile '" + (directory / "ENGLISH.DAT").string() + "' '" +
                                          (directory / "SCRIPT.DAT").string() + "'");
     EXPECT_EQ(absolute.exitCode, 0);
-    EXPECT_EQ(absolute.out,
-              (directory / "ENGLISH.txt").string() + "\n" + (directory / "SCRIPT.txt").string() + "\n");
+    EXPECT_EQ(absolute.out, (directory / "ENGLISH.txt").string() + "\n" +
+                                (directory / "SCRIPT.txt").string() + "\n");
 }
 
 TEST(DecompileCommand, FailsOnAMissingFileAndOnBadUsage) {

@@ -38,7 +38,8 @@ TEST(LanguageDecompiler, WritesEachGroupUnderItsHeadingAndKeepsOneTable) {
     EXPECT_TRUE(empty.rec.messages.empty());
 
     LanguageRun run;
-    test::Decompiled some = run.run(buildLanguageFile({{"Cambodia, 1984", "Egypt"}, {"Memory Card"}, {"", "Ok"}}));
+    test::Decompiled some =
+        run.run(buildLanguageFile({{"Cambodia, 1984", "Egypt"}, {"Memory Card"}, {"", "Ok"}}));
     ASSERT_TRUE(some.ok);
     EXPECT_EQ(some.text,
               "[Strings]\r\nCambodia, 1984\r\nEgypt\r\n"
@@ -55,12 +56,14 @@ TEST(LanguageDecompiler, EscapesControlAndHighBytesButNotBackslashes) {
         {{"A\tB\n", "\xE9\x1B\x0D\x1F\x7F\x80\\x", "\x14 Select", longText}, {}, {}}));
     ASSERT_TRUE(out.ok);
     std::string longEscaped;
-    for (int i = 0; i < 700; ++i) longEscaped += "\\n";
-    std::vector<std::string> expected = {"A\\tB\\n", "\\xe9\\x1b\\x0d\\x1f\x7f\\x80\\x", "\\x14 Select",
-                                         longEscaped};
+    for (int i = 0; i < 700; ++i)
+        longEscaped += "\\n";
+    std::vector<std::string> expected = {"A\\tB\\n", "\\xe9\\x1b\\x0d\\x1f\x7f\\x80\\x",
+                                         "\\x14 Select", longEscaped};
     EXPECT_EQ(run.strings.strings, expected);
-    EXPECT_EQ(out.text, "[Strings]\r\n" + expected[0] + "\r\n" + expected[1] + "\r\n" + expected[2] +
-                            "\r\n" + expected[3] + "\r\n\r\n[PSXStrings]\r\n\r\n[PCStrings]\r\n");
+    EXPECT_EQ(out.text, "[Strings]\r\n" + expected[0] + "\r\n" + expected[1] + "\r\n" +
+                            expected[2] + "\r\n" + expected[3] +
+                            "\r\n\r\n[PSXStrings]\r\n\r\n[PCStrings]\r\n");
 }
 
 TEST(LanguageDecompiler, RecognisesTheMaskUnderWhichTheStringsAreText) {
@@ -102,8 +105,8 @@ TEST(LanguageDecompiler, RefusesCountsThatRunPastTheEndAndKeepsTheTable) {
         EXPECT_EQ(run.rec.onlyMessage().title, "Kavrin");
         EXPECT_EQ(run.rec.onlyMessage().text, out.outputPath + " cannot be read:\n" + c.problem);
         EXPECT_EQ(run.strings.strings, std::vector<std::string>{"left over from an earlier file"});
-        EXPECT_FALSE(
-            std::filesystem::exists(std::filesystem::path(out.outputPath).parent_path() / "INPUT.txt"));
+        EXPECT_FALSE(std::filesystem::exists(std::filesystem::path(out.outputPath).parent_path() /
+                                             "INPUT.txt"));
     }
 
     // Every shorter file either decompiles or is refused with one message.

@@ -18,16 +18,19 @@ namespace {
 std::vector<std::string> linesOf(const std::string& text) {
     std::vector<std::string> lines;
     LineReader reader(text);
-    for (std::string_view line; reader.next(line);) lines.emplace_back(line);
+    for (std::string_view line; reader.next(line);)
+        lines.emplace_back(line);
     return lines;
 }
 
 // The lines between a section heading and the empty line (or the end) that closes the section.
-std::vector<std::string> section(const std::vector<std::string>& lines, const std::string& heading) {
+std::vector<std::string> section(const std::vector<std::string>& lines,
+                                 const std::string& heading) {
     std::vector<std::string> body;
     auto at = std::find(lines.begin(), lines.end(), heading);
     if (at == lines.end()) return {"no " + heading};
-    for (++at; at != lines.end() && !at->empty(); ++at) body.push_back(*at);
+    for (++at; at != lines.end() && !at->empty(); ++at)
+        body.push_back(*at);
     return body;
 }
 
@@ -50,7 +53,8 @@ TEST(RealScript, EnglishAndScriptDecompileCompletely) {
     LanguageStrings strings;
     ParseContext context{rec.ui, nullptr, &strings};
 
-    test::Decompiled english = test::decompileFile(FILE_LANGUAGE, language, directory, "ENGLISH", context);
+    test::Decompiled english =
+        test::decompileFile(FILE_LANGUAGE, language, directory, "ENGLISH", context);
     ASSERT_TRUE(english.ok);
     std::vector<std::string> englishLines = linesOf(english.text);
     std::vector<std::string> generic = section(englishLines, "[Strings]");
@@ -61,7 +65,8 @@ TEST(RealScript, EnglishAndScriptDecompileCompletely) {
     EXPECT_EQ(section(englishLines, "[PCStrings]").size(), 59u);
     EXPECT_EQ(strings.strings.size(), 204u + 96u + 59u);
 
-    test::Decompiled decompiled = test::decompileFile(FILE_SCRIPT, script, directory, "SCRIPT", context);
+    test::Decompiled decompiled =
+        test::decompileFile(FILE_SCRIPT, script, directory, "SCRIPT", context);
     ASSERT_TRUE(decompiled.ok);
     EXPECT_TRUE(rec.messages.empty());
     std::vector<std::string> lines = linesOf(decompiled.text);
@@ -73,24 +78,24 @@ TEST(RealScript, EnglishAndScriptDecompileCompletely) {
                                         "File=\t\t4,SPANISH.TXT", "File=\t\t5,US.TXT",
                                         "File=\t\t6,JAPAN.TXT", "File=\t\t7,DUTCH.TXT"}));
     // Header: options 0x0F, input timeout 0x4650, security 0x55.
-    EXPECT_EQ(section(lines, "[Options]"),
-              (std::vector<std::string>{"LoadSave=\tENABLED", "Title=\t\tENABLED",
-                                        "PlayAnyLevel=\tENABLED", "InputTimeout=\t18000",
-                                        "FlyCheat=\tENABLED", "Security=\t$55",
-                                        "DemoDisc=\tDISABLED"}));
+    EXPECT_EQ(
+        section(lines, "[Options]"),
+        (std::vector<std::string>{"LoadSave=\tENABLED", "Title=\t\tENABLED",
+                                  "PlayAnyLevel=\tENABLED", "InputTimeout=\t18000",
+                                  "FlyCheat=\tENABLED", "Security=\t$55", "DemoDisc=\tDISABLED"}));
     EXPECT_EQ(std::count(lines.begin(), lines.end(), "[Title]"), 1);
     EXPECT_EQ(std::count(lines.begin(), lines.end(), "[Level]"), 7);
-    EXPECT_EQ(linesStartingWith(lines, "Level=\t\t"),
-              (std::vector<std::string>{"Level=\t\tDATA\\TITLE,104", "Level=\t\tDATA\\TUT1,107",
-                                        "Level=\t\tDATA\\SETTOMB,107", "Level=\t\tDATA\\KARNAK,110",
-                                        "Level=\t\tDATA\\COASTAL,105",
-                                        "Level=\t\tDATA\\CATACOMB,108",
-                                        "Level=\t\tDATA\\CLEOPAL,107", "Level=\t\tDATA\\CITY,102"}));
+    EXPECT_EQ(
+        linesStartingWith(lines, "Level=\t\t"),
+        (std::vector<std::string>{"Level=\t\tDATA\\TITLE,104", "Level=\t\tDATA\\TUT1,107",
+                                  "Level=\t\tDATA\\SETTOMB,107", "Level=\t\tDATA\\KARNAK,110",
+                                  "Level=\t\tDATA\\COASTAL,105", "Level=\t\tDATA\\CATACOMB,108",
+                                  "Level=\t\tDATA\\CLEOPAL,107", "Level=\t\tDATA\\CITY,102"}));
     EXPECT_EQ(linesStartingWith(lines, "Name=\t\t"),
-              (std::vector<std::string>{"Name=\t\tPlayable Tutorial Level", "Name=\t\tThe Tomb Of Seth",
-                                        "Name=\t\tTemple Of Karnak", "Name=\t\tCoastal Ruins",
-                                        "Name=\t\tCatacombs", "Name=\t\tCleopatra's Palaces",
-                                        "Name=\t\tCity Of The Dead"}));
+              (std::vector<std::string>{
+                  "Name=\t\tPlayable Tutorial Level", "Name=\t\tThe Tomb Of Seth",
+                  "Name=\t\tTemple Of Karnak", "Name=\t\tCoastal Ruins", "Name=\t\tCatacombs",
+                  "Name=\t\tCleopatra's Palaces", "Name=\t\tCity Of The Dead"}));
     EXPECT_EQ(decompiled.text.find("Invalid opcode"), std::string::npos);
     EXPECT_EQ(decompiled.text.find("<missing"), std::string::npos);
     // Every line ends in CR LF: no bare line feed anywhere.

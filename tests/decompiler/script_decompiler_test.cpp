@@ -86,7 +86,8 @@ TEST(ScriptDecompiler, WritesExtensionsLanguagesAndOptionsBeforeTheLevels) {
 TEST(ScriptDecompiler, ListsLanguageFilesAsTextFilesWithAByteIndex) {
     SyntheticScript script = onePathScript({});
     script.languageNames.clear();
-    for (int i = 0; i < 256; ++i) script.languageNames += format("N%d.DAT", i) + '\0';
+    for (int i = 0; i < 256; ++i)
+        script.languageNames += format("N%d.DAT", i) + '\0';
     // The 257th name wraps the index; a short name keeps its letters; the file's end ends the
     // last name.
     script.languageNames += std::string("AB\0\0LAST.DAT", 12);
@@ -99,6 +100,7 @@ TEST(ScriptDecompiler, ListsLanguageFilesAsTextFilesWithAByteIndex) {
         << text;
 }
 
+// clang-format off
 std::vector<uint8_t> itemOperands(uint8_t opcode, uint8_t string) {
     // The byte after the string index is unused; then six words.
     return {opcode, string, 0xEE, 0x01, 0x00, 0x02, 0x00, 0xCD, 0xAB,
@@ -124,6 +126,7 @@ TEST(ScriptDecompiler, WritesALineForEveryOpcodeFamily) {
         0xA0, 0x86, 0x01, 0x00, 0x60, 0x79, 0xFE, 0xFF, 200,
         0x92, 5,
     };
+    // clang-format on
     const uint8_t items[] = {0x93, 0x9E, 0x9F, 0xAA, 0xAB, 0xAE, 0xAF, 0xB1,
                              0xB2, 0xB3, 0xB4, 0xC1, 0xC2, 0xD1, 0xD2, 0xD9};
     for (uint8_t opcode : items) {
@@ -161,6 +164,7 @@ TEST(ScriptDecompiler, WritesALineForEveryOpcodeFamily) {
               "AnimatingMIP=\t11,3\r\n"
               "LoadCamera=\t-1,2,-3,4,100000,-100000,200\r\n"
               "ResetHUB=\t5\r\n"
+              // clang-format off
               "Key=\t\t1" + words + "Key=\t\t12" + words +
               "Puzzle=\t\t1" + words + "Puzzle=\t\t12" + words +
               "Pickup=\t\t1" + words + "Pickup=\t\t4" + words +
@@ -169,6 +173,7 @@ TEST(ScriptDecompiler, WritesALineForEveryOpcodeFamily) {
               "KeyCombo=\t8,2" + words +
               "PuzzleCombo=\t1,1" + words + "PuzzleCombo=\t8,2" + words +
               "PickupCombo=\t1,1" + words + "PickupCombo=\t4,2" + words);
+    // clang-format on
 }
 
 TEST(ScriptDecompiler, NamesMissingStringsAndPathsByTheirIndex) {
@@ -235,8 +240,8 @@ TEST(ScriptDecompiler, RefusesBlocksThatRunPastTheirEnds) {
                   format(" cannot be read:\nthe operands of opcode 132 at 0x%08zx run past the end "
                          "of the level data",
                          ONE_PATH_LEVELS + 2));
-    EXPECT_FALSE(std::filesystem::exists(std::filesystem::path(out.outputPath).parent_path() /
-                                         "INPUT.txt"));
+    EXPECT_FALSE(
+        std::filesystem::exists(std::filesystem::path(out.outputPath).parent_path() / "INPUT.txt"));
 
     // Every shorter file either decompiles or is refused with one message.
     std::string directory = test::makeTempDirectory("script-prefixes");
@@ -254,12 +259,15 @@ TEST(ScriptDecompiler, NeverWritesOverItsOwnInput) {
     std::string input = directory + PATH_SEPARATOR + "SCRIPT.txt";
     std::vector<uint8_t> bytes = buildScriptFile(onePathScript({}));
     std::ofstream(input, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
     ScriptRun run;
-    test::Decompiled out = test::decompileFile(FILE_SCRIPT, input, directory, "SCRIPT", run.context);
+    test::Decompiled out =
+        test::decompileFile(FILE_SCRIPT, input, directory, "SCRIPT", run.context);
     EXPECT_FALSE(out.ok);
-    EXPECT_EQ(run.rec.onlyMessage().text,
-              input + " cannot be read:\nits decompiled text would be written over the file itself");
+    EXPECT_EQ(
+        run.rec.onlyMessage().text,
+        input + " cannot be read:\nits decompiled text would be written over the file itself");
     std::ifstream kept(input, std::ios::binary);
     EXPECT_EQ(std::vector<uint8_t>(std::istreambuf_iterator<char>(kept), {}), bytes);
 }

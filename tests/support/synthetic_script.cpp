@@ -21,7 +21,8 @@ std::vector<uint8_t> buildLanguageFile(const SyntheticLanguage& language) {
     for (const auto* group : {&language.generic, &language.psx, &language.pc}) {
         for (const std::string& text : *group) {
             out.u16(static_cast<uint16_t>(strings.size()));
-            for (char c : text) strings.u8(static_cast<uint8_t>(c) ^ language.mask);
+            for (char c : text)
+                strings.u8(static_cast<uint8_t>(c) ^ language.mask);
             strings.u8(0);
         }
     }
@@ -41,7 +42,8 @@ void extensionFields(ByteWriter& out, const std::array<std::string, 3>& extensio
 
 size_t pathBlockLength(const SyntheticScript& script) {
     size_t length = 0;
-    for (const std::string& path : script.paths) length += path.size() + 1;
+    for (const std::string& path : script.paths)
+        length += path.size() + 1;
     return length;
 }
 
@@ -96,7 +98,8 @@ Decompiled decompileBytes(uint32_t type, const std::vector<uint8_t>& bytes, Pars
     if (directory.empty()) directory = makeTempDirectory("decompile");
     std::string input = directory + PATH_SEPARATOR + "INPUT.DAT";
     std::ofstream(input, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
     return decompileFile(type, input, directory, "INPUT", context);
 }
 
