@@ -33,9 +33,10 @@ bool decompileLanguage(FileRecord& record, ParseContext& context) {
         {"\n[PCStrings]\n", pcCount},
     }};
     in.skip(6);  // the lengths of the three groups: the strings themselves tell them
-    if (!in.ok())
+    if (!in.ok()) {
         return refuseFile(context.ui, record.path, "its header runs past the end of the file");
-    size_t total = size_t{groups[0].count} + groups[1].count + groups[2].count;
+    }
+    size_t total = size_t{genericCount} + psxCount + pcCount;
     // The strings follow one another; their offset tables add nothing.
     if (!in.skip(2 * total)) {
         return refuseFile(context.ui, record.path,

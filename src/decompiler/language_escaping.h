@@ -1,8 +1,8 @@
 // Turning a stored language string into the text of a decompiled language file.
 //
-// Every byte of a stored string is XOR-ed with a one-byte mask. The game's documentation gives
-// 0x5E, but the Level Editor's own ENGLISH.DAT uses 0xA5, so the mask of a file is recognised from
-// its contents.
+// Every byte of a stored string is XOR-ed with a one-byte mask. Language files come with 0x5E or,
+// like the Level Editor's own ENGLISH.DAT, with 0xA5; nothing in the file says which, so the mask
+// is recognised from the contents.
 #pragma once
 
 #include <cstdint>

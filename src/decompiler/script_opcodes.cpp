@@ -1,7 +1,5 @@
 #include "decompiler/script_opcodes.h"
 
-#include <array>
-
 #include "decompiler/language_strings.h"
 #include "framework/bytes.h"
 #include "framework/text_format.h"
@@ -61,7 +59,7 @@ void writeLevel(const Operation& op, size_t optionsAt, std::string& text) {
     text += format("Level=\t\t%s,%d\n", op.path(pathAt).c_str(), op.b(pathAt + 1));
 }
 
-// The six words that place an inventory item's model, as the item lines end.
+// The six words every inventory item line ends with.
 std::string itemWords(const Operation& op) {
     return format("$%04x,$%04x,$%04x,$%04x,$%04x,$%04x\n", op.u16(2), op.u16(4), op.u16(6),
                   op.u16(8), op.u16(10), op.u16(12));
