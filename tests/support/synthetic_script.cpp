@@ -75,6 +75,12 @@ std::vector<uint8_t> buildScriptFile(const SyntheticScript& script) {
     return out.release();
 }
 
+void writeFileBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
+}
+
 Decompiled decompileFile(uint32_t type, const std::string& inputPath,
                          const std::string& outputDirectory, const std::string& name,
                          ParseContext& context) {
@@ -97,9 +103,7 @@ Decompiled decompileBytes(uint32_t type, const std::vector<uint8_t>& bytes, Pars
                           std::string directory) {
     if (directory.empty()) directory = makeTempDirectory("decompile");
     std::string input = directory + PATH_SEPARATOR + "INPUT.DAT";
-    std::ofstream(input, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
+    writeFileBytes(input, bytes);
     return decompileFile(type, input, directory, "INPUT", context);
 }
 
