@@ -75,14 +75,14 @@ TEST(ScriptDecompiler, ListsLanguageFilesAsTextFilesWithAByteIndex) {
     script.languageNames.clear();
     for (int i = 0; i < 256; ++i)
         script.languageNames += format("N%d.DAT", i) + '\0';
-    // The 257th name wraps the index; a short name keeps its letters; the file's end ends the
-    // last name.
-    script.languageNames += std::string("AB\0\0LAST.DAT", 12);
+    // The 257th name wraps the index; a name shorter than three letters stays, one of three is
+    // replaced whole; the file's end ends the last name.
+    script.languageNames += std::string("AB\0ABC\0\0LAST.DAT", 16);
     ScriptRun run;
     std::string text = run.run(script).text;
     EXPECT_NE(text.find("File=\t\t0,N0.TXT\r\nFile=\t\t1,N1.TXT\r\n"), std::string::npos);
-    EXPECT_NE(text.find("File=\t\t255,N255.TXT\r\nFile=\t\t0,AB\r\nFile=\t\t1,\r\n"
-                        "File=\t\t2,LAST.TXT\r\n\r\n[Options]"),
+    EXPECT_NE(text.find("File=\t\t255,N255.TXT\r\nFile=\t\t0,AB\r\nFile=\t\t1,TXT\r\n"
+                        "File=\t\t2,\r\nFile=\t\t3,LAST.TXT\r\n\r\n[Options]"),
               std::string::npos)
         << text;
 }
@@ -102,7 +102,7 @@ TEST(ScriptDecompiler, WritesALineForEveryOpcodeFamily) {
         0x80, 0x85, 0x84, 10, 0x85, 3, 0x88, 4,
         0x89, 10, 20, 30, 0xF9, 0x8A, 255, 0, 1, 0x7F,
         0x8B, 0xFE, 0x8C, 2,
-        0x8D, 0xFE, 0xFF, 0x03, 0x00, 0xFF, 0x7F, 1, 2, 255,
+        0x8D, 0xFE, 0xFF, 0x03, 0x00, 0x00, 0x80, 1, 2, 255,
         0x8E, 9, 0xEF, 0xBE, 0x11, 0x22, 0x8F, 1, 2, 3, 0x90, 0x3A,
         0x91, 0xFF, 0xFF, 0xFF, 0xFF, 2, 0, 0, 0, 0xFD, 0xFF, 0xFF, 0xFF, 4, 0, 0, 0,
         0xA0, 0x86, 0x01, 0x00, 0x60, 0x79, 0xFE, 0xFF, 200,
@@ -136,7 +136,7 @@ TEST(ScriptDecompiler, WritesALineForEveryOpcodeFamily) {
               "Level=\t\tDATA\\TUT1,7\r\n"
               ";FMV=\t\t5,1\r\n;Cut=\t\t10\r\nResidentCut=\t1,3\r\nResidentCut=\t4,4\r\n"
               "Layer1=\t\t10,20,30,-7\r\nLayer2=\t\t255,0,1,127\r\n"
-              "UVrotate=\t254\r\nLegend=\t\tTwo\r\nLensFlare=\t-512,768,8388352,1,2,255\r\n"
+              "UVrotate=\t254\r\nLegend=\t\tTwo\r\nLensFlare=\t-512,768,-8388608,1,2,255\r\n"
               "Mirror=\t\t9,$beef\r\nFog=\t\t1,2,3\r\nAnimatingMIP=\t11,3\r\n"
               "LoadCamera=\t-1,2,-3,4,100000,-100000,200\r\nResetHUB=\t5\r\n"
               // clang-format off
