@@ -101,10 +101,13 @@ Decompiled decompileFile(uint32_t type, const std::string& inputPath,
 
 Decompiled decompileBytes(uint32_t type, const std::vector<uint8_t>& bytes, ParseContext& context,
                           std::string directory) {
-    if (directory.empty()) directory = makeTempDirectory("decompile");
+    bool scratch = directory.empty();
+    if (scratch) directory = makeTempDirectory("decompile");
     std::string input = directory + PATH_SEPARATOR + "INPUT.DAT";
     writeFileBytes(input, bytes);
-    return decompileFile(type, input, directory, "INPUT", context);
+    Decompiled result = decompileFile(type, input, directory, "INPUT", context);
+    if (scratch) std::filesystem::remove_all(directory);
+    return result;
 }
 
 }  // namespace kavrin::test

@@ -50,8 +50,8 @@ Decompiled decompileFile(uint32_t type, const std::string& inputPath,
                          const std::string& outputDirectory, const std::string& name,
                          ParseContext& context);
 
-// Writes the bytes as INPUT.DAT into `directory` (a fresh one when empty) and decompiles them
-// there.
+// Writes the bytes as INPUT.DAT into `directory` and decompiles them there; without a directory,
+// in a fresh one that is removed afterwards.
 Decompiled decompileBytes(uint32_t type, const std::vector<uint8_t>& bytes, ParseContext& context,
                           std::string directory = {});
 
