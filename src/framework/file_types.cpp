@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdlib>
 
+#include "decompiler/language_decompiler.h"
+#include "decompiler/script_decompiler.h"
 #include "formats/catalogue.h"
 #include "formats/sound_files.h"
 #include "formats/swd.h"
@@ -37,8 +39,8 @@ constexpr FileFilter REFERENCE_FILTERS[] = {
 constexpr FileFilter PROJECT_FILTERS[] = {{"Project (.PRJ)", "*.PRJ"}};
 
 const std::array<FileType, FILE_TYPE_COUNT> FILE_TYPES = {{
-    {FILE_LANGUAGE, nullptr, nullptr, nullptr, ".DAT", LANGUAGE_FILTERS},
-    {FILE_SCRIPT, nullptr, nullptr, nullptr, ".DAT", SCRIPT_FILTERS},
+    {FILE_LANGUAGE, decompileLanguage, nullptr, nullptr, ".DAT", LANGUAGE_FILTERS},
+    {FILE_SCRIPT, decompileScript, nullptr, nullptr, ".DAT", SCRIPT_FILTERS},
     {FILE_LEVEL, nullptr, nullptr, "Load Level", nullptr, LEVEL_FILTERS},
     {FILE_OBJECTS_H, parseObjectsH, nullptr, nullptr, ".h", {}},
     {FILE_BUILD_SCRIPT, nullptr, nullptr, "Load Script", ".KVS", BUILD_SCRIPT_FILTERS},
