@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string>
 
+#include "formats/wad_file.h"
 #include "support/synthetic_wad.h"
 
 using namespace kavrin;
@@ -24,14 +25,14 @@ int main(int argc, char** argv) {
     for (MeshInfo& mesh : bare.meshes) mesh.polygons.clear();
     bare.meshPointers = test::meshStarts(bare.meshes);
 
-    test::SyntheticSwd swd;
+    SpriteWad swd;
     swd.sprites.resize(2);
     swd.page.assign(48, 7);
     swd.sequences = {{.slot = 463, .negativeLength = -2, .firstSprite = 0}};
 
     bool written = test::writeBytes(wadDirectory + "/bare.WAD", test::wadBytes(bare)) &&
                    test::writeBytes(wadDirectory + "/textured.WAD", test::wadBytes(textured)) &&
-                   test::writeBytes(swdDirectory + "/small.SWD", test::swdBytes(swd));
+                   test::writeBytes(swdDirectory + "/small.SWD", encodeSwdFile(swd));
     if (!written) std::fprintf(stderr, "fuzz_seeds: cannot write the seed files\n");
     return written ? 0 : 1;
 }
