@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdlib>
 
+#include "level/level_reader.h"
+
 namespace kavrin {
 
 namespace {
@@ -33,7 +35,7 @@ constexpr FileFilter PROJECT_FILTERS[] = {{"Project (.PRJ)", "*.PRJ"}};
 const std::array<FileType, FILE_TYPE_COUNT> FILE_TYPES = {{
     {FILE_LANGUAGE, nullptr, nullptr, nullptr, ".DAT", LANGUAGE_FILTERS},
     {FILE_SCRIPT, nullptr, nullptr, nullptr, ".DAT", SCRIPT_FILTERS},
-    {FILE_LEVEL, nullptr, nullptr, "Load Level", nullptr, LEVEL_FILTERS},
+    {FILE_LEVEL, parseLevel, nullptr, "Load Level", nullptr, LEVEL_FILTERS},
     {FILE_OBJECTS_H, nullptr, nullptr, nullptr, ".h", {}},
     {FILE_BUILD_SCRIPT, nullptr, nullptr, "Load Script", ".KVS", BUILD_SCRIPT_FILTERS},
     {FILE_SAM, nullptr, nullptr, "Sound Filenames", ".SAM", SAM_FILTERS},
@@ -44,7 +46,7 @@ const std::array<FileType, FILE_TYPE_COUNT> FILE_TYPES = {{
     {FILE_TEXTURE_SOURCE, nullptr, nullptr, "Load Texture", nullptr, TEXTURE_SOURCE_FILTERS},
     {FILE_TEXTURE_OUTPUT, nullptr, nullptr, "Save Texture", ".TGA", TEXTURE_OUTPUT_FILTERS},
     {FILE_REFERENCE, nullptr, nullptr, nullptr, nullptr, REFERENCE_FILTERS},
-    {FILE_LEVEL_REFERENCE, nullptr, nullptr, nullptr, ".tr4", {}},
+    {FILE_LEVEL_REFERENCE, parseLevel, nullptr, nullptr, ".tr4", {}},
     {FILE_PROJECT, nullptr, nullptr, nullptr, ".prj", PROJECT_FILTERS},
 }};
 
