@@ -233,6 +233,7 @@ bool parseLevelData(Ui& ui, const std::string& path, std::span<const uint8_t> da
     readSection(walk, "Sound Details", level.soundDetails);
     readWordSection(walk, "Sample Indices", level.sampleIndices);
     if (walk.refused()) return false;
+    level.walkEndOffset = static_cast<uint32_t>(in.offset());
     return checkFaceTextures(walk, level);
 }
 

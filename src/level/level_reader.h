@@ -124,6 +124,8 @@ struct LevelRecord {
     std::array<uint16_t, SOUND_COUNT> soundMap{};
     std::vector<SoundInfo> soundDetails;
     std::vector<uint32_t> sampleIndices;
+    // Where the walk ended. Engines that extend the format put more data after it; it is not read.
+    uint32_t walkEndOffset = 0;
 
     // Set by the level conversion, which rewrites the meshes' texture words in place.
     bool converted = false;

@@ -1,0 +1,257 @@
+#include "level/level_conversion.h"
+
+#include <gtest/gtest.h>
+
+#include "framework/file_record.h"
+#include "framework/file_types.h"
+#include "formats/wad.h"
+#include "level/level_reader.h"
+#include "level/sound_name_table.h"
+#include "support/recording_ui.h"
+#include "support/synthetic_level.h"
+#include "support/test_data.h"
+
+namespace kavrin {
+namespace {
+
+using test::RecordingUi;
+using test::SyntheticLevel;
+using test::syntheticFace;
+using test::syntheticMesh;
+using test::syntheticObjectTexture;
+
+LevelRecord parsedLevel(const SyntheticLevel& synthetic) {
+    LevelRecord level;
+    RecordingUi ui;
+    std::vector<uint8_t> data = test::buildLevelData(synthetic);
+    if (!parseLevelData(ui.ui, "synthetic.tr4", data, level)) ADD_FAILURE() << "not parsed";
+    return level;
+}
+
+std::vector<uint16_t> textureWords(const MeshInfo& mesh) {
+    std::vector<uint16_t> words;
+    for (const PolygonRef& polygon : mesh.polygons) words.push_back(polygon.texture);
+    return words;
+}
+
+TEST(LevelConversion, SamplesAreNamedByTheirLevelSampleIndex) {
+    SyntheticLevel synthetic;
+    synthetic.sampleIndices = {0, 27, 29, 388, SOUND_NAME_COUNT, 70000};
+    synthetic.soundDetails = {SoundInfo{4, {1, 2, 3, 4, 5, 6}}};
+    synthetic.soundMap[2] = 0;
+    LevelRecord level = parsedLevel(synthetic);
+    RecordingUi ui;
+    ConvertedLevel converted;
+    ObjectSourceBlock block = convertLevel(ui.ui, level, converted);
+
+    EXPECT_EQ(std::vector<std::string>(block.sampleNames.begin(), block.sampleNames.end()),
+              (std::vector<std::string>{"foot01.wav", "l_metal.wav", "l_metal.wav", "clk_swt.wav",
+                                        "bogus.wav", "bogus.wav"}));
+    EXPECT_EQ(std::vector<uint32_t>(block.samples.begin(), block.samples.end()),
+              synthetic.sampleIndices);
+    ASSERT_EQ(block.soundMap.size(), SOUND_COUNT);
+    EXPECT_EQ(block.soundMap[2], 0);
+    EXPECT_EQ(block.soundMap[3], NO_SOUND);
+    ASSERT_EQ(block.soundInfos.size(), 1u);
+    EXPECT_EQ(block.soundInfos[0], synthetic.soundDetails[0]);
+    EXPECT_TRUE(block.spriteTextures.empty());
+    EXPECT_TRUE(block.spriteData.empty());
+    EXPECT_TRUE(block.spriteSequences.empty());
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST(LevelConversion, ObjectTexturesAreTheBoundingBoxOfTheCornersTheyUse) {
+    LevelObjectTexture four;
+    four.tile = 0x0003;
+    four.corners = {{{0, 40, 0, 50}, {0, 10, 0, 60}, {0, 30, 0, 5}, {0, 20, 0, 70}}};
+    four.width = 0x1FF;
+    four.height = 0x120;
+    LevelObjectTexture three = four;
+    three.tile = 0x0102;
+    three.corners[3] = {255, 1, 255, 1};  // unused by a three-corner texture
+    LevelObjectTexture xFlagged = four;
+    xFlagged.corners[2].xMarker = 255;
+    LevelObjectTexture yFlagged = four;
+    yFlagged.corners[0].yMarker = 255;
+
+    SyntheticLevel synthetic;
+    synthetic.objectTextures = {four, three, xFlagged, yFlagged};
+    LevelRecord level = parsedLevel(synthetic);
+    RecordingUi ui;
+    ConvertedLevel converted;
+    ObjectSourceBlock block = convertLevel(ui.ui, level, converted);
+
+    ASSERT_EQ(block.textures.size(), 4u);
+    EXPECT_EQ(block.textures[0], (ObjectTexture{10, 5, 3, 0, 0xFF, 0, 0x20}));
+    EXPECT_EQ(block.textures[1], (ObjectTexture{10, 5, 2, 0, 0xFF, 0, 0x20}));
+    EXPECT_EQ(block.textures[2], (ObjectTexture{10, 5, 3, 255, 0xFF, 255, 0x20}));
+    EXPECT_EQ(block.textures[3], (ObjectTexture{10, 5, 3, 255, 0xFF, 255, 0x20}));
+}
+
+TEST(LevelConversion, FaceTexturesTakeWadFormMergedWithinEachMesh) {
+    SyntheticLevel synthetic;
+    synthetic.objectTextures.assign(9, syntheticObjectTexture(0, 0, 0));
+    for (uint8_t i = 0; i < 9; ++i) synthetic.objectTextures[i].width = 16 + i;
+    synthetic.objectTextures[0].newFlags = 1;
+    synthetic.objectTextures[4] = synthetic.objectTextures[3];  // equal to 3 in every byte
+    synthetic.objectTextures[5].newFlags = 0x0101;              // only the low byte counts
+    synthetic.objectTextures[8] = synthetic.objectTextures[5];
+    synthetic.objectTextures[8].newFlags = 4;  // equal to 5 once converted: flags are not kept
+
+    synthetic.meshes = {
+        syntheticMesh({syntheticFace(QUAD_SHAPE, 0), syntheticFace(QUAD_SHAPE, 5),
+                       syntheticFace(QUAD_SHAPE, 6), syntheticFace(QUAD_SHAPE, 3),
+                       syntheticFace(QUAD_SHAPE, 4), syntheticFace(TRIANGLE_SHAPE, 5),
+                       syntheticFace(TRIANGLE_SHAPE, 8)}),
+        // Merging does not reach across meshes: texture 8 alone keeps its own index.
+        syntheticMesh({syntheticFace(TRIANGLE_SHAPE, 8), syntheticFace(QUAD_SHAPE, 4)}),
+    };
+    LevelRecord level = parsedLevel(synthetic);
+    RecordingUi ui;
+    ConvertedLevel converted;
+    ObjectSourceBlock block = convertLevel(ui.ui, level, converted);
+
+    ASSERT_EQ(block.meshInfo.size(), 2u);
+    EXPECT_EQ(block.meshInfo.data(), level.meshes.data());  // the level's own meshes, rewritten
+    EXPECT_EQ(textureWords(block.meshInfo[0]),
+              (std::vector<uint16_t>{0xF000, 0xFFFB, 6, 3, 3, 0x2005, 0x8005}));
+    EXPECT_EQ(textureWords(block.meshInfo[1]), (std::vector<uint16_t>{4, 0x8008}));
+    // Read back the WAD way, every word names a texture equal to the one the face had.
+    for (const PolygonRef& polygon : block.meshInfo[0].polygons) {
+        EXPECT_LT(textureIndexOfWord(polygon.texture), block.textures.size());
+    }
+    EXPECT_EQ(block.textures[textureIndexOfWord(0xFFFB)], block.textures[5]);
+}
+
+TEST(LevelConversion, MeshSizesAreTheirSizesInAWad) {
+    MeshInfo mesh = syntheticMesh({syntheticFace(QUAD_SHAPE, 0), syntheticFace(TRIANGLE_SHAPE, 0),
+                                   syntheticFace(TRIANGLE_SHAPE, 0)});
+    mesh.vertices.assign(4, Vertex{1, 1, 1});
+    mesh.normals.assign(4, Vertex{0, 1, 0});
+    mesh.normalCount = 4;
+    MeshInfo shaded = syntheticMesh({});
+    shaded.shades = {1, 2, 3};
+    shaded.shadeCount = 3;
+    SyntheticLevel synthetic;
+    synthetic.objectTextures = {syntheticObjectTexture(0, 0, 0)};
+    synthetic.meshes = {mesh, shaded};
+    LevelRecord level = parsedLevel(synthetic);
+    RecordingUi ui;
+    ConvertedLevel converted;
+    ObjectSourceBlock block = convertLevel(ui.ui, level, converted);
+    // 16 + 24 + 24 + 6 + 12 + 20 = 102, padded to 104; 16 + 6 + 6 = 28.
+    EXPECT_EQ(std::vector<uint32_t>(block.meshSize.begin(), block.meshSize.end()),
+              (std::vector<uint32_t>{104, 28}));
+}
+
+TEST(LevelConversion, MeshPointersAndAnimationRangesAreDerived) {
+    SyntheticLevel synthetic;
+    synthetic.meshes = {syntheticMesh({}), syntheticMesh({})};
+    synthetic.meshPointers = std::vector<uint32_t>{24, 0, 3, 24};  // 3 starts no mesh
+    synthetic.animations.resize(4);
+    for (uint16_t a = 0; a < 4; ++a) {
+        synthetic.animations[a].commandOffset = a * 2;
+        synthetic.animations[a].frameOffset = a * 10;
+    }
+    synthetic.commands.assign(9, 0);
+    synthetic.frames.assign(25, 0);
+    synthetic.moveables = {Moveable{1, 1, 0, 0, 0, 0}, Moveable{2, 1, 1, 0, 0, NO_ANIMATION},
+                           Moveable{3, 1, 2, 0, 0, 2}};
+    LevelRecord level = parsedLevel(synthetic);
+    RecordingUi ui;
+    ConvertedLevel converted;
+    ObjectSourceBlock block = convertLevel(ui.ui, level, converted);
+
+    auto vec = [](std::span<const uint32_t> s) { return std::vector<uint32_t>(s.begin(), s.end()); };
+    EXPECT_EQ(vec(block.meshOfPointer), (std::vector<uint32_t>{1, 0, 0, 1}));
+    EXPECT_EQ(vec(block.moveableAnimEnd), (std::vector<uint32_t>{2, NO_ANIMATION_END, 4}));
+    EXPECT_EQ(vec(block.animOwner), (std::vector<uint32_t>{0, 0, 2, 2}));
+    EXPECT_EQ(vec(block.animCommandEnd), (std::vector<uint32_t>{2, 4, 6, 9}));
+    EXPECT_EQ(vec(block.animFrameEnd), (std::vector<uint32_t>{10, 20, 30, 50}));
+    EXPECT_EQ(block.meshWordCount, 24u);
+    EXPECT_EQ(vec(block.meshPointers), *synthetic.meshPointers);
+    EXPECT_EQ(block.moveables.size(), 3u);
+    EXPECT_EQ(block.moveables[2].firstAnimation, 2);
+}
+
+TEST(LevelConversion, BitmapsBecomeRgbWithTransparentPixelsMagenta) {
+    RecordingUi ui;
+    progressBegin(ui.ui, "Loading", 0, 425, 50, "Reading");
+    progressSet(ui.ui, 100, nullptr);
+    std::vector<uint8_t> pixels(40002, 0x77);
+    const uint8_t opaque[] = {0x10, 0x20, 0x30, 0xFF};
+    const uint8_t clear[] = {0x10, 0x20, 0x30, 0x00};
+    std::copy(std::begin(opaque), std::end(opaque), pixels.begin());
+    std::copy(std::begin(clear), std::end(clear), pixels.begin() + 4);
+    ui.progress.clear();
+
+    std::vector<uint8_t> out = convertBitmap(ui.ui, pixels);
+    ASSERT_EQ(out.size(), 10000u * 3);  // the two bytes of a partial pixel are dropped
+    EXPECT_EQ(std::vector<uint8_t>(out.begin(), out.begin() + 9),
+              (std::vector<uint8_t>{0x30, 0x20, 0x10, 0xFF, 0x00, 0xFF, 0x77, 0x77, 0x77}));
+    // One update per 10000 source bytes: at 10000, 20000 and 30000 of 40002 (0 moves nothing).
+    std::vector<int> positions;
+    for (const ProgressState& state : ui.progress) positions.push_back(state.position);
+    EXPECT_EQ(positions, (std::vector<int>{100, 100, 117, 134, 152}));
+    EXPECT_EQ(ui.progress.front().text, "Converting bitmap");
+}
+
+TEST(LevelConversion, ConvertingReportsFourPhasesAndHappensOnce) {
+    SyntheticLevel synthetic = test::populatedLevel();
+    synthetic.objectTextures[1].newFlags = 2;
+    LevelRecord level = parsedLevel(synthetic);
+    level.texturePages32.assign(LEVEL_PAGE_BYTES, 0xFF);
+    RecordingUi ui;
+    progressBegin(ui.ui, "Loading synthetic.tr4...", 0, 425, 50, "Reading synthetic.tr4");
+    ConvertedLevel converted;
+    ObjectSourceBlock first = convertLevel(ui.ui, level, converted);
+    EXPECT_EQ(ui.progressTexts(),
+              (std::vector<std::string>{"Reading synthetic.tr4", "Converting sounds",
+                                        "Converting textures", "Converting bitmap",
+                                        "Converting meshes"}));
+    EXPECT_EQ(first.texturePages.size(), TEXTURE_PAGE_BYTES);
+    EXPECT_TRUE(level.converted);
+
+    const std::vector<uint16_t> words = textureWords(level.meshes[0]);
+    EXPECT_EQ(words, (std::vector<uint16_t>{0, 0x4001}));
+    const size_t updates = ui.progress.size();
+    ObjectSourceBlock second = convertLevel(ui.ui, level, converted);
+    EXPECT_EQ(textureWords(level.meshes[0]), words);
+    EXPECT_EQ(ui.progress.size(), updates);
+    EXPECT_EQ(second.textures.data(), first.textures.data());
+    EXPECT_EQ(second.meshInfo.data(), first.meshInfo.data());
+    EXPECT_EQ(second.sampleNames.size(), first.sampleNames.size());
+    EXPECT_EQ(second.animOwner.data(), first.animOwner.data());
+}
+
+TEST(LevelConversion, TitleLevelConvertsIntoWadForm) {
+    KAVRIN_REQUIRE_DATA(test::testDataPath("trle/data/title.tr4"));
+    std::unique_ptr<FileRecord> record =
+        makeFileRecord(FILE_LEVEL_REFERENCE, test::testDataPath("trle/data"), "title");
+    RecordingUi ui;
+    ParseContext context{ui.ui};
+    ASSERT_TRUE(loadFile(*record, context));
+    LevelRecord& level = *std::any_cast<LevelRecord>(&record->contents);
+    ConvertedLevel converted;
+    ObjectSourceBlock block = convertLevel(ui.ui, level, converted);
+
+    EXPECT_EQ(block.texturePages.size(), 15u * TEXTURE_PAGE_BYTES);
+    EXPECT_EQ(block.textures.size(), 1792u);
+    EXPECT_EQ(block.sampleNames.size(), 7u);
+    EXPECT_EQ(block.meshInfo.size(), 191u);
+    EXPECT_EQ(block.version, LEVEL_VERSION);
+    // Every mesh pointer of the title level names a mesh start.
+    ASSERT_EQ(block.meshOfPointer.size(), 249u);
+    for (size_t i = 0; i < block.meshOfPointer.size(); ++i) {
+        EXPECT_EQ(level.meshOffsets[block.meshOfPointer[i]], block.meshPointers[i]) << i;
+    }
+    for (const MeshInfo& mesh : block.meshInfo) {
+        for (const PolygonRef& polygon : mesh.polygons) {
+            ASSERT_LT(textureIndexOfWord(polygon.texture), block.textures.size());
+        }
+    }
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+}  // namespace
+}  // namespace kavrin
