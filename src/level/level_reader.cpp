@@ -38,7 +38,6 @@ constexpr uint64_t INFLATION_SLACK = 1024;
 constexpr uint8_t SPRITE_MARKER[] = {'S', 'P', 'R'};
 constexpr uint32_t TEXTURE_MARKER_TAG = 0x584554;  // "TEX" in the marker word's upper bytes
 
-constexpr uint32_t SOUND_MAP_BYTES = SOUND_COUNT * 2;
 constexpr uint32_t ZONE_BYTES = 20;
 constexpr uint32_t WAD_TEXTURE_INDEX_LIMIT = 0x1000;  // a texture word holds 12 bits of index
 
@@ -224,11 +223,8 @@ bool parseLevelData(Ui& ui, const std::string& path, std::span<const uint8_t> da
     level.aiObjects = skipSection(walk, "AI Objects", 24);
     level.demoData = countedSection(in, in.u16(), 1);
     walk.check("Demo Bytes");
-    if (in.fits(SOUND_COUNT, 2)) {
-        for (uint16_t& entry : level.soundMap) entry = in.u16();
-    } else {
-        in.fail();
-    }
+    std::vector<uint16_t> soundMap = readWords16(in, SOUND_COUNT);
+    std::copy(soundMap.begin(), soundMap.end(), level.soundMap.begin());
     walk.check("Sound Map");
     readSection(walk, "Sound Details", level.soundDetails);
     readWordSection(walk, "Sample Indices", level.sampleIndices);
