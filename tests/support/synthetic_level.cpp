@@ -137,7 +137,6 @@ std::vector<uint8_t> buildLevelData(const SyntheticLevel& level, SyntheticLevelL
     ByteWriter meshes;
     std::vector<uint32_t> offsets;
     for (const MeshInfo& mesh : level.meshes) {
-        if (layout) (*layout)["Mesh " + std::to_string(offsets.size())] = meshes.size();
         offsets.push_back(static_cast<uint32_t>(meshes.size()));
         writeLevelMesh(meshes, mesh);
         meshes.zeros((4 - meshes.size() % 4) % 4);
