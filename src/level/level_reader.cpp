@@ -169,6 +169,28 @@ bool checkFaceTextures(LevelDataWalk& walk, const LevelRecord& level) {
     return true;
 }
 
+// The sound map names sound details, and each detail its first sample. Besides keeping the save
+// from following a wrong index, this catches levels whose later sections have other sizes.
+bool checkSounds(LevelDataWalk& walk, const LevelRecord& level) {
+    for (size_t n = 0; n < level.soundMap.size(); ++n) {
+        uint16_t detail = level.soundMap[n];
+        if (detail != NO_SOUND && detail >= level.soundDetails.size()) {
+            return refuseFile(walk.ui, walk.path,
+                              "Sound %zu uses sound detail %u, but the level has %zu.", n, detail,
+                              level.soundDetails.size());
+        }
+    }
+    for (size_t d = 0; d < level.soundDetails.size(); ++d) {
+        uint16_t first = level.soundDetails[d].firstSample;
+        if (first >= level.sampleIndices.size()) {
+            return refuseFile(walk.ui, walk.path,
+                              "Sound detail %zu starts at sample %u, but the level has %zu.", d, first,
+                              level.sampleIndices.size());
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 bool parseLevelData(Ui& ui, const std::string& path, std::span<const uint8_t> data,
@@ -230,7 +252,7 @@ bool parseLevelData(Ui& ui, const std::string& path, std::span<const uint8_t> da
     readWordSection(walk, "Sample Indices", level.sampleIndices);
     if (walk.refused()) return false;
     level.walkEndOffset = static_cast<uint32_t>(in.offset());
-    return checkFaceTextures(walk, level);
+    return checkFaceTextures(walk, level) && checkSounds(walk, level);
 }
 
 namespace {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <stdexcept>
 
 #include "framework/file_record.h"
 #include "framework/file_types.h"
@@ -312,6 +313,10 @@ TEST(LevelReader, LevelDataThatDoesNotHoldTogetherIsRefused) {
     SyntheticLevel pastWad = synthetic;
     pastWad.objectTextures.assign(0x1001, test::syntheticObjectTexture(0, 0, 0));
     pastWad.meshes[0].polygons[0].texture = 0x1000;
+    SyntheticLevel pastDetails = synthetic;
+    pastDetails.soundMap[5] = 1;
+    SyntheticLevel pastSamples = synthetic;
+    pastSamples.soundDetails.push_back(SoundInfo{1, {}});
 
     const std::pair<std::vector<uint8_t>, const char*> cases[] = {
         {shortMeshData, "The meshes do not end where the mesh data ends."},
@@ -324,6 +329,9 @@ TEST(LevelReader, LevelDataThatDoesNotHoldTogetherIsRefused) {
          "A face of mesh 0 uses object texture 2, but the level has 2."},
         {test::buildLevelData(pastWad),
          "A face of mesh 0 uses object texture 4096; a WAD can address only 4096."},
+        {test::buildLevelData(pastDetails), "Sound 5 uses sound detail 1, but the level has 1."},
+        {test::buildLevelData(pastSamples),
+         "Sound detail 1 starts at sample 1, but the level has 1."},
     };
     for (const auto& [bytes, problem] : cases) {
         SCOPED_TRACE(problem);
