@@ -3,7 +3,9 @@
 namespace kavrin::cli {
 
 const std::vector<CommandRegistration>& commands() {
-    static const std::vector<CommandRegistration> all = {};
+    static const std::vector<CommandRegistration> all = {
+        addDecompileCommand,
+    };
     return all;
 }
 

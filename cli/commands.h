@@ -15,4 +15,7 @@ using CommandRegistration = void (*)(CLI::App& app, int& exitCode);
 
 const std::vector<CommandRegistration>& commands();
 
+// kavrin-cli decompile LANGUAGE SCRIPT
+void addDecompileCommand(CLI::App& app, int& exitCode);
+
 }  // namespace kavrin::cli

@@ -1,22 +1,55 @@
 #include "fuzz_support.h"
 
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+
 #include "framework/file_types.h"
 
 namespace kavrin::fuzz {
+
+namespace {
+
+// Made on first use and removed when the fuzzer exits.
+struct ScratchDirectory {
+    std::string path =
+        (std::filesystem::temp_directory_path() / ("kavrin-fuzz-" + std::to_string(getpid())))
+            .string();
+    ScratchDirectory() { std::filesystem::create_directories(path); }
+    ~ScratchDirectory() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path, ignored);
+    }
+};
+
+const std::string& scratchDirectory() {
+    static const ScratchDirectory scratch;
+    return scratch.path;
+}
+
+}  // namespace
 
 Ui& silentUi() {
     static Ui ui;
     return ui;
 }
 
-bool parseBytes(uint32_t type, const uint8_t* data, size_t size, ParseContext& context) {
+FileRecord recordHolding(uint32_t type, const uint8_t* data, size_t size) {
     FileRecord record;
     record.type = type;
-    record.path = "fuzz";
+    record.directory = scratchDirectory();
     record.name = "fuzz";
+    record.path = record.directory;
+    joinPath(record.path, "fuzz.dat");
     record.size = static_cast<uint32_t>(size);
     record.buffer.assign(data, data + size);
     record.buffer.push_back(0);
+    return record;
+}
+
+bool parseBytes(uint32_t type, const uint8_t* data, size_t size, ParseContext& context) {
+    FileRecord record = recordHolding(type, data, size);
     return fileType(type).parse(record, context);
 }
 

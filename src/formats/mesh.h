@@ -45,6 +45,7 @@ struct MeshInfo {
     uint16_t shadeCount = 0;  // 0 unless shades follow
     std::vector<int16_t> shades;
     std::vector<PolygonRef> polygons;
+    bool operator==(const MeshInfo&) const = default;
 };
 
 enum class MeshLayout { Wad, Level };

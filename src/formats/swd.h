@@ -18,7 +18,8 @@ struct SpriteWad {
     std::vector<SpriteSequence> sequences;
 };
 
-// Parse operation of FILE_SWD.
+// Parse operation of FILE_SWD. A file shorter than its counts, or longer, is refused with one
+// message.
 bool parseSwd(FileRecord& record, ParseContext& context);
 
 }  // namespace kavrin

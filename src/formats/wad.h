@@ -42,7 +42,10 @@ struct ObjectWad {
     std::vector<uint32_t> animOwner;        // per animation: the moveable it belongs to
 };
 
-// Parse operation of FILE_WAD.
+// Parse operation of FILE_WAD. A file whose sections run past its end or leave bytes after it,
+// whose mesh data does not walk to its end in whole padded meshes (no more of them than mesh
+// pointers), or whose indices lead outside their tables (findBrokenReference) is refused with one
+// message.
 bool parseWad(FileRecord& record, ParseContext& context);
 
 }  // namespace kavrin

@@ -3,6 +3,13 @@
 #include <array>
 #include <cstdlib>
 
+#include "decompiler/language_decompiler.h"
+#include "decompiler/script_decompiler.h"
+#include "formats/catalogue.h"
+#include "formats/sound_files.h"
+#include "formats/swd.h"
+#include "formats/wad.h"
+#include "formats/was.h"
 #include "level/level_reader.h"
 
 namespace kavrin {
@@ -33,16 +40,16 @@ constexpr FileFilter REFERENCE_FILTERS[] = {
 constexpr FileFilter PROJECT_FILTERS[] = {{"Project (.PRJ)", "*.PRJ"}};
 
 const std::array<FileType, FILE_TYPE_COUNT> FILE_TYPES = {{
-    {FILE_LANGUAGE, nullptr, nullptr, nullptr, ".DAT", LANGUAGE_FILTERS},
-    {FILE_SCRIPT, nullptr, nullptr, nullptr, ".DAT", SCRIPT_FILTERS},
+    {FILE_LANGUAGE, decompileLanguage, nullptr, nullptr, ".DAT", LANGUAGE_FILTERS},
+    {FILE_SCRIPT, decompileScript, nullptr, nullptr, ".DAT", SCRIPT_FILTERS},
     {FILE_LEVEL, parseLevel, nullptr, "Load Level", nullptr, LEVEL_FILTERS},
-    {FILE_OBJECTS_H, nullptr, nullptr, nullptr, ".h", {}},
+    {FILE_OBJECTS_H, parseObjectsH, nullptr, nullptr, ".h", {}},
     {FILE_BUILD_SCRIPT, nullptr, nullptr, "Load Script", ".KVS", BUILD_SCRIPT_FILTERS},
-    {FILE_SAM, nullptr, nullptr, "Sound Filenames", ".SAM", SAM_FILTERS},
-    {FILE_SFX, nullptr, nullptr, "Sound Resources", ".SFX", SFX_FILTERS},
-    {FILE_SWD, nullptr, nullptr, "Sprite WAD", ".SWD", SWD_FILTERS},
-    {FILE_WAD, nullptr, nullptr, "Object WAD", ".WAD", WAD_FILTERS},
-    {FILE_WAS, nullptr, nullptr, "Object WAD Script", ".WAS", WAS_FILTERS},
+    {FILE_SAM, parseSam, nullptr, "Sound Filenames", ".SAM", SAM_FILTERS},
+    {FILE_SFX, parseSfx, nullptr, "Sound Resources", ".SFX", SFX_FILTERS},
+    {FILE_SWD, parseSwd, nullptr, "Sprite WAD", ".SWD", SWD_FILTERS},
+    {FILE_WAD, parseWad, nullptr, "Object WAD", ".WAD", WAD_FILTERS},
+    {FILE_WAS, parseWas, nullptr, "Object WAD Script", ".WAS", WAS_FILTERS},
     {FILE_TEXTURE_SOURCE, nullptr, nullptr, "Load Texture", nullptr, TEXTURE_SOURCE_FILTERS},
     {FILE_TEXTURE_OUTPUT, nullptr, nullptr, "Save Texture", ".TGA", TEXTURE_OUTPUT_FILTERS},
     {FILE_REFERENCE, nullptr, nullptr, nullptr, nullptr, REFERENCE_FILTERS},

@@ -1,0 +1,37 @@
+// Writes synthetic files that read without complaint, to seed the fuzzers' corpora:
+//   fuzz_seeds WAD_CORPUS_DIR SWD_CORPUS_DIR
+#include <cstdio>
+#include <string>
+
+#include "support/synthetic_wad.h"
+
+using namespace kavrin;
+
+int main(int argc, char** argv) {
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: fuzz_seeds WAD_CORPUS_DIR SWD_CORPUS_DIR\n");
+        return 2;
+    }
+    const std::string wadDirectory = argv[1];
+    const std::string swdDirectory = argv[2];
+
+    // A WAD with textured polygons needs a whole 196608-byte page; without polygons the meshes
+    // need no object textures, and the small file keeps the fuzzer fast.
+    const test::SyntheticWad textured = test::smallWad();
+    test::SyntheticWad bare = textured;
+    bare.textures.clear();
+    bare.pageCount = 0;
+    for (MeshInfo& mesh : bare.meshes) mesh.polygons.clear();
+    bare.meshPointers = test::meshStarts(bare.meshes);
+
+    test::SyntheticSwd swd;
+    swd.sprites.resize(2);
+    swd.page.assign(48, 7);
+    swd.sequences = {{.slot = 463, .negativeLength = -2, .firstSprite = 0}};
+
+    bool written = test::writeBytes(wadDirectory + "/bare.WAD", test::wadBytes(bare)) &&
+                   test::writeBytes(wadDirectory + "/textured.WAD", test::wadBytes(textured)) &&
+                   test::writeBytes(swdDirectory + "/small.SWD", test::swdBytes(swd));
+    if (!written) std::fprintf(stderr, "fuzz_seeds: cannot write the seed files\n");
+    return written ? 0 : 1;
+}

@@ -1,0 +1,132 @@
+#include <gtest/gtest.h>
+
+#include "formats/catalogue.h"
+#include "framework/file_types.h"
+#include "support/objects_header.h"
+#include "support/parsed_file.h"
+#include "support/test_data.h"
+
+namespace kavrin {
+namespace {
+
+// The one message a refused header showed, as "title: text".
+std::string refusal(const std::string& header) {
+    auto parsed = test::parseAs<ObjectCatalogue>(FILE_OBJECTS_H, header);
+    EXPECT_FALSE(parsed.ok);
+    EXPECT_EQ(parsed.messages.size(), 1u);
+    return parsed.messages.empty() ? "" : parsed.messages[0].title + ": " + parsed.messages[0].text;
+}
+
+TEST(ObjectCatalogue, EveryTokenOfTheTwoSlotEnumsIsALabelInEnumOrder) {
+    ObjectCatalogue catalogue = test::catalogueFrom(
+        "enum floor_types { FLOOR_TYPE, DOOR_TYPE };\r\n"
+        "enum object_types { LARA = 0, /* hero */ PISTOLS_ANIM, NUMBER_OBJECTS, AFTER };\n"
+        "enum static_types{PLANT0,PLANT1,NUMBER_STATIC_OBJECTS};\n"
+        "enum object_types { LATE, NUMBER_OBJECTS };\n"
+        "#define OBJECT_VERSION 129");  // the last token runs up to the end of the text
+    EXPECT_EQ(catalogue.version, 129u);
+    const char* expected[] = {"LARA", "=", "0", "/*", "hero", "*/", "PISTOLS_ANIM", "LATE", ""};
+    for (uint32_t slot = 0; slot < std::size(expected); ++slot) {
+        EXPECT_EQ(slotLabel(catalogue, slot), expected[slot]) << slot;
+    }
+    EXPECT_EQ(slotLabel(catalogue, FIRST_STATIC_SLOT + 1), "PLANT1");
+    EXPECT_EQ(slotLabel(catalogue, SLOT_COUNT), "");
+    EXPECT_EQ(catalogue.index.size(), 10u);  // only labelled slots
+    for (const char* outside : {"FLOOR_TYPE", "AFTER", "NUMBER_OBJECTS", "", "enum"}) {
+        EXPECT_FALSE(findLabel(catalogue, outside)) << outside;
+    }
+    ObjectCatalogue unfinished = test::catalogueFrom("enum object_types { LARA, PISTOLS_ANIM");
+    EXPECT_EQ(unfinished.version, 0u);
+    EXPECT_EQ(findLabel(unfinished, "PISTOLS_ANIM"), 1u);
+}
+
+TEST(ObjectCatalogue, AcceptsVersion129And465ObjectAnd60StaticLabelsAtMost) {
+    const char* prefix = "Invalid Objects Version: The version specified in objects.h is ";
+    EXPECT_EQ(refusal("#define OBJECT_VERSION 128"), prefix + std::string("128, it must be 129!"));
+    EXPECT_EQ(refusal("OBJECT_VERSION -5"), prefix + std::string("-5, it must be 129!"));
+    EXPECT_EQ(refusal("OBJECT_VERSION v129"), prefix + std::string("0, it must be 129!"));
+    EXPECT_EQ(refusal("OBJECT_VERSION 99999999999"),
+              prefix + std::string("2147483647, it must be 129!"));
+    EXPECT_EQ(test::catalogueFrom("#define OBJECT_VERSION +129;\n").version, 129u);
+
+    auto objects = test::numberedLabels("OBJ", OBJECT_SLOT_COUNT);
+    auto statics = test::numberedLabels("STATIC", STATIC_SLOT_COUNT);
+    ObjectCatalogue full = test::catalogueFrom(test::objectsHeader(objects, statics));
+    EXPECT_EQ(slotLabel(full, 464), "OBJ464");
+    EXPECT_EQ(slotLabel(full, 524), "STATIC59");
+    EXPECT_EQ(full.index.size(), SLOT_COUNT);
+    auto more = [](std::vector<std::string> labels) {
+        labels.push_back("EXTRA");
+        return labels;
+    };
+    EXPECT_EQ(refusal(test::objectsHeader(more(objects), statics)),
+              "Too Many Objects: There are more than 465 objects defined in objects.h");
+    EXPECT_EQ(
+        refusal(test::objectsHeader(objects, more(statics))),
+        "Too Many Static Objects: There are more than 60 static objects defined in objects.h");
+}
+
+TEST(ObjectCatalogue, LabelsSortAndAreFoundWithoutRegardToCase) {
+    // Byte order would put the capitals before "_x"; ignoring case puts "_x" first.
+    ObjectCatalogue catalogue =
+        test::catalogueFrom(test::objectsHeader({"b", "A", "_x", "C", "a_", "AB"}, {"Ab_9"}));
+    std::vector<std::string> sorted;
+    for (const LabelIndexEntry& entry : catalogue.index)
+        sorted.push_back(entry.label);
+    EXPECT_EQ(sorted, (std::vector<std::string>{"_x", "A", "a_", "AB", "Ab_9", "b", "C"}));
+    const char* lookups[] = {"B", "a", "_X", "c", "A_", "ab"};
+    for (uint32_t slot = 0; slot < std::size(lookups); ++slot) {
+        EXPECT_EQ(findLabel(catalogue, lookups[slot]), slot) << lookups[slot];
+    }
+    EXPECT_EQ(findLabel(catalogue, "aB_9"), FIRST_STATIC_SLOT);
+    for (const char* missing : {"", "AB_", "_", "D", "Ab_"}) {
+        EXPECT_FALSE(findLabel(catalogue, missing)) << missing;
+    }
+    EXPECT_EQ(compareLabels({"Lara", 0}, {"LARA", 1}), 0);
+    EXPECT_GT(compareLabels({"\xE9", 0}, {"z", 1}), 0);  // bytes compare unsigned
+}
+
+TEST(ObjectCatalogue, ReadsTheLevelEditorHeaderAndRefusesTheExtendedOne) {
+    std::string trle = test::realTrleDirectory();
+    KAVRIN_REQUIRE_DATA(trle);
+    auto header = test::loadAs<ObjectCatalogue>(FILE_OBJECTS_H, trle, "objects");
+    ASSERT_TRUE(header.ok);
+    const ObjectCatalogue& catalogue = header.contents;
+    EXPECT_EQ(catalogue.version, 129u);
+    ASSERT_EQ(catalogue.index.size(), SLOT_COUNT);
+    EXPECT_EQ(findLabel(catalogue, "lara"), 0u);
+    EXPECT_EQ(slotLabel(catalogue, SKY_GRAPHICS_SLOT), "SKY_GRAPHICS");
+    EXPECT_EQ(slotLabel(catalogue, DEFAULT_SPRITES_SLOT), "DEFAULT_SPRITES");
+    EXPECT_EQ(slotLabel(catalogue, MISC_SPRITES_SLOT), "MISC_SPRITES");
+    EXPECT_EQ(findLabel(catalogue, "plant0"), FIRST_STATIC_SLOT);
+    for (uint32_t slot = 0; slot < SLOT_COUNT; ++slot) {
+        EXPECT_EQ(findLabel(catalogue, slotLabel(catalogue, slot)), slot) << slot;
+    }
+
+    auto extended = test::loadAs<ObjectCatalogue>(FILE_OBJECTS_H, test::testDataDirectory(),
+                                                  "objects-extended");
+    EXPECT_FALSE(extended.ok);
+    ASSERT_EQ(extended.messages.size(), 1u);
+    EXPECT_EQ(extended.messages[0].title, "Too Many Objects");
+    EXPECT_EQ(extended.messages[0].text, "There are more than 465 objects defined in objects.h");
+}
+
+TEST(ObjectCatalogue, ACutHeaderKeepsTheLabelsBeforeTheCut) {
+    std::string trle = test::realTrleDirectory();
+    KAVRIN_REQUIRE_DATA(trle);
+    std::string header = test::readBytes(trle + "/objects.h");
+    size_t inVersion = header.find("OBJECT_VERSION 129") + std::string("OBJECT_VERSION 1").size();
+    EXPECT_EQ(refusal(header.substr(0, inVersion)),
+              "Invalid Objects Version: The version specified in objects.h is 1, it must be 129!");
+
+    size_t inLabel = header.find("LARA_SKIN,") + std::string("LARA_SK").size();
+    ObjectCatalogue cut = test::catalogueFrom(header.substr(0, inLabel));
+    EXPECT_EQ(cut.index.size(), 9u);
+    EXPECT_EQ(slotLabel(cut, 8), "LARA_SK");
+    EXPECT_FALSE(findLabel(cut, "LARA_SKIN"));
+    EXPECT_FALSE(findLabel(cut, "MISC_SPRITES"));
+    EXPECT_TRUE(test::catalogueFrom("").index.empty());
+}
+
+}  // namespace
+}  // namespace kavrin

@@ -1,0 +1,106 @@
+// The WAD sets shipped with the Level Editor: every .WAD and .SWD reads exactly to its end, and
+// every copy cut short inside a section is refused with one message naming that section.
+#include <gtest/gtest.h>
+
+#include "formats/swd.h"
+#include "formats/wad.h"
+#include "framework/file_types.h"
+#include "support/load_bytes.h"
+#include "support/recording_ui.h"
+#include "support/test_data.h"
+
+namespace kavrin {
+namespace {
+
+const char* const SETS[] = {"tut1",   "karnak",   "title",   "coastal", "settomb",
+                            "angkor", "Catacomb", "cleopal", "city"};
+
+struct Section {
+    std::string problem;  // how a cut inside it is reported
+    uint64_t bytes;       // its count field included
+};
+
+// The file layout worked out from the parsed counts, section by section after the version.
+std::vector<Section> layoutOf(const FileRecord& record) {
+    auto wadSection = [](const char* name, uint64_t bytes) {
+        return Section{std::string("the ") + name + " section runs past the end of the file",
+                       4 + bytes};
+    };
+    if (const ObjectWad* wad = std::any_cast<ObjectWad>(&record.contents)) {
+        return {wadSection("Textures", 8 * wad->textures.size()),
+                wadSection("Textures", wad->texturePages.size()),
+                wadSection("Mesh Pointers", 4 * wad->meshPointers.size()),
+                wadSection("Meshes", 2 * uint64_t{wad->meshWordCount}),
+                wadSection("Animations", 40 * wad->animations.size()),
+                wadSection("States", 6 * wad->stateChanges.size()),
+                wadSection("Dispatches", 8 * wad->dispatches.size()),
+                wadSection("Animation Commands", 2 * wad->commands.size()),
+                wadSection("Mesh Trees", 4 * wad->meshTrees.size()),
+                wadSection("Frames", 2 * wad->frames.size()),
+                wadSection("Moveables", 18 * wad->moveables.size()),
+                wadSection("Static Meshes", 32 * wad->statics.size())};
+    }
+    const SpriteWad& swd = *std::any_cast<SpriteWad>(&record.contents);
+    return {{"the sprite textures run past the end of the file", 4 + 16 * swd.sprites.size()},
+            {"the page bytes run past the end of the file", 4 + swd.page.size()},
+            {"the sprite sequences run past the end of the file", 4 + 8 * swd.sequences.size()}};
+}
+
+std::unique_ptr<FileRecord> loadReal(uint32_t type, const std::string& set, ParseContext& context) {
+    auto record = makeFileRecord(type, test::testDataPath("trle/graphics/wads"), set);
+    EXPECT_TRUE(loadFile(*record, context)) << record->path;
+    return record;
+}
+
+TEST(RealWadSets, EveryWadAndSpriteWadReadsToItsEndAndRefusesItsCuts) {
+    KAVRIN_REQUIRE_DATA(test::realTrleDirectory());
+    for (uint32_t type : {FILE_WAD, FILE_SWD}) {
+        for (const char* set : SETS) {
+            test::RecordingUi rec;
+            ParseContext context{rec.ui};
+            std::unique_ptr<FileRecord> record = loadReal(type, set, context);
+            SCOPED_TRACE(record->path);
+            ASSERT_TRUE(record->contents.has_value());
+            EXPECT_TRUE(rec.messages.empty());
+
+            // Cut in the middle of each section and one byte before its end.
+            auto expectCutRefused = [&](uint64_t length, const std::string& problem) {
+                rec.messages.clear();
+                EXPECT_FALSE(test::parseCut(*record, length, context)) << length;
+                EXPECT_EQ(rec.onlyMessage().text, record->path + " cannot be read:\n" + problem)
+                    << length;
+            };
+            expectCutRefused(3, "the file ends before its version number");
+            uint64_t start = 4;
+            for (const Section& section : layoutOf(*record)) {
+                expectCutRefused(start + section.bytes / 2, section.problem);
+                expectCutRefused(start + section.bytes - 1, section.problem);
+                start += section.bytes;
+            }
+            EXPECT_EQ(start, record->size);
+        }
+    }
+}
+
+TEST(RealWadSets, Tut1HoldsItsKnownCounts) {
+    KAVRIN_REQUIRE_DATA(test::realTrleDirectory());
+    test::RecordingUi rec;
+    ParseContext context{rec.ui};
+    std::unique_ptr<FileRecord> wadRecord = loadReal(FILE_WAD, "tut1", context);
+    std::unique_ptr<FileRecord> swdRecord = loadReal(FILE_SWD, "tut1", context);
+    ASSERT_TRUE(wadRecord->contents.has_value() && swdRecord->contents.has_value());
+    const ObjectWad& wad = *std::any_cast<ObjectWad>(&wadRecord->contents);
+    EXPECT_EQ(wad.moveables.size(), 109u);
+    EXPECT_EQ(wad.statics.size(), 11u);
+    EXPECT_EQ(wad.animations.size(), 731u);
+    EXPECT_EQ(wad.textures.size(), 1581u);
+    EXPECT_EQ(wad.texturePages.size(), 11u * TEXTURE_PAGE_BYTES);
+    EXPECT_EQ(wad.meshInfos.size(), 301u);
+    EXPECT_EQ(wad.meshPointers.size(), 506u);
+    const SpriteWad& swd = *std::any_cast<SpriteWad>(&swdRecord->contents);
+    EXPECT_EQ(swd.sprites.size(), 37u);
+    EXPECT_EQ(swd.sequences.size(), 2u);
+}
+
+}  // namespace
+}  // namespace kavrin

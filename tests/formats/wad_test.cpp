@@ -1,0 +1,238 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "formats/wad.h"
+#include "framework/file_types.h"
+#include "framework/ui.h"
+#include "support/load_bytes.h"
+#include "support/recording_ui.h"
+#include "support/synthetic_wad.h"
+
+namespace kavrin {
+namespace {
+
+using test::SyntheticWad;
+using Words = std::vector<uint32_t>;
+
+struct ParsedWad {
+    test::RecordingUi rec;
+    ParseContext context{rec.ui};
+    test::LoadedFile file;
+
+    explicit ParsedWad(const std::vector<uint8_t>& bytes)
+        : file(test::loadBytes(FILE_WAD, "small", bytes, context)) {}
+    explicit ParsedWad(const SyntheticWad& wad) : ParsedWad(test::wadBytes(wad)) {}
+    const ObjectWad& wad() const { return *std::any_cast<ObjectWad>(&file.record->contents); }
+};
+
+// One mesh for every moveable; the animations' commands and keyframes rise by 1 word and 4 bytes.
+SyntheticWad wadWithAnimations(std::vector<uint16_t> firstAnimations, uint16_t animationCount) {
+    SyntheticWad wad;
+    wad.textures = {{.widthMinusOne = 7, .heightMinusOne = 7}};
+    wad.pageCount = 1;
+    wad.meshes = {test::triangleMesh(3, 0)};
+    wad.meshPointers = {0};
+    for (uint16_t a = 0; a < animationCount; ++a) {
+        wad.animations.push_back({.frameOffset = 4u * a, .nextAnimation = a, .commandOffset = a});
+    }
+    wad.commands.assign(animationCount + 2u, 3);
+    wad.frames.assign(2u * animationCount + 3u, 0);
+    for (uint16_t first : firstAnimations)
+        wad.moveables.push_back({.meshCount = 1, .firstAnimation = first});
+    return wad;
+}
+
+void expectRefused(const std::vector<uint8_t>& bytes, const std::string& problem) {
+    ParsedWad parsed(bytes);
+    EXPECT_FALSE(parsed.file.loaded);
+    EXPECT_FALSE(parsed.file.record->contents.has_value());
+    const test::RecordedMessage& message = parsed.rec.onlyMessage();
+    EXPECT_EQ(message.title, "Kavrin");
+    EXPECT_EQ(message.text, parsed.file.record->path + " cannot be read:\n" + problem);
+}
+
+TEST(WadReader, ReadsEverySectionAsWritten) {
+    SyntheticWad written = test::smallWad();
+    written.version = 0;
+    written.pagePixel = 0x5A;
+    ParsedWad parsed(written);
+    ASSERT_TRUE(parsed.file.loaded);
+    EXPECT_TRUE(parsed.rec.messages.empty());
+    const ObjectWad& wad = parsed.wad();
+    EXPECT_EQ(wad.version, 0u);
+    EXPECT_EQ(wad.textures, written.textures);
+    EXPECT_EQ(wad.texturePages, std::vector<uint8_t>(TEXTURE_PAGE_BYTES, 0x5A));
+    EXPECT_EQ(wad.meshPointers, written.meshPointers);
+    EXPECT_EQ(wad.meshInfos, written.meshes);
+    EXPECT_EQ(wad.meshWordCount, (64u + 60u) / 2);  // both meshes already end on a multiple of 4
+    EXPECT_EQ(wad.animations, written.animations);
+    EXPECT_EQ(wad.stateChanges, written.stateChanges);
+    EXPECT_EQ(wad.dispatches, written.dispatches);
+    EXPECT_EQ(wad.commands, written.commands);
+    EXPECT_EQ(wad.meshTrees, written.meshTrees);
+    EXPECT_EQ(wad.frames, written.frames);
+    EXPECT_EQ(wad.moveables, written.moveables);
+    EXPECT_EQ(wad.statics, written.statics);
+}
+
+TEST(WadReader, AnimationsBelongToTheMoveableWhoseRangeHoldsThem) {
+    ParsedWad parsed(wadWithAnimations({0, NO_ANIMATION, 5}, 9));
+    ASSERT_TRUE(parsed.file.loaded);
+    EXPECT_EQ(parsed.wad().moveableAnimEnd, (Words{5, NO_ANIMATION_END, 9}));
+    EXPECT_EQ(parsed.wad().animOwner, (Words{0, 0, 0, 0, 0, 2, 2, 2, 2}));
+    // Each animation ends where the next begins; the last at the end of its section.
+    EXPECT_EQ(parsed.wad().animCommandEnd, (Words{1, 2, 3, 4, 5, 6, 7, 8, 11}));
+    EXPECT_EQ(parsed.wad().animFrameEnd, (Words{4, 8, 12, 16, 20, 24, 28, 32, 42}));
+
+    ParsedWad none(wadWithAnimations({NO_ANIMATION, NO_ANIMATION}, 0));
+    ASSERT_TRUE(none.file.loaded);
+    EXPECT_EQ(none.wad().moveableAnimEnd, (Words{NO_ANIMATION_END, NO_ANIMATION_END}));
+    EXPECT_TRUE(none.wad().animOwner.empty() && none.wad().animCommandEnd.empty() &&
+                none.wad().animFrameEnd.empty());
+}
+
+TEST(WadReader, MeshesKeepNormalsOrShadesAndArePaddedFromTheMeshDataStart) {
+    // 16 fixed bytes + 1 vertex + 4 shades + one triangle = 42 bytes, so 2 bytes of padding.
+    MeshInfo shaded = test::triangleMesh(1, -4);
+    shaded.polygons[0].vertices = {0, 0, 0, 0};
+    SyntheticWad written = wadWithAnimations({NO_ANIMATION}, 0);
+    written.meshes = {shaded, test::triangleMesh(3, 3), test::triangleMesh(3, 0)};
+    written.meshPointers = {108, 0, 44, 44};
+    ParsedWad parsed(written);
+    ASSERT_TRUE(parsed.file.loaded);
+    const ObjectWad& wad = parsed.wad();
+    EXPECT_EQ(wad.meshOffsets, (Words{0, 44, 108}));
+    EXPECT_EQ(wad.meshSizes, (Words{44, 64, 48}));
+    EXPECT_EQ(wad.meshOfPointer, (Words{2, 0, 1, 1}));
+    ASSERT_EQ(wad.meshInfos, written.meshes);
+    EXPECT_EQ(wad.meshInfos[0].shades.size(), 4u);   // N = -4
+    EXPECT_EQ(wad.meshInfos[1].normals.size(), 3u);  // N = 3
+}
+
+TEST(WadReader, ProgressNamesTheFileAndAdvancesThroughThreePhases) {
+    SyntheticWad written = wadWithAnimations({0, NO_ANIMATION, 5}, 9);
+    written.meshes.push_back(written.meshes[0]);  // 48 bytes each
+    written.meshPointers.push_back(48);
+    test::RecordingUi rec;
+    progressBegin(rec.ui, "Loading", 0, 1000, 1, "Loading");
+    ParseContext context{rec.ui};
+    ASSERT_TRUE(test::loadBytes(FILE_WAD, "small", test::wadBytes(written), context).loaded);
+    EXPECT_EQ(rec.progressTexts(), (std::vector<std::string>{"Loading", "Parsing small.WAD"}));
+    // Meshes: the second starts halfway (50). Moveables: 2 x 150 / 3. Animations: 8 x 150 / 9.
+    EXPECT_EQ(rec.ui.progress.position, 50 + 100 + 133);
+}
+
+TEST(WadReader, RefusesIndicesThatLeaveTheirTables) {
+    const std::pair<std::function<void(SyntheticWad&)>, const char*> refusals[] = {
+        {[](SyntheticWad& w) { w.moveables[0].firstMeshPointer = 1; },
+         "moveable 0's mesh pointers run past the end of the Mesh Pointers section"},
+        {[](SyntheticWad& w) { w.moveables[0].meshTreeIndex = 1; },
+         "moveable 0's links run past the end of the Mesh Trees section"},
+        {[](SyntheticWad& w) { w.moveables[0].frameOffset = 18; },
+         "moveable 0's keyframes start past the end of the Frames section"},
+        {[](SyntheticWad& w) { w.moveables[0].firstAnimation = 2; },
+         "moveable 0 starts at animation 2 of only 2"},
+        {[](SyntheticWad& w) {
+             w.moveables = {{.meshCount = 1, .firstAnimation = 1}, {.firstAnimation = 0}};
+         },
+         "moveable 1 starts at animation 0, before the moveable ahead of it"},
+        {[](SyntheticWad& w) { w.statics[0].meshPointer = 2; },
+         "static mesh 0 uses mesh pointer 2 of only 2"},
+        {[](SyntheticWad& w) { w.meshPointers[1] = 4; },
+         "mesh pointer 1 names byte 4, where no mesh starts"},
+        {[](SyntheticWad& w) {
+             w.animations[1].firstStateChange = w.animations[1].stateChangeCount = 1;
+         },
+         "animation 1's state changes run past the end of the States section"},
+        {[](SyntheticWad& w) { w.animations[1].commandOffset = 2; },
+         "animation 1's commands start past the end of the Animation Commands section"},
+        {[](SyntheticWad& w) { w.animations[1].frameOffset = 18; },
+         "animation 1's keyframes start past the end of the Frames section"},
+        {[](SyntheticWad& w) { w.animations[0].nextAnimation = 2; },
+         "animation 0 leads to animation 2 of only 2"},
+        {[](SyntheticWad& w) {
+             w.animations[0].commandOffset = 1, w.animations[1].commandOffset = 0;
+         },
+         "animation 1 starts before the animation ahead of it"},
+        {[](SyntheticWad& w) { w.stateChanges[0].dispatchCount = 2; },
+         "state change 0's dispatches run past the end of the Dispatches section"},
+        {[](SyntheticWad& w) { w.textures[0].page = 1; },
+         "object texture 0 lies on page 1 of only 1"},
+        {[](SyntheticWad& w) { w.textures[0].y = 225; },
+         "object texture 0 reaches past the edge of its page"},
+        {[](SyntheticWad& w) { w.meshes[0].polygons[0].texture = 0xFFFF; },  // negated index 1
+         "a polygon of mesh 0 uses object texture 1 of only 1"},
+        {[](SyntheticWad& w) { w.meshes[1].polygons[0].vertices[2] = 4; },
+         "a polygon of mesh 1 uses vertex 4 of only 4"},
+    };
+    for (const auto& [damage, problem] : refusals) {
+        SCOPED_TRACE(problem);
+        SyntheticWad written = test::smallWad();
+        damage(written);
+        expectRefused(test::wadBytes(written), problem);
+    }
+}
+
+TEST(WadReader, ToleratesTheLooseLinksRealSetsHave) {
+    SyntheticWad written = test::smallWad();
+    written.dispatches[0].nextAnimation = 700;   // an animation the set lacks
+    written.animations[0].commandCount = 65535;  // far more commands than there are
+    written.animations[1].commandCount = 3;      // commands starting at the very end
+    ParsedWad parsed(written);
+    EXPECT_TRUE(parsed.file.loaded);
+    EXPECT_TRUE(parsed.rec.messages.empty());
+}
+
+TEST(WadReader, RefusesFilesWhoseSectionsOrMeshesDoNotFit) {
+    const std::vector<uint8_t> bytes = test::wadBytes(test::smallWad());
+    expectRefused({bytes.begin(), bytes.end() - 1},
+                  "the Static Meshes section runs past the end of the file");
+    std::vector<uint8_t> trailing = bytes;
+    trailing.insert(trailing.end(), {0, 0});
+    expectRefused(trailing, "2 bytes follow the Static Meshes section");
+    expectRefused({1, 0, 0}, "the file ends before its version number");
+
+    // The page byte count follows the version, the texture count and one texture.
+    ASSERT_EQ(loadU32(&bytes[16]), TEXTURE_PAGE_BYTES);
+    std::vector<uint8_t> partPage(bytes.begin(), bytes.begin() + 16);
+    partPage.insert(partPage.end(), {2, 0, 0, 0, 0x5A, 0x5A});
+    partPage.insert(partPage.end(), bytes.begin() + 20 + TEXTURE_PAGE_BYTES, bytes.end());
+    expectRefused(partPage,
+                  "the Textures section holds 2 bytes of pages, not whole pages of 196608 bytes");
+
+    // A 42-byte mesh at the end of the mesh data, its padding lost; then cut inside that mesh.
+    MeshInfo shaded = test::triangleMesh(1, -4);
+    shaded.polygons[0].vertices = {0, 0, 0, 0};
+    ByteWriter mesh;
+    writeWadMesh(mesh, shaded);
+    SyntheticWad written = test::smallWad();
+    written.meshPointers.push_back(124);
+    written.meshDataTail.assign(mesh.bytes().begin(), mesh.bytes().begin() + 42);
+    expectRefused(test::wadBytes(written),
+                  "the padding after mesh 2 runs past the end of the Meshes section");
+    written.meshDataTail.resize(30);
+    expectRefused(test::wadBytes(written),
+                  "mesh 2 at byte 124 of the Meshes section runs past its end");
+    written.meshPointers.resize(1);
+    expectRefused(test::wadBytes(written),
+                  "the Meshes section holds more meshes than its 1 mesh pointers");
+}
+
+TEST(WadReader, EveryTruncationIsRefusedWithOneMessage) {
+    // Without its page the file is small enough to cut at every length. (Whole, it is refused for
+    // the page its texture lacks; only the cuts matter here.)
+    SyntheticWad written = test::smallWad();
+    written.pageCount = 0;
+    test::RecordingUi rec;
+    ParseContext context{rec.ui};
+    test::LoadedFile whole = test::loadBytes(FILE_WAD, "small", test::wadBytes(written), context);
+    for (size_t length = 0; length < whole.record->size; ++length) {
+        rec.messages.clear();
+        EXPECT_FALSE(test::parseCut(*whole.record, length, context)) << length;
+        EXPECT_EQ(rec.messages.size(), 1u) << length;
+    }
+}
+
+}  // namespace
+}  // namespace kavrin

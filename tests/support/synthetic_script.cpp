@@ -1,0 +1,113 @@
+#include "support/synthetic_script.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "framework/bytes.h"
+#include "framework/file_record.h"
+#include "framework/paths.h"
+#include "support/test_data.h"
+
+namespace kavrin::test {
+
+std::vector<uint8_t> buildLanguageFile(const SyntheticLanguage& language) {
+    ByteWriter out;
+    out.u16(static_cast<uint16_t>(language.generic.size()));
+    out.u16(static_cast<uint16_t>(language.psx.size()));
+    out.u16(static_cast<uint16_t>(language.pc.size()));
+    out.zeros(6);  // group lengths, which nothing reads
+    ByteWriter strings;
+    for (const auto* group : {&language.generic, &language.psx, &language.pc}) {
+        for (const std::string& text : *group) {
+            out.u16(static_cast<uint16_t>(strings.size()));
+            for (char c : text)
+                strings.u8(static_cast<uint8_t>(c) ^ language.mask);
+            strings.u8(0);
+        }
+    }
+    out.raw(strings.bytes());
+    return out.release();
+}
+
+namespace {
+
+void extensionFields(ByteWriter& out, const std::array<std::string, 3>& extensions) {
+    for (const std::string& extension : extensions) {
+        out.text(extension.substr(0, 5));
+        out.zeros(5 - std::min<size_t>(extension.size(), 5));
+    }
+    out.zeros(5);
+}
+
+size_t pathBlockLength(const SyntheticScript& script) {
+    size_t length = 0;
+    for (const std::string& path : script.paths)
+        length += path.size() + 1;
+    return length;
+}
+
+}  // namespace
+
+std::vector<uint8_t> buildScriptFile(const SyntheticScript& script) {
+    ByteWriter out;
+    out.u32(script.options);
+    out.i32(script.inputTimeout);
+    out.u8(script.security);
+    out.u8(static_cast<uint8_t>(script.paths.size()));
+    out.u16(script.levelOffsetCount);
+    out.u16(static_cast<uint16_t>(pathBlockLength(script)));
+    out.u16(static_cast<uint16_t>(script.levelData.size()));
+    extensionFields(out, script.psxExtensions);
+    extensionFields(out, script.pcExtensions);
+    uint16_t pathOffset = 0;
+    for (const std::string& path : script.paths) {
+        out.u16(pathOffset);
+        pathOffset = static_cast<uint16_t>(pathOffset + path.size() + 1);
+    }
+    for (const std::string& path : script.paths) {
+        out.text(path);
+        out.u8(0);
+    }
+    out.zeros(2 * size_t{script.levelOffsetCount});
+    out.raw(script.levelData);
+    out.text(script.languageNames);
+    return out.release();
+}
+
+void writeFileBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
+}
+
+Decompiled decompileFile(uint32_t type, const std::string& inputPath,
+                         const std::string& outputDirectory, const std::string& name,
+                         ParseContext& context) {
+    FileRecord record;
+    record.type = type;
+    record.path = inputPath;
+    record.directory = outputDirectory;
+    record.name = name;
+    Decompiled result;
+    result.ok = loadFile(record, context);
+    result.outputPath = record.path;
+    std::ifstream output(record.path, std::ios::binary);
+    if (record.path != inputPath && output) {
+        result.text.assign(std::istreambuf_iterator<char>(output), {});
+    }
+    return result;
+}
+
+Decompiled decompileBytes(uint32_t type, const std::vector<uint8_t>& bytes, ParseContext& context,
+                          std::string directory) {
+    bool scratch = directory.empty();
+    if (scratch) directory = makeTempDirectory("decompile");
+    std::string input = directory + PATH_SEPARATOR + "INPUT.DAT";
+    writeFileBytes(input, bytes);
+    Decompiled result = decompileFile(type, input, directory, "INPUT", context);
+    if (scratch) std::filesystem::remove_all(directory);
+    return result;
+}
+
+}  // namespace kavrin::test

@@ -1,0 +1,120 @@
+#include "support/synthetic_wad.h"
+
+#include <fstream>
+
+#include "formats/wad.h"
+
+namespace kavrin::test {
+
+std::vector<uint8_t> wadBytes(const SyntheticWad& wad) {
+    ByteWriter meshData;
+    for (const MeshInfo& mesh : wad.meshes)
+        writeWadMesh(meshData, mesh);
+    meshData.raw(wad.meshDataTail);
+
+    ByteWriter out;
+    out.u32(wad.version);
+    out.u32(static_cast<uint32_t>(wad.textures.size()));
+    writeRecords(out, wad.textures);
+    out.u32(wad.pageCount * TEXTURE_PAGE_BYTES);
+    out.raw(std::vector<uint8_t>(size_t{wad.pageCount} * TEXTURE_PAGE_BYTES, wad.pagePixel));
+    out.u32(static_cast<uint32_t>(wad.meshPointers.size()));
+    out.words32(wad.meshPointers);
+    out.u32(static_cast<uint32_t>(meshData.size() / 2));
+    out.raw(meshData.bytes());
+    auto records = [&out](const auto& list) {
+        out.u32(static_cast<uint32_t>(list.size()));
+        writeRecords(out, list);
+    };
+    records(wad.animations);
+    records(wad.stateChanges);
+    records(wad.dispatches);
+    out.u32(static_cast<uint32_t>(wad.commands.size()));
+    out.words16(wad.commands);
+    out.u32(static_cast<uint32_t>(wad.meshTrees.size()));
+    out.words32(wad.meshTrees);
+    out.u32(static_cast<uint32_t>(wad.frames.size()));
+    out.words16(wad.frames);
+    records(wad.moveables);
+    records(wad.statics);
+    return out.release();
+}
+
+std::vector<uint32_t> meshStarts(std::span<const MeshInfo> meshes) {
+    std::vector<uint32_t> starts;
+    uint32_t offset = 0;
+    for (const MeshInfo& mesh : meshes) {
+        starts.push_back(offset);
+        offset += wadMeshSize(mesh);
+    }
+    return starts;
+}
+
+MeshInfo triangleMesh(uint16_t vertexCount, int16_t lighting) {
+    MeshInfo mesh;
+    mesh.centre = {1, 2, 3};
+    mesh.radiusWord = 0x00010002;
+    for (int16_t i = 0; i < vertexCount; ++i)
+        mesh.vertices.push_back({i, int16_t(2 * i), int16_t(3 * i)});
+    if (lighting > 0) {
+        mesh.normalCount = lighting;
+        mesh.normals.assign(static_cast<size_t>(lighting), Vertex{0, -16384, 0});
+    } else if (lighting < 0) {
+        mesh.shadeCount = static_cast<uint16_t>(-lighting);
+        mesh.shades.assign(mesh.shadeCount, 4096);
+    }
+    PolygonRef triangle;
+    triangle.shape = TRIANGLE_SHAPE;
+    triangle.vertices = {0, 1, 2, 0};
+    mesh.polygons.push_back(triangle);
+    return mesh;
+}
+
+SyntheticWad smallWad() {
+    SyntheticWad wad;
+    wad.textures = {{.x = 0, .y = 0, .page = 0, .widthMinusOne = 31, .heightMinusOne = 31}};
+    wad.pageCount = 1;
+    wad.meshes = {triangleMesh(3, 3), triangleMesh(4, -4)};
+    wad.meshPointers = meshStarts(wad.meshes);
+    wad.animations.resize(2);
+    wad.animations[0] = {.frameOffset = 0,
+                         .nextAnimation = 1,
+                         .stateChangeCount = 1,
+                         .commandCount = 1,
+                         .commandOffset = 0};
+    wad.animations[1] = {.frameOffset = 8, .nextAnimation = 0, .commandOffset = 1};
+    wad.stateChanges = {{.stateId = 2, .dispatchCount = 1, .firstDispatch = 0}};
+    wad.dispatches = {{.lowFrame = 0, .highFrame = 3, .nextAnimation = 1, .nextFrame = 0}};
+    wad.commands = {3};
+    wad.meshTrees = {0, 0, 100, 0};
+    wad.frames.assign(8, 7);
+    wad.moveables = {{.slot = 0,
+                      .meshCount = 2,
+                      .firstMeshPointer = 0,
+                      .meshTreeIndex = 0,
+                      .frameOffset = 0,
+                      .firstAnimation = 0}};
+    wad.statics = {{.staticNumber = 0, .meshPointer = 1}};
+    return wad;
+}
+
+std::vector<uint8_t> swdBytes(const SyntheticSwd& swd) {
+    ByteWriter out;
+    out.u32(swd.version);
+    out.u32(static_cast<uint32_t>(swd.sprites.size()));
+    writeRecords(out, swd.sprites);
+    out.u32(static_cast<uint32_t>(swd.page.size()));
+    out.raw(swd.page);
+    out.u32(static_cast<uint32_t>(swd.sequences.size()));
+    writeRecords(out, swd.sequences);
+    return out.release();
+}
+
+bool writeBytes(const std::string& path, std::span<const uint8_t> bytes) {
+    std::ofstream file(path, std::ios::binary);
+    file.write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
+    return file.good();
+}
+
+}  // namespace kavrin::test

@@ -1,0 +1,59 @@
+// Builds object WAD and sprite WAD bytes from plain records, so a test shows only the parts that
+// matter to it. Every section is written as the files store it: a count, then the data. Needs only
+// the core library, so the fuzz seed writer uses it too.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "formats/mesh.h"
+#include "formats/wad_records.h"
+
+namespace kavrin::test {
+
+struct SyntheticWad {
+    uint32_t version = 129;
+    std::vector<ObjectTexture> textures;
+    uint32_t pageCount = 0;  // pages of 196608 bytes; pixel bytes are filled from `pagePixel`
+    uint8_t pagePixel = 0;
+    std::vector<uint32_t> meshPointers;  // see meshStarts
+    std::vector<MeshInfo> meshes;        // written back to back, each padded to 4 bytes
+    std::vector<uint8_t> meshDataTail;   // raw bytes after the meshes; keep the length even
+    std::vector<Animation> animations;
+    std::vector<StateChange> stateChanges;
+    std::vector<Dispatch> dispatches;
+    std::vector<uint16_t> commands;
+    std::vector<uint32_t> meshTrees;
+    std::vector<uint16_t> frames;
+    std::vector<Moveable> moveables;
+    std::vector<StaticMesh> statics;
+};
+
+std::vector<uint8_t> wadBytes(const SyntheticWad& wad);
+
+// Where each mesh starts in the mesh data as wadBytes lays them out.
+std::vector<uint32_t> meshStarts(std::span<const MeshInfo> meshes);
+
+// A mesh of `vertexCount` vertices at (i, 2i, 3i) with one triangle over the first three, using
+// object texture 0, and `lighting` normals (positive) or shades (negative).
+MeshInfo triangleMesh(uint16_t vertexCount, int16_t lighting);
+
+// A WAD that holds one of everything and passes every reference check: a moveable of two meshes
+// with two animations, one state change and dispatch, a command, a static mesh, one page.
+SyntheticWad smallWad();
+
+struct SyntheticSwd {
+    uint32_t version = 129;
+    std::vector<SpriteTexture> sprites;
+    std::vector<uint8_t> page;
+    std::vector<SpriteSequence> sequences;
+};
+
+std::vector<uint8_t> swdBytes(const SyntheticSwd& swd);
+
+// Writes `bytes` to `path`; false when the file cannot be written.
+bool writeBytes(const std::string& path, std::span<const uint8_t> bytes);
+
+}  // namespace kavrin::test
