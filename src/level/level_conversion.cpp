@@ -19,26 +19,6 @@ int phaseOffset(size_t done, size_t total) {
     return static_cast<int>(static_cast<double>(done) / static_cast<double>(total) * PHASE_WIDTH);
 }
 
-// The rectangle is the corners' bounding box from its top left; a corner whose marker byte is 255
-// flags the whole texture.
-ObjectTexture convertObjectTexture(const LevelObjectTexture& level) {
-    ObjectTexture texture;
-    texture.x = FLAG_SET;
-    texture.y = FLAG_SET;
-    bool flagged = false;
-    for (int i = 0; i < level.cornerCount(); ++i) {
-        const LevelObjectTexture::Corner& corner = level.corners[i];
-        texture.x = std::min(texture.x, corner.xPixel);
-        texture.y = std::min(texture.y, corner.yPixel);
-        flagged = flagged || corner.xMarker == FLAG_SET || corner.yMarker == FLAG_SET;
-    }
-    texture.page = level.page();
-    texture.widthMinusOne = static_cast<uint8_t>(level.width);
-    texture.heightMinusOne = static_cast<uint8_t>(level.height);
-    texture.flagX = texture.flagY = flagged ? FLAG_SET : 0;
-    return texture;
-}
-
 // A level face names its object texture plainly; in a WAD the flags of the texture move into the
 // word: a rectangle with flags stores its index negated under four set bits, a triangle keeps the
 // flags in its top three bits.
@@ -96,6 +76,24 @@ ObjectSourceBlock viewConvertedLevel(const LevelRecord& level, const ConvertedLe
 }
 
 }  // namespace
+
+ObjectTexture convertObjectTexture(const LevelObjectTexture& level) {
+    ObjectTexture texture;
+    texture.x = FLAG_SET;
+    texture.y = FLAG_SET;
+    bool flagged = false;
+    for (int i = 0; i < level.cornerCount(); ++i) {
+        const LevelObjectTexture::Corner& corner = level.corners[i];
+        texture.x = std::min(texture.x, corner.xPixel);
+        texture.y = std::min(texture.y, corner.yPixel);
+        flagged = flagged || corner.xMarker == FLAG_SET || corner.yMarker == FLAG_SET;
+    }
+    texture.page = level.page();
+    texture.widthMinusOne = static_cast<uint8_t>(level.width);
+    texture.heightMinusOne = static_cast<uint8_t>(level.height);
+    texture.flagX = texture.flagY = flagged ? FLAG_SET : 0;
+    return texture;
+}
 
 ObjectSourceBlock convertLevel(Ui& ui, LevelRecord& level, ConvertedLevel& converted) {
     if (level.converted) return viewConvertedLevel(level, converted);

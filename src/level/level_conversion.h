@@ -13,6 +13,7 @@
 
 namespace kavrin {
 
+struct LevelObjectTexture;
 struct LevelRecord;
 struct Ui;
 
@@ -30,6 +31,10 @@ struct ConvertedLevel {
 // words are rewritten in place into WAD numbering, so a level is converted once: called again, it
 // changes nothing and returns the block of the level and `converted` as they stand.
 ObjectSourceBlock convertLevel(Ui& ui, LevelRecord& level, ConvertedLevel& converted);
+
+// A level's object texture as a WAD stores it: the bounding box of the corners it uses on its
+// page, flagged when any of those corners has a marker byte of 255.
+ObjectTexture convertObjectTexture(const LevelObjectTexture& texture);
 
 // Blue, green, red, alpha pixels to red, green, blue ones; a pixel with alpha 0 becomes the
 // transparent colour FF 00 FF.

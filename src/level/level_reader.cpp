@@ -5,9 +5,12 @@
 #include <algorithm>
 #include <new>
 
+#include "formats/derived_tables.h"
+#include "formats/object_references.h"
 #include "framework/file_record.h"
 #include "framework/refusal.h"
 #include "framework/ui.h"
+#include "level/level_conversion.h"
 
 namespace kavrin {
 
@@ -54,7 +57,7 @@ struct LevelDataWalk {
     }
     bool refused() const {
         if (failed) {
-            refuseFile(ui, path, "The \"%s\" section runs past the end of the level data.", failed);
+            refuseFile(ui, path, "the %s section runs past the end of the level data", failed);
         }
         return failed != nullptr;
     }
@@ -134,7 +137,7 @@ bool readMeshes(LevelDataWalk& walk, LevelRecord& level) {
         level.meshOffsets.push_back(static_cast<uint32_t>(meshes.offset()));
         if (!readMesh(meshes, MeshLayout::Level, level.meshes.emplace_back()) ||
             !meshes.skip((4 - meshes.offset() % 4) % 4)) {
-            return refuseFile(walk.ui, walk.path, "The meshes do not end where the mesh data ends.");
+            return refuseFile(walk.ui, walk.path, "the meshes do not end where the mesh data ends");
         }
     }
     return true;
@@ -142,8 +145,8 @@ bool readMeshes(LevelDataWalk& walk, LevelRecord& level) {
 
 bool markerMismatch(LevelDataWalk& walk, const char* marker, const char* section) {
     return refuseFile(walk.ui, walk.path,
-                      "The level data does not have the layout of a Tomb Raider 4 level: no \"%s\" "
-                      "marker before the \"%s\".",
+                      "the level data does not have the layout of a Tomb Raider 4 level: no \"%s\" "
+                      "marker before the %s section",
                       marker, section);
 }
 
@@ -155,13 +158,13 @@ bool checkFaceTextures(LevelDataWalk& walk, const LevelRecord& level) {
         for (const PolygonRef& polygon : level.meshes[m].polygons) {
             if (polygon.texture >= count) {
                 return refuseFile(walk.ui, walk.path,
-                                  "A face of mesh %zu uses object texture %u, but the level has %zu.",
+                                  "a face of mesh %zu uses object texture %u of only %zu",
                                   m, polygon.texture, count);
             }
             if (polygon.texture >= WAD_TEXTURE_INDEX_LIMIT) {
                 return refuseFile(walk.ui, walk.path,
-                                  "A face of mesh %zu uses object texture %u; a WAD can address only "
-                                  "%u.",
+                                  "a face of mesh %zu uses object texture %u; a WAD can address "
+                                  "only %u",
                                   m, polygon.texture, WAD_TEXTURE_INDEX_LIMIT);
             }
         }
@@ -176,7 +179,7 @@ bool checkSounds(LevelDataWalk& walk, const LevelRecord& level) {
         uint16_t detail = level.soundMap[n];
         if (detail != NO_SOUND && detail >= level.soundDetails.size()) {
             return refuseFile(walk.ui, walk.path,
-                              "Sound %zu uses sound detail %u, but the level has %zu.", n, detail,
+                              "sound %zu uses sound detail %u of only %zu", n, detail,
                               level.soundDetails.size());
         }
     }
@@ -184,7 +187,7 @@ bool checkSounds(LevelDataWalk& walk, const LevelRecord& level) {
         uint16_t first = level.soundDetails[d].firstSample;
         if (first >= level.sampleIndices.size()) {
             return refuseFile(walk.ui, walk.path,
-                              "Sound detail %zu starts at sample %u, but the level has %zu.", d, first,
+                              "sound detail %zu starts at sample %u of only %zu", d, first,
                               level.sampleIndices.size());
         }
     }
@@ -264,7 +267,7 @@ struct OuterWalk {
 };
 
 bool endsInside(OuterWalk& walk, const char* chunk) {
-    return refuseFile(walk.ui, walk.path, "The file ends inside the %s.", chunk);
+    return refuseFile(walk.ui, walk.path, "the file ends inside the %s", chunk);
 }
 
 // Reads a chunk's two sizes and its compressed bytes.
@@ -284,7 +287,7 @@ bool inflateChunk(OuterWalk& walk, const char* name, LevelChunk& chunk,
     if (!readChunk(walk, name, chunk, stream)) return false;
     const uint32_t stated = chunk.uncompressedSize;
     if (stated > uint64_t{chunk.compressedSize} * MAX_INFLATION_RATIO + INFLATION_SLACK) {
-        return refuseFile(walk.ui, walk.path, "The %s cannot inflate to the %u bytes the file states.",
+        return refuseFile(walk.ui, walk.path, "the %s cannot inflate to the %u bytes the file states",
                           name, stated);
     }
     try {
@@ -299,11 +302,11 @@ bool inflateChunk(OuterWalk& walk, const char* name, LevelChunk& chunk,
     uLongf produced = stated;
     int result = uncompress(out.data(), &produced, stream.data(), stream.size());
     if (result != Z_OK) {
-        return refuseFile(walk.ui, walk.path, "The %s cannot be inflated (%s).", name,
+        return refuseFile(walk.ui, walk.path, "the %s cannot be inflated (%s)", name,
                           zError(result));
     }
     if (produced != stated) {
-        return refuseFile(walk.ui, walk.path, "The %s inflate to %lu bytes, not the %u the file states.",
+        return refuseFile(walk.ui, walk.path, "the %s inflate to %lu bytes, not the %u the file states",
                           name, static_cast<unsigned long>(produced), stated);
     }
     chunk.uncompressedSize = static_cast<uint32_t>(produced);
@@ -315,18 +318,30 @@ bool skipChunk(OuterWalk& walk, const char* name, LevelChunk& chunk) {
     return readChunk(walk, name, chunk, stream);
 }
 
-// Object textures name their page by number; every one must lie on a page the level has.
-bool checkTexturePages(OuterWalk& walk, const LevelRecord& level) {
-    const size_t pageCount = level.texturePages32.size() / LEVEL_PAGE_BYTES;
-    for (size_t i = 0; i < level.objectTextures.size(); ++i) {
-        uint8_t page = level.objectTextures[i].page();
-        if (page >= pageCount) {
-            return refuseFile(walk.ui, walk.path,
-                              "Object texture %zu lies on page %u, but the level has %zu pages.", i,
-                              page, pageCount);
-        }
-    }
-    return true;
+// The indices the save follows, checked by the rule every source shares, on the level's objects as
+// they will look once converted.
+bool checkReferences(OuterWalk& walk, const LevelRecord& level) {
+    std::vector<ObjectTexture> textures(level.objectTextures.size());
+    std::transform(level.objectTextures.begin(), level.objectTextures.end(), textures.begin(),
+                   convertObjectTexture);
+    const std::vector<uint32_t> meshOfPointer = mapMeshPointers(level.meshPointers, level.meshOffsets);
+    const std::string broken = findBrokenReference({
+        .moveables = level.moveables,
+        .statics = level.staticMeshes,
+        .animations = level.animations,
+        .stateChanges = level.stateChanges,
+        .dispatches = level.dispatches,
+        .meshPointers = level.meshPointers,
+        .meshOfPointer = meshOfPointer,
+        .meshOffsets = level.meshOffsets,
+        .meshInfos = level.meshes,
+        .textures = textures,
+        .texturePageCount = static_cast<uint32_t>(level.texturePages32.size() / LEVEL_PAGE_BYTES),
+        .commandWordCount = static_cast<uint32_t>(level.commands.size()),
+        .meshTreeWordCount = static_cast<uint32_t>(level.meshTrees.size()),
+        .frameByteCount = static_cast<uint32_t>(level.frames.size() * 2),
+    });
+    return broken.empty() || refuseFile(walk.ui, walk.path, "%s", broken.c_str());
 }
 
 }  // namespace
@@ -355,7 +370,7 @@ bool parseLevel(FileRecord& record, ParseContext& context) {
     progressStep(ui, "Decompressing level data");
     std::vector<uint8_t> data;
     if (!inflateChunk(walk, "level data", level.levelData, data) ||
-        !parseLevelData(ui, record.path, data, level) || !checkTexturePages(walk, level)) {
+        !parseLevelData(ui, record.path, data, level) || !checkReferences(walk, level)) {
         return false;
     }
 

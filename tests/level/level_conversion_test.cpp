@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "framework/file_record.h"
 #include "framework/file_types.h"
 #include "formats/wad.h"
@@ -224,30 +226,70 @@ TEST(LevelConversion, ConvertingReportsFourPhasesAndHappensOnce) {
     EXPECT_EQ(second.animOwner.data(), first.animOwner.data());
 }
 
-TEST(LevelConversion, TitleLevelConvertsIntoWadForm) {
+template <class T>
+std::vector<T> asVector(std::span<const T> view) {
+    return {view.begin(), view.end()};
+}
+
+// The corners of a mesh's quads or of its triangles, sorted: polygon order may differ.
+std::vector<std::array<uint16_t, 4>> faceCorners(const MeshInfo& mesh, bool triangles) {
+    std::vector<std::array<uint16_t, 4>> corners;
+    for (const PolygonRef& polygon : mesh.polygons) {
+        if (polygon.isTriangle() == triangles) corners.push_back(polygon.vertices);
+    }
+    std::sort(corners.begin(), corners.end());
+    return corners;
+}
+
+// title.tr4 was built from the title WAD set: converted, it must offer the same objects.
+TEST(LevelConversion, TitleLevelConvertsIntoTheObjectsOfItsWadSet) {
     KAVRIN_REQUIRE_DATA(test::testDataPath("trle/data/title.tr4"));
-    std::unique_ptr<FileRecord> record =
-        makeFileRecord(FILE_LEVEL_REFERENCE, test::testDataPath("trle/data"), "title");
+    KAVRIN_REQUIRE_DATA(test::testDataPath("trle/graphics/wads/title.WAD"));
     RecordingUi ui;
     ParseContext context{ui.ui};
-    ASSERT_TRUE(loadFile(*record, context));
-    LevelRecord& level = *std::any_cast<LevelRecord>(&record->contents);
+    std::unique_ptr<FileRecord> levelFile =
+        makeFileRecord(FILE_LEVEL_REFERENCE, test::testDataPath("trle/data"), "title");
+    ASSERT_TRUE(loadFile(*levelFile, context));
     ConvertedLevel converted;
-    ObjectSourceBlock block = convertLevel(ui.ui, level, converted);
+    ObjectSourceBlock block =
+        convertLevel(ui.ui, *std::any_cast<LevelRecord>(&levelFile->contents), converted);
+    std::unique_ptr<FileRecord> wadFile =
+        makeFileRecord(FILE_WAD, test::testDataPath("trle/graphics/wads"), "title");
+    ASSERT_TRUE(loadFile(*wadFile, context));
+    const ObjectWad& wad = *std::any_cast<ObjectWad>(&wadFile->contents);
 
-    EXPECT_EQ(block.texturePages.size(), 15u * TEXTURE_PAGE_BYTES);
-    EXPECT_EQ(block.textures.size(), 1792u);
-    EXPECT_EQ(block.sampleNames.size(), 7u);
-    EXPECT_EQ(block.meshInfo.size(), 191u);
-    EXPECT_EQ(block.version, LEVEL_VERSION);
-    // Every mesh pointer of the title level names a mesh start.
+    EXPECT_EQ(asVector(block.moveables), wad.moveables);
+    EXPECT_EQ(asVector(block.staticMeshes), wad.statics);
+    EXPECT_EQ(asVector(block.animations), wad.animations);
+    EXPECT_EQ(asVector(block.stateChanges), wad.stateChanges);
+    EXPECT_EQ(asVector(block.dispatches), wad.dispatches);
+    EXPECT_EQ(asVector(block.commands), wad.commands);
+    EXPECT_EQ(asVector(block.meshTrees), wad.meshTrees);
+    EXPECT_EQ(asVector(block.frames), wad.frames);
+    EXPECT_EQ(asVector(block.animOwner), wad.animOwner);
+    EXPECT_EQ(asVector(block.moveableAnimEnd), wad.moveableAnimEnd);
+
     ASSERT_EQ(block.meshOfPointer.size(), 249u);
-    for (size_t i = 0; i < block.meshOfPointer.size(); ++i) {
-        EXPECT_EQ(level.meshOffsets[block.meshOfPointer[i]], block.meshPointers[i]) << i;
+    ASSERT_EQ(wad.meshOfPointer.size(), 249u);
+    for (size_t i = 0; i < 249; ++i) {
+        SCOPED_TRACE(i);
+        const MeshInfo& fromLevel = block.meshInfo[block.meshOfPointer[i]];
+        const MeshInfo& fromWad = wad.meshInfos[wad.meshOfPointer[i]];
+        EXPECT_EQ(fromLevel.centre, fromWad.centre);
+        EXPECT_EQ(fromLevel.radiusWord, fromWad.radiusWord);
+        EXPECT_EQ(fromLevel.vertices, fromWad.vertices);
+        EXPECT_EQ(fromLevel.normals, fromWad.normals);
+        EXPECT_EQ(fromLevel.shades, fromWad.shades);
+        EXPECT_EQ(faceCorners(fromLevel, false), faceCorners(fromWad, false));
+        EXPECT_EQ(faceCorners(fromLevel, true), faceCorners(fromWad, true));
+        EXPECT_EQ(block.meshSize[block.meshOfPointer[i]], wad.meshSizes[wad.meshOfPointer[i]]);
     }
+
+    // The level's own textures: 15 pages, and every converted face names one of its 1792 textures.
+    EXPECT_EQ(block.texturePages.size(), 15u * TEXTURE_PAGE_BYTES);
     for (const MeshInfo& mesh : block.meshInfo) {
         for (const PolygonRef& polygon : mesh.polygons) {
-            ASSERT_LT(textureIndexOfWord(polygon.texture), block.textures.size());
+            ASSERT_LT(textureIndexOfWord(polygon.texture), 1792u);
         }
     }
     EXPECT_TRUE(ui.messages.empty());

@@ -240,22 +240,26 @@ TEST(LevelReader, DamagedFilesAreRefusedWithOneMessageAndKeepNothing) {
     offPage.objectTextures[1].tile = 1;
     SyntheticLevel nothingToInflate = synthetic;
     nothingToInflate.pages32.clear();
+    SyntheticLevel pastVertices = synthetic;
+    pastVertices.meshes[0].polygons[0].vertices[2] = 1;
 
     const Refusal cases[] = {
         {"version", noVersion, nullptr},
         {"empty file", {}, nullptr},
-        {"cut in the 32-bit pages", cut(40), "The file ends inside the 32-bit texture pages."},
-        {"cut in the level data", cut(good.size() - 1), "The file ends inside the level data."},
-        {"damaged stream", flipped, "The level data cannot be inflated"},
+        {"cut in the 32-bit pages", cut(40), "the file ends inside the 32-bit texture pages"},
+        {"cut in the level data", cut(good.size() - 1), "the file ends inside the level data"},
+        {"damaged stream", flipped, "the level data cannot be inflated"},
         {"fewer bytes than stated", test::buildLevelFile(synthetic, dataSize + 1),
          "inflate to"},
         {"more bytes than stated", test::buildLevelFile(synthetic, dataSize - 1),
-         "The level data cannot be inflated"},
+         "the level data cannot be inflated"},
         {"absurd stated size", test::buildLevelFile(synthetic, 0xFFFFFFF0u),
-         "The level data cannot inflate to the 4294967280 bytes the file states."},
+         "the level data cannot inflate to the 4294967280 bytes the file states"},
         {"texture on a missing page", test::buildLevelFile(offPage),
-         "Object texture 1 lies on page 1, but the level has 1 pages."},
-        {"no pages for its textures", test::buildLevelFile(nothingToInflate), "the level has 0 pages"},
+         "object texture 1 lies on page 1 of only 1"},
+        {"polygon past the vertices", test::buildLevelFile(pastVertices),
+         "a polygon of mesh 0 uses vertex 1 of only 1"},
+        {"no pages for its textures", test::buildLevelFile(nothingToInflate), "object texture 0 lies on page 0 of only 0"},
     };
     for (const Refusal& c : cases) {
         SCOPED_TRACE(c.name);
@@ -290,8 +294,8 @@ TEST(LevelReader, LevelDataCutShortNamesTheSectionItEndsIn) {
         LevelRecord level;
         EXPECT_FALSE(parseLevelData(ui.ui, LEVEL_PATH, cut, level));
         EXPECT_EQ(ui.onlyMessage().text,
-                  std::string(LEVEL_PATH) + " cannot be read:\nThe \"" + label +
-                      "\" section runs past the end of the level data.");
+                  std::string(LEVEL_PATH) + " cannot be read:\nthe " + label +
+                      " section runs past the end of the level data");
     }
 }
 
@@ -319,19 +323,19 @@ TEST(LevelReader, LevelDataThatDoesNotHoldTogetherIsRefused) {
     pastSamples.soundDetails.push_back(SoundInfo{1, {}});
 
     const std::pair<std::vector<uint8_t>, const char*> cases[] = {
-        {shortMeshData, "The meshes do not end where the mesh data ends."},
-        {longMeshData, "The meshes do not end where the mesh data ends."},
+        {shortMeshData, "the meshes do not end where the mesh data ends"},
+        {longMeshData, "the meshes do not end where the mesh data ends"},
         {noSprites,
-         "The level data does not have the layout of a Tomb Raider 4 level: no \"SPR\" marker "
-         "before the \"Sprite Textures\"."},
-        {noTextures, "no \"TEX\" marker before the \"Object Textures\"."},
+         "the level data does not have the layout of a Tomb Raider 4 level: no \"SPR\" marker "
+         "before the Sprite Textures section"},
+        {noTextures, "no \"TEX\" marker before the Object Textures section"},
         {test::buildLevelData(pastTextures),
-         "A face of mesh 0 uses object texture 2, but the level has 2."},
+         "a face of mesh 0 uses object texture 2 of only 2"},
         {test::buildLevelData(pastWad),
-         "A face of mesh 0 uses object texture 4096; a WAD can address only 4096."},
-        {test::buildLevelData(pastDetails), "Sound 5 uses sound detail 1, but the level has 1."},
+         "a face of mesh 0 uses object texture 4096; a WAD can address only 4096"},
+        {test::buildLevelData(pastDetails), "sound 5 uses sound detail 1 of only 1"},
         {test::buildLevelData(pastSamples),
-         "Sound detail 1 starts at sample 1, but the level has 1."},
+         "sound detail 1 starts at sample 1 of only 1"},
     };
     for (const auto& [bytes, problem] : cases) {
         SCOPED_TRACE(problem);
