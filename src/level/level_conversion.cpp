@@ -117,10 +117,9 @@ ObjectSourceBlock convertLevel(Ui& ui, LevelRecord& level, ConvertedLevel& conve
 
     convertMeshes(ui, level, converted);
     converted.meshOfPointer = mapMeshPointers(level.meshPointers, level.meshOffsets);
-    converted.animationTables =
-        deriveAnimationTables(level.moveables, level.animations,
-                              static_cast<uint32_t>(level.commands.size()),
-                              static_cast<uint32_t>(level.frames.size() * 2), nullptr);
+    converted.animationTables = deriveAnimationTables(
+        level.moveables, level.animations, static_cast<uint32_t>(level.commands.size()),
+        static_cast<uint32_t>(level.frames.size() * 2), nullptr);
     level.converted = true;
     return viewConvertedLevel(level, converted);
 }

@@ -102,7 +102,8 @@ void readRoom(ByteCursor& in, RoomRecord& room) {
     room.portals = countedSection(in, in.u16(), 32);
     room.sectorCountZ = in.u16();
     room.sectorCountX = in.u16();
-    room.sectorsOffset = countedSection(in, uint32_t{room.sectorCountZ} * room.sectorCountX, 8).offset;
+    room.sectorsOffset =
+        countedSection(in, uint32_t{room.sectorCountZ} * room.sectorCountX, 8).offset;
     room.colour[0] = in.u16();
     room.colour[1] = in.u16();
     room.lights = countedSection(in, in.u16(), 46);
@@ -132,7 +133,8 @@ bool readMeshes(LevelDataWalk& walk, LevelRecord& level) {
 
     ByteCursor meshes(bytes);
     while (!meshes.atEnd()) {
-        progressSub(walk.ui, static_cast<int>(static_cast<double>(meshes.offset()) / bytes.size() * 25),
+        progressSub(walk.ui,
+                    static_cast<int>(static_cast<double>(meshes.offset()) / bytes.size() * 25),
                     nullptr);
         level.meshOffsets.push_back(static_cast<uint32_t>(meshes.offset()));
         if (!readMesh(meshes, MeshLayout::Level, level.meshes.emplace_back()) ||
@@ -158,8 +160,8 @@ bool checkFaceTextures(LevelDataWalk& walk, const LevelRecord& level) {
         for (const PolygonRef& polygon : level.meshes[m].polygons) {
             if (polygon.texture >= count) {
                 return refuseFile(walk.ui, walk.path,
-                                  "a face of mesh %zu uses object texture %u of only %zu",
-                                  m, polygon.texture, count);
+                                  "a face of mesh %zu uses object texture %u of only %zu", m,
+                                  polygon.texture, count);
             }
             if (polygon.texture >= WAD_TEXTURE_INDEX_LIMIT) {
                 return refuseFile(walk.ui, walk.path,
@@ -178,9 +180,8 @@ bool checkSounds(LevelDataWalk& walk, const LevelRecord& level) {
     for (size_t n = 0; n < level.soundMap.size(); ++n) {
         uint16_t detail = level.soundMap[n];
         if (detail != NO_SOUND && detail >= level.soundDetails.size()) {
-            return refuseFile(walk.ui, walk.path,
-                              "sound %zu uses sound detail %u of only %zu", n, detail,
-                              level.soundDetails.size());
+            return refuseFile(walk.ui, walk.path, "sound %zu uses sound detail %u of only %zu", n,
+                              detail, level.soundDetails.size());
         }
     }
     for (size_t d = 0; d < level.soundDetails.size(); ++d) {
@@ -281,14 +282,13 @@ bool readChunk(OuterWalk& walk, const char* name, LevelChunk& chunk,
 
 // Inflates a chunk into a buffer of exactly its stated size, with room for one more byte so that
 // the level data can carry the NUL that ends a file record's buffer.
-bool inflateChunk(OuterWalk& walk, const char* name, LevelChunk& chunk,
-                  std::vector<uint8_t>& out) {
+bool inflateChunk(OuterWalk& walk, const char* name, LevelChunk& chunk, std::vector<uint8_t>& out) {
     std::span<const uint8_t> stream;
     if (!readChunk(walk, name, chunk, stream)) return false;
     const uint32_t stated = chunk.uncompressedSize;
     if (stated > uint64_t{chunk.compressedSize} * MAX_INFLATION_RATIO + INFLATION_SLACK) {
-        return refuseFile(walk.ui, walk.path, "the %s cannot inflate to the %u bytes the file states",
-                          name, stated);
+        return refuseFile(walk.ui, walk.path,
+                          "the %s cannot inflate to the %u bytes the file states", name, stated);
     }
     try {
         out.reserve(uint64_t{stated} + 1);
@@ -306,8 +306,9 @@ bool inflateChunk(OuterWalk& walk, const char* name, LevelChunk& chunk,
                           zError(result));
     }
     if (produced != stated) {
-        return refuseFile(walk.ui, walk.path, "the %s inflate to %lu bytes, not the %u the file states",
-                          name, static_cast<unsigned long>(produced), stated);
+        return refuseFile(walk.ui, walk.path,
+                          "the %s inflate to %lu bytes, not the %u the file states", name,
+                          static_cast<unsigned long>(produced), stated);
     }
     chunk.uncompressedSize = static_cast<uint32_t>(produced);
     return true;
@@ -324,7 +325,8 @@ bool checkReferences(OuterWalk& walk, const LevelRecord& level) {
     std::vector<ObjectTexture> textures(level.objectTextures.size());
     std::transform(level.objectTextures.begin(), level.objectTextures.end(), textures.begin(),
                    convertObjectTexture);
-    const std::vector<uint32_t> meshOfPointer = mapMeshPointers(level.meshPointers, level.meshOffsets);
+    const std::vector<uint32_t> meshOfPointer =
+        mapMeshPointers(level.meshPointers, level.meshOffsets);
     const std::string broken = findBrokenReference({
         .moveables = level.moveables,
         .statics = level.staticMeshes,

@@ -76,7 +76,8 @@ struct LevelObjectTexture {
     int cornerCount() const { return (tile >> 8) != 0 ? 3 : 4; }
 };
 
-template <> inline constexpr uint32_t RECORD_SIZE<LevelObjectTexture> = 38;
+template <>
+inline constexpr uint32_t RECORD_SIZE<LevelObjectTexture> = 38;
 void decodeRecord(ByteCursor& in, LevelObjectTexture& out);
 
 struct LevelRecord {
@@ -93,8 +94,8 @@ struct LevelRecord {
     // The level data, in file order.
     uint32_t leadingWord = 0;
     std::vector<RoomRecord> rooms;
-    LevelSection floors;    // in 16-bit words
-    LevelSection meshData;  // in 16-bit words
+    LevelSection floors;                 // in 16-bit words
+    LevelSection meshData;               // in 16-bit words
     std::vector<MeshInfo> meshes;        // in mesh-data order
     std::vector<uint32_t> meshOffsets;   // per mesh: bytes from the start of the mesh data
     std::vector<uint32_t> meshPointers;  // byte offsets of meshes in the mesh data
@@ -114,7 +115,7 @@ struct LevelRecord {
     LevelSection soundSources;
     LevelSection boxes;
     LevelSection overlaps;
-    uint32_t zonesOffset = 0;  // one zone record per box
+    uint32_t zonesOffset = 0;       // one zone record per box
     LevelSection animatedTextures;  // in 16-bit words
     uint32_t textureMarker = 0;
     std::vector<LevelObjectTexture> objectTextures;

@@ -7,6 +7,7 @@ namespace kavrin {
 namespace {
 
 // Several samples share a file: the game plays the same sound under more than one index.
+// clang-format off
 constexpr std::array<const char*, SOUND_NAME_COUNT> SOUND_NAMES = {
     // 0-9
     "foot01.wav", "foot02.wav", "foot03.wav", "foot04.wav", "clim_up2.wav",
@@ -126,6 +127,7 @@ constexpr std::array<const char*, SOUND_NAME_COUNT> SOUND_NAMES = {
     "roller2.wav", "jobywind.wav", "l_sprin.wav", "convey.wav", "crank.wav",
     "hit_rock.wav", "bike_hit.wav", "l_flame.wav", "clk_swt.wav",
 };
+// clang-format on
 
 }  // namespace
 

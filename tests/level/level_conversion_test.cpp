@@ -4,9 +4,9 @@
 
 #include <algorithm>
 
+#include "formats/wad.h"
 #include "framework/file_record.h"
 #include "framework/file_types.h"
-#include "formats/wad.h"
 #include "level/level_reader.h"
 #include "level/sound_name_table.h"
 #include "support/recording_ui.h"
@@ -17,8 +17,8 @@ namespace kavrin {
 namespace {
 
 using test::RecordingUi;
-using test::SyntheticLevel;
 using test::syntheticFace;
+using test::SyntheticLevel;
 using test::syntheticMesh;
 using test::syntheticObjectTexture;
 
@@ -32,7 +32,8 @@ LevelRecord parsedLevel(const SyntheticLevel& synthetic) {
 
 std::vector<uint16_t> textureWords(const MeshInfo& mesh) {
     std::vector<uint16_t> words;
-    for (const PolygonRef& polygon : mesh.polygons) words.push_back(polygon.texture);
+    for (const PolygonRef& polygon : mesh.polygons)
+        words.push_back(polygon.texture);
     return words;
 }
 
@@ -93,7 +94,8 @@ TEST(LevelConversion, ObjectTexturesAreTheBoundingBoxOfTheCornersTheyUse) {
 TEST(LevelConversion, FaceTexturesTakeWadFormMergedWithinEachMesh) {
     SyntheticLevel synthetic;
     synthetic.objectTextures.assign(9, syntheticObjectTexture(0, 0, 0));
-    for (uint8_t i = 0; i < 9; ++i) synthetic.objectTextures[i].width = 16 + i;
+    for (uint8_t i = 0; i < 9; ++i)
+        synthetic.objectTextures[i].width = 16 + i;
     synthetic.objectTextures[0].newFlags = 1;
     synthetic.objectTextures[4] = synthetic.objectTextures[3];  // equal to 3 in every byte
     synthetic.objectTextures[5].newFlags = 0x0101;              // only the low byte counts
@@ -164,7 +166,9 @@ TEST(LevelConversion, MeshPointersAndAnimationRangesAreDerived) {
     ConvertedLevel converted;
     ObjectSourceBlock block = convertLevel(ui.ui, level, converted);
 
-    auto vec = [](std::span<const uint32_t> s) { return std::vector<uint32_t>(s.begin(), s.end()); };
+    auto vec = [](std::span<const uint32_t> s) {
+        return std::vector<uint32_t>(s.begin(), s.end());
+    };
     EXPECT_EQ(vec(block.meshOfPointer), (std::vector<uint32_t>{1, 0, 0, 1}));
     EXPECT_EQ(vec(block.moveableAnimEnd), (std::vector<uint32_t>{2, NO_ANIMATION_END, 4}));
     EXPECT_EQ(vec(block.animOwner), (std::vector<uint32_t>{0, 0, 2, 2}));
@@ -193,7 +197,8 @@ TEST(LevelConversion, BitmapsBecomeRgbWithTransparentPixelsMagenta) {
               (std::vector<uint8_t>{0x30, 0x20, 0x10, 0xFF, 0x00, 0xFF, 0x77, 0x77, 0x77}));
     // One update per 10000 source bytes: at 10000, 20000 and 30000 of 40002 (0 moves nothing).
     std::vector<int> positions;
-    for (const ProgressState& state : ui.progress) positions.push_back(state.position);
+    for (const ProgressState& state : ui.progress)
+        positions.push_back(state.position);
     EXPECT_EQ(positions, (std::vector<int>{100, 100, 117, 134, 152}));
     EXPECT_EQ(ui.progress.front().text, "Converting bitmap");
 }

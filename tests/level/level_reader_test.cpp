@@ -169,8 +169,8 @@ TEST(LevelReader, MeshesKeepTheirNormalsOrShadesAndArePaddedFromTheMeshDataStart
     MeshInfo withShades = test::syntheticMesh({test::syntheticFace(TRIANGLE_SHAPE, 0)});
     withShades.shades = {7, 8, 9};
     withShades.shadeCount = 3;
-    MeshInfo bare = test::syntheticMesh({test::syntheticFace(TRIANGLE_SHAPE, 0),
-                                         test::syntheticFace(QUAD_SHAPE, 0)});
+    MeshInfo bare = test::syntheticMesh(
+        {test::syntheticFace(TRIANGLE_SHAPE, 0), test::syntheticFace(QUAD_SHAPE, 0)});
     synthetic.meshes = {withShades, withNormals, bare};
     synthetic.objectTextures = {test::syntheticObjectTexture(0, 0, 0)};
     std::vector<uint8_t> data = test::buildLevelData(synthetic);
@@ -231,7 +231,9 @@ TEST(LevelReader, DamagedFilesAreRefusedWithOneMessageAndKeepNothing) {
     SyntheticLevel synthetic = test::populatedLevel();
     const std::vector<uint8_t> good = test::buildLevelFile(synthetic);
     const uint32_t dataSize = static_cast<uint32_t>(test::buildLevelData(synthetic).size());
-    auto cut = [&good](size_t keep) { return std::vector<uint8_t>(good.begin(), good.begin() + keep); };
+    auto cut = [&good](size_t keep) {
+        return std::vector<uint8_t>(good.begin(), good.begin() + keep);
+    };
     std::vector<uint8_t> flipped = good;
     flipped[flipped.size() - 20] ^= 0x10;
     std::vector<uint8_t> noVersion = good;
@@ -249,8 +251,7 @@ TEST(LevelReader, DamagedFilesAreRefusedWithOneMessageAndKeepNothing) {
         {"cut in the 32-bit pages", cut(40), "the file ends inside the 32-bit texture pages"},
         {"cut in the level data", cut(good.size() - 1), "the file ends inside the level data"},
         {"damaged stream", flipped, "the level data cannot be inflated"},
-        {"fewer bytes than stated", test::buildLevelFile(synthetic, dataSize + 1),
-         "inflate to"},
+        {"fewer bytes than stated", test::buildLevelFile(synthetic, dataSize + 1), "inflate to"},
         {"more bytes than stated", test::buildLevelFile(synthetic, dataSize - 1),
          "the level data cannot be inflated"},
         {"absurd stated size", test::buildLevelFile(synthetic, 0xFFFFFFF0u),
@@ -259,7 +260,8 @@ TEST(LevelReader, DamagedFilesAreRefusedWithOneMessageAndKeepNothing) {
          "object texture 1 lies on page 1 of only 1"},
         {"polygon past the vertices", test::buildLevelFile(pastVertices),
          "a polygon of mesh 0 uses vertex 1 of only 1"},
-        {"no pages for its textures", test::buildLevelFile(nothingToInflate), "object texture 0 lies on page 0 of only 0"},
+        {"no pages for its textures", test::buildLevelFile(nothingToInflate),
+         "object texture 0 lies on page 0 of only 0"},
     };
     for (const Refusal& c : cases) {
         SCOPED_TRACE(c.name);
@@ -293,9 +295,9 @@ TEST(LevelReader, LevelDataCutShortNamesTheSectionItEndsIn) {
         RecordingUi ui;
         LevelRecord level;
         EXPECT_FALSE(parseLevelData(ui.ui, LEVEL_PATH, cut, level));
-        EXPECT_EQ(ui.onlyMessage().text,
-                  std::string(LEVEL_PATH) + " cannot be read:\nthe " + label +
-                      " section runs past the end of the level data");
+        EXPECT_EQ(ui.onlyMessage().text, std::string(LEVEL_PATH) + " cannot be read:\nthe " +
+                                             label +
+                                             " section runs past the end of the level data");
     }
 }
 
@@ -329,13 +331,11 @@ TEST(LevelReader, LevelDataThatDoesNotHoldTogetherIsRefused) {
          "the level data does not have the layout of a Tomb Raider 4 level: no \"SPR\" marker "
          "before the Sprite Textures section"},
         {noTextures, "no \"TEX\" marker before the Object Textures section"},
-        {test::buildLevelData(pastTextures),
-         "a face of mesh 0 uses object texture 2 of only 2"},
+        {test::buildLevelData(pastTextures), "a face of mesh 0 uses object texture 2 of only 2"},
         {test::buildLevelData(pastWad),
          "a face of mesh 0 uses object texture 4096; a WAD can address only 4096"},
         {test::buildLevelData(pastDetails), "sound 5 uses sound detail 1 of only 1"},
-        {test::buildLevelData(pastSamples),
-         "sound detail 1 starts at sample 1 of only 1"},
+        {test::buildLevelData(pastSamples), "sound detail 1 starts at sample 1 of only 1"},
     };
     for (const auto& [bytes, problem] : cases) {
         SCOPED_TRACE(problem);
@@ -367,8 +367,8 @@ TEST(LevelReader, CutOrFlippedCopiesOfTheTitleLevelAreRefused) {
         copies.emplace_back(bytes.begin(), bytes.begin() + keep);
     }
     const std::pair<size_t, int> flips[] = {
-        {0, 0}, {10, 0}, {12, 1}, {levelSizes, 2}, {levelSizes + 1, 5},
-        {100, 3}, {777777, 6}, {2038892, 0}, {2973100, 7}, {3100000, 4}, {streamEnd - 5, 1},
+        {0, 0},      {10, 0},      {12, 1},      {levelSizes, 2}, {levelSizes + 1, 5}, {100, 3},
+        {777777, 6}, {2038892, 0}, {2973100, 7}, {3100000, 4},    {streamEnd - 5, 1},
     };
     for (const auto& [at, bit] : flips) {
         std::vector<uint8_t> copy = bytes;

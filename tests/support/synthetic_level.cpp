@@ -22,18 +22,21 @@ void writeVertices(ByteWriter& out, const std::vector<Vertex>& vertices) {
 
 void writeFaces(ByteWriter& out, const MeshInfo& mesh, bool triangles) {
     uint16_t count = 0;
-    for (const PolygonRef& polygon : mesh.polygons) count += polygon.isTriangle() == triangles;
+    for (const PolygonRef& polygon : mesh.polygons)
+        count += polygon.isTriangle() == triangles;
     out.u16(count);
     for (const PolygonRef& polygon : mesh.polygons) {
         if (polygon.isTriangle() != triangles) continue;
-        for (int i = 0; i < polygon.cornerCount(); ++i) out.u16(polygon.vertices[i]);
+        for (int i = 0; i < polygon.cornerCount(); ++i)
+            out.u16(polygon.vertices[i]);
         out.u16(polygon.texture);
         out.u16(polygon.attributes);
     }
 }
 
 void writeLevelMesh(ByteWriter& out, const MeshInfo& mesh) {
-    for (int16_t c : mesh.centre) out.i16(c);
+    for (int16_t c : mesh.centre)
+        out.i16(c);
     out.u32(mesh.radiusWord);
     out.u16(static_cast<uint16_t>(mesh.vertices.size()));
     writeVertices(out, mesh.vertices);
@@ -42,7 +45,8 @@ void writeLevelMesh(ByteWriter& out, const MeshInfo& mesh) {
         writeVertices(out, mesh.normals);
     } else {
         out.i16(static_cast<int16_t>(-static_cast<int>(mesh.shades.size())));
-        for (int16_t shade : mesh.shades) out.i16(shade);
+        for (int16_t shade : mesh.shades)
+            out.i16(shade);
     }
     writeFaces(out, mesh, false);
     writeFaces(out, mesh, true);
@@ -131,7 +135,8 @@ std::vector<uint8_t> buildLevelData(const SyntheticLevel& level, SyntheticLevelL
     out.u32(0);  // leading word
     out.u16(static_cast<uint16_t>(level.rooms.size()));
     w.mark("Rooms");
-    for (const SyntheticRoom& room : level.rooms) writeRoom(out, room);
+    for (const SyntheticRoom& room : level.rooms)
+        writeRoom(out, room);
     w.filler("Floors", level.floorWords, 2);
 
     ByteWriter meshes;
@@ -181,7 +186,8 @@ std::vector<uint8_t> buildLevelData(const SyntheticLevel& level, SyntheticLevelL
     out.text("TEX");
     out.u32(static_cast<uint32_t>(level.objectTextures.size()));
     w.mark("Object Textures");
-    for (const LevelObjectTexture& texture : level.objectTextures) writeObjectTexture(out, texture);
+    for (const LevelObjectTexture& texture : level.objectTextures)
+        writeObjectTexture(out, texture);
     w.filler("Items", level.items, 24);
     w.filler("AI Objects", level.aiObjects, 24);
     out.u16(level.demoBytes);
@@ -231,7 +237,9 @@ PolygonRef syntheticFace(uint16_t shape, uint16_t texture) {
 LevelObjectTexture syntheticObjectTexture(uint8_t page, uint8_t x, uint8_t y) {
     LevelObjectTexture texture;
     texture.tile = page;
-    texture.corners = {{{0, x, 0, y}, {0, uint8_t(x + 15), 0, y}, {0, uint8_t(x + 15), 0, uint8_t(y + 15)},
+    texture.corners = {{{0, x, 0, y},
+                        {0, uint8_t(x + 15), 0, y},
+                        {0, uint8_t(x + 15), 0, uint8_t(y + 15)},
                         {0, x, 0, uint8_t(y + 15)}}};
     texture.width = 15;
     texture.height = 15;
@@ -242,7 +250,8 @@ SyntheticLevel populatedLevel() {
     SyntheticLevel level;
     level.rooms = {SyntheticRoom{1, 1, 1, 1, 1, 2, 3, 1, 1}, SyntheticRoom{}};
     level.floorWords = 3;
-    level.meshes = {syntheticMesh({syntheticFace(QUAD_SHAPE, 0), syntheticFace(TRIANGLE_SHAPE, 1)})};
+    level.meshes = {
+        syntheticMesh({syntheticFace(QUAD_SHAPE, 0), syntheticFace(TRIANGLE_SHAPE, 1)})};
     level.animations = {Animation{}};
     level.stateChanges = {StateChange{}};
     level.dispatches = {Dispatch{}};
@@ -262,7 +271,8 @@ SyntheticLevel populatedLevel() {
 }
 
 void patchU32(std::vector<uint8_t>& bytes, size_t offset, uint32_t value) {
-    for (int i = 0; i < 4; ++i) bytes.at(offset + i) = static_cast<uint8_t>(value >> (8 * i));
+    for (int i = 0; i < 4; ++i)
+        bytes.at(offset + i) = static_cast<uint8_t>(value >> (8 * i));
 }
 
 }  // namespace kavrin::test
