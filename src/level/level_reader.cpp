@@ -152,8 +152,8 @@ bool markerMismatch(LevelDataWalk& walk, const char* marker, const char* section
                       marker, section);
 }
 
-// A face's texture field indexes the level's object textures; after conversion it must still fit
-// the 12 bits a WAD texture word has for it.
+// The conversion looks up each face's object texture by the face's texture field, and the merged
+// index it writes back must fit the 12 bits a WAD texture word has for it.
 bool checkFaceTextures(LevelDataWalk& walk, const LevelRecord& level) {
     const size_t count = level.objectTextures.size();
     for (size_t m = 0; m < level.meshes.size(); ++m) {

@@ -135,10 +135,15 @@ struct LevelRecord {
 // Parse operation of FILE_LEVEL and FILE_LEVEL_REFERENCE. The record's contents become a
 // LevelRecord: the complete one on success, an empty one when the file is refused. On success the
 // record's buffer holds the inflated level data. Destroying the record releases everything.
+// A chunk that does not inflate to its stated size, a section running past the level data, meshes
+// that do not fill the mesh data exactly, a marker out of place or an index leading outside its
+// table (findBrokenReference, on the objects as they will be converted) refuses the file with one
+// message.
 bool parseLevel(FileRecord& record, ParseContext& context);
 
 // Walks inflated level data into `level`; false after one message naming `path`. parseLevel's
-// second half, reachable on its own for tests and fuzzing.
+// second half, reachable on its own for tests and fuzzing. It checks what the conversion itself
+// relies on (face textures, sounds), not the indices only the save follows.
 bool parseLevelData(Ui& ui, const std::string& path, std::span<const uint8_t> data,
                     LevelRecord& level);
 
