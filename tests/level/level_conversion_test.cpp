@@ -127,59 +127,6 @@ TEST(LevelConversion, FaceTexturesTakeWadFormMergedWithinEachMesh) {
     EXPECT_EQ(block.textures[textureIndexOfWord(0xFFFB)], block.textures[5]);
 }
 
-TEST(LevelConversion, MeshSizesAreTheirSizesInAWad) {
-    MeshInfo mesh = syntheticMesh({syntheticFace(QUAD_SHAPE, 0), syntheticFace(TRIANGLE_SHAPE, 0),
-                                   syntheticFace(TRIANGLE_SHAPE, 0)});
-    mesh.vertices.assign(4, Vertex{1, 1, 1});
-    mesh.normals.assign(4, Vertex{0, 1, 0});
-    mesh.normalCount = 4;
-    MeshInfo shaded = syntheticMesh({});
-    shaded.shades = {1, 2, 3};
-    shaded.shadeCount = 3;
-    SyntheticLevel synthetic;
-    synthetic.objectTextures = {syntheticObjectTexture(0, 0, 0)};
-    synthetic.meshes = {mesh, shaded};
-    LevelRecord level = parsedLevel(synthetic);
-    RecordingUi ui;
-    ConvertedLevel converted;
-    ObjectSourceBlock block = convertLevel(ui.ui, level, converted);
-    // 16 + 24 + 24 + 6 + 12 + 20 = 102, padded to 104; 16 + 6 + 6 = 28.
-    EXPECT_EQ(std::vector<uint32_t>(block.meshSize.begin(), block.meshSize.end()),
-              (std::vector<uint32_t>{104, 28}));
-}
-
-TEST(LevelConversion, MeshPointersAndAnimationRangesAreDerived) {
-    SyntheticLevel synthetic;
-    synthetic.meshes = {syntheticMesh({}), syntheticMesh({})};
-    synthetic.meshPointers = std::vector<uint32_t>{24, 0, 3, 24};  // 3 starts no mesh
-    synthetic.animations.resize(4);
-    for (uint16_t a = 0; a < 4; ++a) {
-        synthetic.animations[a].commandOffset = a * 2;
-        synthetic.animations[a].frameOffset = a * 10;
-    }
-    synthetic.commands.assign(9, 0);
-    synthetic.frames.assign(25, 0);
-    synthetic.moveables = {Moveable{1, 1, 0, 0, 0, 0}, Moveable{2, 1, 1, 0, 0, NO_ANIMATION},
-                           Moveable{3, 1, 2, 0, 0, 2}};
-    LevelRecord level = parsedLevel(synthetic);
-    RecordingUi ui;
-    ConvertedLevel converted;
-    ObjectSourceBlock block = convertLevel(ui.ui, level, converted);
-
-    auto vec = [](std::span<const uint32_t> s) {
-        return std::vector<uint32_t>(s.begin(), s.end());
-    };
-    EXPECT_EQ(vec(block.meshOfPointer), (std::vector<uint32_t>{1, 0, 0, 1}));
-    EXPECT_EQ(vec(block.moveableAnimEnd), (std::vector<uint32_t>{2, NO_ANIMATION_END, 4}));
-    EXPECT_EQ(vec(block.animOwner), (std::vector<uint32_t>{0, 0, 2, 2}));
-    EXPECT_EQ(vec(block.animCommandEnd), (std::vector<uint32_t>{2, 4, 6, 9}));
-    EXPECT_EQ(vec(block.animFrameEnd), (std::vector<uint32_t>{10, 20, 30, 50}));
-    EXPECT_EQ(block.meshWordCount, 24u);
-    EXPECT_EQ(vec(block.meshPointers), *synthetic.meshPointers);
-    EXPECT_EQ(block.moveables.size(), 3u);
-    EXPECT_EQ(block.moveables[2].firstAnimation, 2);
-}
-
 TEST(LevelConversion, BitmapsBecomeRgbWithTransparentPixelsMagenta) {
     RecordingUi ui;
     progressBegin(ui.ui, "Loading", 0, 425, 50, "Reading");
