@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string>
 
+#include "formats/wad_file.h"
 #include "support/synthetic_level.h"
 #include "support/synthetic_wad.h"
 
@@ -29,7 +30,7 @@ int main(int argc, char** argv) {
     for (MeshInfo& mesh : bare.meshes) mesh.polygons.clear();
     bare.meshPointers = test::meshStarts(bare.meshes);
 
-    test::SyntheticSwd swd;
+    SpriteWad swd;
     swd.sprites.resize(2);
     swd.page.assign(48, 7);
     swd.sequences = {{.slot = 463, .negativeLength = -2, .firstSprite = 0}};
@@ -39,7 +40,7 @@ int main(int argc, char** argv) {
 
     bool written = test::writeBytes(wadDirectory + "/bare.WAD", test::wadBytes(bare)) &&
                    test::writeBytes(wadDirectory + "/textured.WAD", test::wadBytes(textured)) &&
-                   test::writeBytes(swdDirectory + "/small.SWD", test::swdBytes(swd)) &&
+                   test::writeBytes(swdDirectory + "/small.SWD", encodeSwdFile(swd)) &&
                    test::writeBytes(levelDirectory + "/small.tr4", test::buildLevelFile(level)) &&
                    test::writeBytes(levelDataDirectory + "/small", test::buildLevelData(level));
     if (!written) std::fprintf(stderr, "fuzz_seeds: cannot write the seed files\n");

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "formats/swd.h"
+#include "formats/wad_file.h"
 #include "framework/file_types.h"
 #include "support/load_bytes.h"
 #include "support/recording_ui.h"
@@ -9,8 +10,8 @@
 namespace kavrin {
 namespace {
 
-test::SyntheticSwd twoSprites() {
-    test::SyntheticSwd swd;
+SpriteWad twoSprites() {
+    SpriteWad swd;
     swd.version = 7;
     swd.sprites.resize(2);
     swd.sprites[0].bytes[1] = 64;
@@ -23,8 +24,8 @@ test::SyntheticSwd twoSprites() {
 TEST(SwdReader, ReadsSpritesPageAndSequencesAsWritten) {
     test::RecordingUi rec;
     ParseContext context{rec.ui};
-    const test::SyntheticSwd written = twoSprites();
-    test::LoadedFile file = test::loadBytes(FILE_SWD, "small", test::swdBytes(written), context);
+    const SpriteWad written = twoSprites();
+    test::LoadedFile file = test::loadBytes(FILE_SWD, "small", encodeSwdFile(written), context);
     ASSERT_TRUE(file.loaded);
     const SpriteWad& swd = *std::any_cast<SpriteWad>(&file.record->contents);
     EXPECT_EQ(swd.version, 7u);
@@ -33,7 +34,7 @@ TEST(SwdReader, ReadsSpritesPageAndSequencesAsWritten) {
     EXPECT_EQ(swd.page, written.page);
     EXPECT_EQ(swd.sequences, written.sequences);
 
-    test::LoadedFile empty = test::loadBytes(FILE_SWD, "empty", test::swdBytes({}), context);
+    test::LoadedFile empty = test::loadBytes(FILE_SWD, "empty", encodeSwdFile({}), context);
     ASSERT_TRUE(empty.loaded);
     const SpriteWad& nothing = *std::any_cast<SpriteWad>(&empty.record->contents);
     EXPECT_TRUE(nothing.sprites.empty() && nothing.page.empty() && nothing.sequences.empty());
@@ -43,7 +44,7 @@ TEST(SwdReader, ReadsSpritesPageAndSequencesAsWritten) {
 TEST(SwdReader, RefusesEveryCutAndTrailingBytesWithOneMessage) {
     test::RecordingUi rec;
     ParseContext context{rec.ui};
-    std::vector<uint8_t> bytes = test::swdBytes(twoSprites());
+    std::vector<uint8_t> bytes = encodeSwdFile(twoSprites());
     bytes.insert(bytes.end(), {0, 0, 0});
     test::LoadedFile file = test::loadBytes(FILE_SWD, "small", bytes, context);
     EXPECT_FALSE(file.loaded);

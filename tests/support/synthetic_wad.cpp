@@ -3,6 +3,7 @@
 #include <fstream>
 
 #include "formats/wad.h"
+#include "formats/wad_file.h"
 
 namespace kavrin::test {
 
@@ -11,33 +12,20 @@ std::vector<uint8_t> wadBytes(const SyntheticWad& wad) {
     for (const MeshInfo& mesh : wad.meshes)
         writeWadMesh(meshData, mesh);
     meshData.raw(wad.meshDataTail);
-
-    ByteWriter out;
-    out.u32(wad.version);
-    out.u32(static_cast<uint32_t>(wad.textures.size()));
-    writeRecords(out, wad.textures);
-    out.u32(wad.pageCount * TEXTURE_PAGE_BYTES);
-    out.raw(std::vector<uint8_t>(size_t{wad.pageCount} * TEXTURE_PAGE_BYTES, wad.pagePixel));
-    out.u32(static_cast<uint32_t>(wad.meshPointers.size()));
-    out.words32(wad.meshPointers);
-    out.u32(static_cast<uint32_t>(meshData.size() / 2));
-    out.raw(meshData.bytes());
-    auto records = [&out](const auto& list) {
-        out.u32(static_cast<uint32_t>(list.size()));
-        writeRecords(out, list);
-    };
-    records(wad.animations);
-    records(wad.stateChanges);
-    records(wad.dispatches);
-    out.u32(static_cast<uint32_t>(wad.commands.size()));
-    out.words16(wad.commands);
-    out.u32(static_cast<uint32_t>(wad.meshTrees.size()));
-    out.words32(wad.meshTrees);
-    out.u32(static_cast<uint32_t>(wad.frames.size()));
-    out.words16(wad.frames);
-    records(wad.moveables);
-    records(wad.statics);
-    return out.release();
+    std::vector<uint8_t> pages(size_t{wad.pageCount} * TEXTURE_PAGE_BYTES, wad.pagePixel);
+    return encodeWadFile({.version = wad.version,
+                          .textures = wad.textures,
+                          .texturePages = pages,
+                          .meshPointers = wad.meshPointers,
+                          .meshData = meshData.bytes(),
+                          .animations = wad.animations,
+                          .stateChanges = wad.stateChanges,
+                          .dispatches = wad.dispatches,
+                          .commands = wad.commands,
+                          .meshTrees = wad.meshTrees,
+                          .frames = wad.frames,
+                          .moveables = wad.moveables,
+                          .statics = wad.statics});
 }
 
 std::vector<uint32_t> meshStarts(std::span<const MeshInfo> meshes) {
@@ -96,18 +84,6 @@ SyntheticWad smallWad() {
                       .firstAnimation = 0}};
     wad.statics = {{.staticNumber = 0, .meshPointer = 1}};
     return wad;
-}
-
-std::vector<uint8_t> swdBytes(const SyntheticSwd& swd) {
-    ByteWriter out;
-    out.u32(swd.version);
-    out.u32(static_cast<uint32_t>(swd.sprites.size()));
-    writeRecords(out, swd.sprites);
-    out.u32(static_cast<uint32_t>(swd.page.size()));
-    out.raw(swd.page);
-    out.u32(static_cast<uint32_t>(swd.sequences.size()));
-    writeRecords(out, swd.sequences);
-    return out.release();
 }
 
 bool writeBytes(const std::string& path, std::span<const uint8_t> bytes) {

@@ -44,15 +44,6 @@ MeshInfo triangleMesh(uint16_t vertexCount, int16_t lighting);
 // with two animations, one state change and dispatch, a command, a static mesh, one page.
 SyntheticWad smallWad();
 
-struct SyntheticSwd {
-    uint32_t version = 129;
-    std::vector<SpriteTexture> sprites;
-    std::vector<uint8_t> page;
-    std::vector<SpriteSequence> sequences;
-};
-
-std::vector<uint8_t> swdBytes(const SyntheticSwd& swd);
-
 // Writes `bytes` to `path`; false when the file cannot be written.
 bool writeBytes(const std::string& path, std::span<const uint8_t> bytes);
 
