@@ -10,6 +10,7 @@
 #include "formats/swd.h"
 #include "formats/wad.h"
 #include "formats/was.h"
+#include "level/level_reader.h"
 
 namespace kavrin {
 
@@ -41,7 +42,7 @@ constexpr FileFilter PROJECT_FILTERS[] = {{"Project (.PRJ)", "*.PRJ"}};
 const std::array<FileType, FILE_TYPE_COUNT> FILE_TYPES = {{
     {FILE_LANGUAGE, decompileLanguage, nullptr, nullptr, ".DAT", LANGUAGE_FILTERS},
     {FILE_SCRIPT, decompileScript, nullptr, nullptr, ".DAT", SCRIPT_FILTERS},
-    {FILE_LEVEL, nullptr, nullptr, "Load Level", nullptr, LEVEL_FILTERS},
+    {FILE_LEVEL, parseLevel, nullptr, "Load Level", nullptr, LEVEL_FILTERS},
     {FILE_OBJECTS_H, parseObjectsH, nullptr, nullptr, ".h", {}},
     {FILE_BUILD_SCRIPT, nullptr, nullptr, "Load Script", ".KVS", BUILD_SCRIPT_FILTERS},
     {FILE_SAM, parseSam, nullptr, "Sound Filenames", ".SAM", SAM_FILTERS},
@@ -52,7 +53,7 @@ const std::array<FileType, FILE_TYPE_COUNT> FILE_TYPES = {{
     {FILE_TEXTURE_SOURCE, nullptr, nullptr, "Load Texture", nullptr, TEXTURE_SOURCE_FILTERS},
     {FILE_TEXTURE_OUTPUT, nullptr, nullptr, "Save Texture", ".TGA", TEXTURE_OUTPUT_FILTERS},
     {FILE_REFERENCE, nullptr, nullptr, nullptr, nullptr, REFERENCE_FILTERS},
-    {FILE_LEVEL_REFERENCE, nullptr, nullptr, nullptr, ".tr4", {}},
+    {FILE_LEVEL_REFERENCE, parseLevel, nullptr, nullptr, ".tr4", {}},
     {FILE_PROJECT, nullptr, nullptr, nullptr, ".prj", PROJECT_FILTERS},
 }};
 

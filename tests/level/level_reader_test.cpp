@@ -1,0 +1,378 @@
+#include "level/level_reader.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+#include "framework/file_record.h"
+#include "framework/file_types.h"
+#include "support/recording_ui.h"
+#include "support/synthetic_level.h"
+#include "support/test_data.h"
+
+namespace kavrin {
+namespace {
+
+using test::RecordingUi;
+using test::SyntheticLevel;
+using test::SyntheticLevelLayout;
+
+const char* const LEVEL_PATH = "levels/synthetic.tr4";
+
+FileRecord levelFileRecord(const std::vector<uint8_t>& bytes) {
+    FileRecord record;
+    record.type = FILE_LEVEL_REFERENCE;
+    record.path = LEVEL_PATH;
+    record.size = static_cast<uint32_t>(bytes.size());
+    record.buffer = bytes;
+    record.buffer.push_back(0);
+    return record;
+}
+
+// Parses through the file type table, as loadFile does.
+bool parse(RecordingUi& ui, FileRecord& record) {
+    ParseContext context{ui.ui};
+    return fileType(record.type).parse(record, context);
+}
+
+const LevelRecord& levelOf(const FileRecord& record) {
+    const LevelRecord* level = std::any_cast<LevelRecord>(&record.contents);
+    if (!level) throw std::runtime_error("the record holds no LevelRecord");
+    return *level;
+}
+
+TEST(LevelReader, TitleLevelParsesWithEverySectionCounted) {
+    const std::string directory = test::testDataPath("trle/data");
+    KAVRIN_REQUIRE_DATA(test::testDataPath("trle/data/title.tr4"));
+    std::unique_ptr<FileRecord> record = makeFileRecord(FILE_LEVEL_REFERENCE, directory, "title");
+    RecordingUi ui;
+    progressBegin(ui.ui, "Loading title.tr4...", 0, 425, 50, "Reading title.tr4");
+    ParseContext context{ui.ui};
+    ASSERT_TRUE(loadFile(*record, context));
+    EXPECT_TRUE(ui.messages.empty());
+
+    const LevelRecord& level = levelOf(*record);
+    EXPECT_EQ(level.rooms.size(), 42u);
+    EXPECT_EQ(level.meshes.size(), 191u);
+    EXPECT_EQ(level.meshPointers.size(), 249u);
+    EXPECT_EQ(level.animations.size(), 496u);
+    EXPECT_EQ(level.stateChanges.size(), 338u);
+    EXPECT_EQ(level.dispatches.size(), 406u);
+    EXPECT_EQ(level.commands.size(), 1616u);
+    EXPECT_EQ(level.meshTrees.size(), 708u);
+    EXPECT_EQ(level.frames.size(), 155714u);
+    EXPECT_EQ(level.moveables.size(), 49u);
+    EXPECT_EQ(level.staticMeshes.size(), 23u);
+    EXPECT_EQ(level.objectTextures.size(), 1792u);
+    EXPECT_EQ(level.soundDetails.size(), 7u);
+    EXPECT_EQ(level.sampleIndices.size(), 7u);
+    EXPECT_EQ(level.floors.count, 963u);
+    EXPECT_EQ(level.meshData.count, 72664u);
+    EXPECT_EQ(level.spriteTextures.count, 33u);
+    EXPECT_EQ(level.boxes.count, 98u);
+    EXPECT_EQ(level.objectPageCount, 8);
+
+    // The inflated sizes, as produced; the chunks that are not inflated keep their stated sizes.
+    EXPECT_EQ(level.pages32.uncompressedSize, 3932160u);
+    EXPECT_EQ(level.texturePages32.size(), 3932160u);
+    EXPECT_EQ(level.pages16.uncompressedSize, 1966080u);
+    EXPECT_EQ(level.pages16.compressedSize, 864439u);
+    EXPECT_EQ(level.levelData.uncompressedSize, 709191u);
+    EXPECT_EQ(record->size, 709191u);
+    EXPECT_EQ(record->buffer.size(), 709192u);
+    EXPECT_EQ(record->buffer.back(), 0);
+    EXPECT_EQ(level.walkEndOffset, 709191u - 6);
+
+    std::vector<std::string> texts = ui.progressTexts();
+    EXPECT_EQ(texts, (std::vector<std::string>{"Reading title.tr4", "Decompressing texture",
+                                               "Decompressing level data", "Parsing level"}));
+    EXPECT_LE(ui.progress.back().position, 425);
+}
+
+TEST(LevelReader, SectionsAreFoundWhereTheyLie) {
+    SyntheticLevel synthetic = test::populatedLevel();
+    synthetic.trailing = {'N', 'G', 0, 0, 1, 2};
+    SyntheticLevelLayout layout;
+    std::vector<uint8_t> data = test::buildLevelData(synthetic, &layout);
+    RecordingUi ui;
+    LevelRecord level;
+    ASSERT_TRUE(parseLevelData(ui.ui, LEVEL_PATH, data, level));
+
+    const std::pair<const char*, const LevelSection*> sections[] = {
+        {"Floors", &level.floors},
+        {"Meshes", &level.meshData},
+        {"Sprite Textures", &level.spriteTextures},
+        {"Sprite Sequences", &level.spriteSequences},
+        {"Cameras", &level.cameras},
+        {"Flyby Cameras", &level.flybyCameras},
+        {"Sound Sources", &level.soundSources},
+        {"Boxes", &level.boxes},
+        {"Overlaps", &level.overlaps},
+        {"Animated Textures", &level.animatedTextures},
+        {"Items", &level.items},
+        {"AI Objects", &level.aiObjects},
+        {"Demo Bytes", &level.demoData},
+    };
+    for (const auto& [label, section] : sections) {
+        EXPECT_EQ(section->offset, layout.at(label)) << label;
+    }
+    EXPECT_EQ(level.floors.count, 3u);
+    EXPECT_EQ(level.demoData.count, 2u);
+    EXPECT_EQ(level.spriteMarkerOffset, layout.at("Sprite Marker"));
+    EXPECT_EQ(level.zonesOffset, layout.at("Zones"));
+    EXPECT_EQ(level.textureMarker, 0x58455401u);
+    EXPECT_EQ(level.walkEndOffset, layout.at("End"));
+
+    ASSERT_EQ(level.rooms.size(), 2u);
+    const RoomRecord& room = level.rooms[0];
+    EXPECT_EQ(room.offset, layout.at("Rooms"));
+    EXPECT_EQ(room.sectorCountZ, 2);
+    EXPECT_EQ(room.sectorCountX, 3);
+    EXPECT_EQ(room.colour, (std::array<uint16_t, 2>{0x1234, 0x5678}));
+    // The second room starts where the first one's three trailing bytes end.
+    EXPECT_EQ(level.rooms[1].offset, room.trailingOffset + 3);
+
+    EXPECT_EQ(level.animations, synthetic.animations);
+    EXPECT_EQ(level.commands, synthetic.commands);
+    EXPECT_EQ(level.frames, synthetic.frames);
+    EXPECT_EQ(level.meshTrees, synthetic.meshTrees);
+    EXPECT_EQ(level.objectTextures[1].corners[1].xPixel, 31);
+    EXPECT_EQ(level.sampleIndices, synthetic.sampleIndices);
+
+    // A level with nothing in it walks too: every count 0, every section right after its count.
+    SyntheticLevel empty;
+    layout.clear();
+    data = test::buildLevelData(empty, &layout);
+    LevelRecord emptyLevel;
+    ASSERT_TRUE(parseLevelData(ui.ui, LEVEL_PATH, data, emptyLevel));
+    EXPECT_TRUE(emptyLevel.meshes.empty());
+    EXPECT_EQ(emptyLevel.cameras.offset, layout.at("Cameras"));
+    EXPECT_EQ(emptyLevel.walkEndOffset, data.size());
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST(LevelReader, MeshesKeepTheirNormalsOrShadesAndArePaddedFromTheMeshDataStart) {
+    SyntheticLevel synthetic;
+    MeshInfo withNormals = test::syntheticMesh({test::syntheticFace(QUAD_SHAPE, 0)});
+    withNormals.normals = {{0, -1, 0}};
+    withNormals.normalCount = 1;
+    MeshInfo withShades = test::syntheticMesh({test::syntheticFace(TRIANGLE_SHAPE, 0)});
+    withShades.shades = {7, 8, 9};
+    withShades.shadeCount = 3;
+    MeshInfo bare = test::syntheticMesh(
+        {test::syntheticFace(TRIANGLE_SHAPE, 0), test::syntheticFace(QUAD_SHAPE, 0)});
+    synthetic.meshes = {withShades, withNormals, bare};
+    synthetic.objectTextures = {test::syntheticObjectTexture(0, 0, 0)};
+    std::vector<uint8_t> data = test::buildLevelData(synthetic);
+    RecordingUi ui;
+    LevelRecord level;
+    ASSERT_TRUE(parseLevelData(ui.ui, LEVEL_PATH, data, level));
+
+    ASSERT_EQ(level.meshes.size(), 3u);
+    // 40 bytes of the shaded mesh, then 42 of the one with a normal and a rectangle, padded to 44.
+    EXPECT_EQ(level.meshOffsets, (std::vector<uint32_t>{0, 40, 84}));
+    EXPECT_EQ(level.meshes[0].shadeCount, 3);
+    EXPECT_EQ(level.meshes[0].normalCount, 0);
+    EXPECT_EQ(level.meshes[0].shades, withShades.shades);
+    EXPECT_EQ(level.meshes[1].normalCount, 1);
+    EXPECT_EQ(level.meshes[2].normalCount + level.meshes[2].shadeCount, 0);
+    // Rectangles come first whatever order the faces were given in.
+    ASSERT_EQ(level.meshes[2].polygons.size(), 2u);
+    EXPECT_EQ(level.meshes[2].polygons[0].shape, QUAD_SHAPE);
+    EXPECT_EQ(level.meshes[2].polygons[1].shape, TRIANGLE_SHAPE);
+}
+
+TEST(LevelReader, MoreMeshesThanTheOldTwoThousandAreAllKept) {
+    SyntheticLevel synthetic;
+    synthetic.meshes.assign(2001, test::syntheticMesh({}));
+    std::vector<uint8_t> data = test::buildLevelData(synthetic);
+    RecordingUi ui;
+    LevelRecord level;
+    ASSERT_TRUE(parseLevelData(ui.ui, LEVEL_PATH, data, level));
+    EXPECT_EQ(level.meshes.size(), 2001u);
+    EXPECT_EQ(level.meshOffsets.back(), 2000u * 24);
+}
+
+TEST(LevelReader, ALevelFileBecomesItsLevelData) {
+    SyntheticLevel synthetic = test::populatedLevel();
+    synthetic.pages32.assign(2 * LEVEL_PAGE_BYTES, 0x40);
+    FileRecord record = levelFileRecord(test::buildLevelFile(synthetic));
+    RecordingUi ui;
+    ASSERT_TRUE(parse(ui, record));
+    const LevelRecord& level = levelOf(record);
+    std::vector<uint8_t> data = test::buildLevelData(synthetic);
+    EXPECT_EQ(record.size, data.size());
+    EXPECT_TRUE(std::equal(data.begin(), data.end(), record.buffer.begin()));
+    EXPECT_EQ(record.buffer.size(), data.size() + 1);
+    EXPECT_EQ(level.objectPageCount, 2);
+    EXPECT_EQ(level.texturePages32, synthetic.pages32);
+    EXPECT_EQ(level.pages16.uncompressedSize, 16u);
+    EXPECT_GT(level.miscPages.compressedSize, 0u);
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+struct Refusal {
+    const char* name;
+    std::vector<uint8_t> bytes;
+    const char* problem;  // expected in the message
+};
+
+TEST(LevelReader, DamagedFilesAreRefusedWithOneMessageAndKeepNothing) {
+    SyntheticLevel synthetic = test::populatedLevel();
+    const std::vector<uint8_t> good = test::buildLevelFile(synthetic);
+    const uint32_t dataSize = static_cast<uint32_t>(test::buildLevelData(synthetic).size());
+    auto cut = [&good](size_t keep) {
+        return std::vector<uint8_t>(good.begin(), good.begin() + keep);
+    };
+    std::vector<uint8_t> flipped = good;
+    flipped[flipped.size() - 20] ^= 0x10;
+    std::vector<uint8_t> noVersion = good;
+    noVersion[2] = '3';
+    SyntheticLevel offPage = synthetic;
+    offPage.objectTextures[1].tile = 1;
+    SyntheticLevel nothingToInflate = synthetic;
+    nothingToInflate.pages32.clear();
+    SyntheticLevel pastVertices = synthetic;
+    pastVertices.meshes[0].polygons[0].vertices[2] = 1;
+
+    const Refusal cases[] = {
+        {"version", noVersion, nullptr},
+        {"empty file", {}, nullptr},
+        {"cut in the 32-bit pages", cut(40), "the file ends inside the 32-bit texture pages"},
+        {"cut in the level data", cut(good.size() - 1), "the file ends inside the level data"},
+        {"damaged stream", flipped, "the level data cannot be inflated"},
+        {"fewer bytes than stated", test::buildLevelFile(synthetic, dataSize + 1), "inflate to"},
+        {"more bytes than stated", test::buildLevelFile(synthetic, dataSize - 1),
+         "the level data cannot be inflated"},
+        {"absurd stated size", test::buildLevelFile(synthetic, 0xFFFFFFF0u),
+         "the level data cannot inflate to the 4294967280 bytes the file states"},
+        {"texture on a missing page", test::buildLevelFile(offPage),
+         "object texture 1 lies on page 1 of only 1"},
+        {"polygon past the vertices", test::buildLevelFile(pastVertices),
+         "a polygon of mesh 0 uses vertex 1 of only 1"},
+        {"no pages for its textures", test::buildLevelFile(nothingToInflate),
+         "object texture 0 lies on page 0 of only 0"},
+    };
+    for (const Refusal& c : cases) {
+        SCOPED_TRACE(c.name);
+        FileRecord record = levelFileRecord(c.bytes);
+        RecordingUi ui;
+        EXPECT_FALSE(parse(ui, record));
+        const test::RecordedMessage& message = ui.onlyMessage();
+        EXPECT_EQ(message.title, "Kavrin");
+        if (c.problem) {
+            EXPECT_EQ(message.text.rfind(std::string(LEVEL_PATH) + " cannot be read:\n", 0), 0u);
+            EXPECT_NE(message.text.find(c.problem), std::string::npos) << message.text;
+        } else {
+            EXPECT_EQ(message.text, "Unsupported level file.");
+        }
+        // Nothing half-read: an empty level, and the file's own bytes still in the record.
+        EXPECT_TRUE(levelOf(record).meshes.empty());
+        EXPECT_EQ(levelOf(record).version, 0u);
+        EXPECT_EQ(record.size, c.bytes.size());
+    }
+}
+
+TEST(LevelReader, LevelDataCutShortNamesTheSectionItEndsIn) {
+    SyntheticLevelLayout layout;
+    const std::vector<uint8_t> data = test::buildLevelData(test::populatedLevel(), &layout);
+    for (const auto& [label, offset] : layout) {
+        if (label.find("Marker") != std::string::npos || label == "End") {
+            continue;
+        }
+        SCOPED_TRACE(label);
+        std::vector<uint8_t> cut(data.begin(), data.begin() + offset + 1);
+        RecordingUi ui;
+        LevelRecord level;
+        EXPECT_FALSE(parseLevelData(ui.ui, LEVEL_PATH, cut, level));
+        EXPECT_EQ(ui.onlyMessage().text, std::string(LEVEL_PATH) + " cannot be read:\nthe " +
+                                             label +
+                                             " section runs past the end of the level data");
+    }
+}
+
+TEST(LevelReader, LevelDataThatDoesNotHoldTogetherIsRefused) {
+    SyntheticLevelLayout layout;
+    SyntheticLevel synthetic = test::populatedLevel();
+    const std::vector<uint8_t> good = test::buildLevelData(synthetic, &layout);
+
+    std::vector<uint8_t> shortMeshData = good;
+    test::patchU32(shortMeshData, layout.at("Meshes") - 4, 6);
+    std::vector<uint8_t> longMeshData = good;
+    test::patchU32(longMeshData, layout.at("Meshes") - 4, 26);
+    std::vector<uint8_t> noSprites = good;
+    noSprites[layout.at("Sprite Marker")] = 'X';
+    std::vector<uint8_t> noTextures = good;
+    noTextures[layout.at("Texture Marker") + 3] = 'Y';
+    SyntheticLevel pastTextures = synthetic;
+    pastTextures.meshes[0].polygons[1].texture = 2;
+    SyntheticLevel pastWad = synthetic;
+    pastWad.objectTextures.assign(0x1001, test::syntheticObjectTexture(0, 0, 0));
+    pastWad.meshes[0].polygons[0].texture = 0x1000;
+    SyntheticLevel pastDetails = synthetic;
+    pastDetails.soundMap[5] = 1;
+    SyntheticLevel pastSamples = synthetic;
+    pastSamples.soundDetails.push_back(SoundInfo{1, {}});
+
+    const std::pair<std::vector<uint8_t>, const char*> cases[] = {
+        {shortMeshData, "the meshes do not end where the mesh data ends"},
+        {longMeshData, "the meshes do not end where the mesh data ends"},
+        {noSprites,
+         "the level data does not have the layout of a Tomb Raider 4 level: no \"SPR\" marker "
+         "before the Sprite Textures section"},
+        {noTextures, "no \"TEX\" marker before the Object Textures section"},
+        {test::buildLevelData(pastTextures), "a face of mesh 0 uses object texture 2 of only 2"},
+        {test::buildLevelData(pastWad),
+         "a face of mesh 0 uses object texture 4096; a WAD can address only 4096"},
+        {test::buildLevelData(pastDetails), "sound 5 uses sound detail 1 of only 1"},
+        {test::buildLevelData(pastSamples), "sound detail 1 starts at sample 1 of only 1"},
+    };
+    for (const auto& [bytes, problem] : cases) {
+        SCOPED_TRACE(problem);
+        RecordingUi ui;
+        LevelRecord level;
+        EXPECT_FALSE(parseLevelData(ui.ui, LEVEL_PATH, bytes, level));
+        EXPECT_NE(ui.onlyMessage().text.find(problem), std::string::npos) << ui.onlyMessage().text;
+    }
+}
+
+TEST(LevelReader, CutOrFlippedCopiesOfTheTitleLevelAreRefused) {
+    const std::string path = test::testDataPath("trle/data/title.tr4");
+    KAVRIN_REQUIRE_DATA(path);
+    FileRecord original;
+    original.path = path;
+    RecordingUi loadUi;
+    ParseContext context{loadUi.ui};
+    original.type = FILE_REFERENCE;  // no parse: only the bytes
+    ASSERT_TRUE(loadFile(original, context));
+    const std::vector<uint8_t> bytes(original.buffer.begin(), original.buffer.end() - 1);
+
+    // Where the chunks lie in title.tr4: the 32-bit pages' sizes at 10, their stream from 18; the
+    // level data's sizes at 2973076, its stream up to 3356574 (the samples after it are not read).
+    const size_t levelSizes = 2973076;
+    const size_t streamEnd = 3356574;
+    std::vector<std::vector<uint8_t>> copies;
+    for (size_t keep : {size_t{0}, size_t{3}, size_t{17}, size_t{30}, size_t{2038900},
+                        size_t{3000000}, streamEnd - 1}) {
+        copies.emplace_back(bytes.begin(), bytes.begin() + keep);
+    }
+    const std::pair<size_t, int> flips[] = {
+        {0, 0},      {10, 0},      {12, 1},      {levelSizes, 2}, {levelSizes + 1, 5}, {100, 3},
+        {777777, 6}, {2038892, 0}, {2973100, 7}, {3100000, 4},    {streamEnd - 5, 1},
+    };
+    for (const auto& [at, bit] : flips) {
+        std::vector<uint8_t> copy = bytes;
+        copy[at] ^= static_cast<uint8_t>(1u << bit);
+        copies.push_back(std::move(copy));
+    }
+    for (size_t i = 0; i < copies.size(); ++i) {
+        SCOPED_TRACE(i);
+        FileRecord record = levelFileRecord(copies[i]);
+        RecordingUi ui;
+        EXPECT_FALSE(parse(ui, record));
+        EXPECT_EQ(ui.messages.size(), 1u);
+    }
+}
+
+}  // namespace
+}  // namespace kavrin

@@ -1,0 +1,278 @@
+#include "support/synthetic_level.h"
+
+#include <zlib.h>
+
+#include <cstdlib>
+
+#include "framework/bytes.h"
+
+namespace kavrin::test {
+
+namespace {
+
+constexpr uint8_t FILLER = 0xEE;
+
+void writeVertices(ByteWriter& out, const std::vector<Vertex>& vertices) {
+    for (const Vertex& v : vertices) {
+        out.i16(v.x);
+        out.i16(v.y);
+        out.i16(v.z);
+    }
+}
+
+void writeFaces(ByteWriter& out, const MeshInfo& mesh, bool triangles) {
+    uint16_t count = 0;
+    for (const PolygonRef& polygon : mesh.polygons)
+        count += polygon.isTriangle() == triangles;
+    out.u16(count);
+    for (const PolygonRef& polygon : mesh.polygons) {
+        if (polygon.isTriangle() != triangles) continue;
+        for (int i = 0; i < polygon.cornerCount(); ++i)
+            out.u16(polygon.vertices[i]);
+        out.u16(polygon.texture);
+        out.u16(polygon.attributes);
+    }
+}
+
+void writeLevelMesh(ByteWriter& out, const MeshInfo& mesh) {
+    for (int16_t c : mesh.centre)
+        out.i16(c);
+    out.u32(mesh.radiusWord);
+    out.u16(static_cast<uint16_t>(mesh.vertices.size()));
+    writeVertices(out, mesh.vertices);
+    if (!mesh.normals.empty()) {
+        out.i16(static_cast<int16_t>(mesh.normals.size()));
+        writeVertices(out, mesh.normals);
+    } else {
+        out.i16(static_cast<int16_t>(-static_cast<int>(mesh.shades.size())));
+        for (int16_t shade : mesh.shades)
+            out.i16(shade);
+    }
+    writeFaces(out, mesh, false);
+    writeFaces(out, mesh, true);
+}
+
+void writeObjectTexture(ByteWriter& out, const LevelObjectTexture& texture) {
+    out.u16(texture.attributes);
+    out.u16(texture.tile);
+    out.u16(texture.newFlags);
+    for (const LevelObjectTexture::Corner& corner : texture.corners) {
+        out.u8(corner.xMarker);
+        out.u8(corner.xPixel);
+        out.u8(corner.yMarker);
+        out.u8(corner.yPixel);
+    }
+    out.zeros(8);
+    out.u32(texture.width);
+    out.u32(texture.height);
+}
+
+struct LayoutWriter {
+    ByteWriter out;
+    SyntheticLevelLayout* layout;
+
+    void mark(const std::string& label) {
+        if (layout) (*layout)[label] = static_cast<uint32_t>(out.size());
+    }
+    // A count and then `count` elements of `size` filler bytes.
+    void filler(const std::string& label, uint32_t count, uint32_t size) {
+        out.u32(count);
+        mark(label);
+        out.raw(std::vector<uint8_t>(size_t{count} * size, FILLER));
+    }
+    template <class T>
+    void records(const std::string& label, const std::vector<T>& records) {
+        out.u32(static_cast<uint32_t>(records.size()));
+        mark(label);
+        writeRecords(out, records);
+    }
+};
+
+void writeRoom(ByteWriter& out, const SyntheticRoom& room) {
+    out.zeros(16);
+    out.u32(0);  // data word count: recorded, never used to skip
+    auto part = [&out](uint16_t count, size_t size) {
+        out.u16(count);
+        out.zeros(count * size);
+    };
+    part(room.vertices, 12);
+    part(room.rectangles, 10);
+    part(room.triangles, 8);
+    part(room.sprites, 4);
+    part(room.portals, 32);
+    out.u16(room.sectorsZ);
+    out.u16(room.sectorsX);
+    out.zeros(size_t{room.sectorsZ} * room.sectorsX * 8);
+    out.u16(0x1234);
+    out.u16(0x5678);
+    part(room.lights, 46);
+    part(room.staticMeshes, 20);
+    out.i16(-1);
+    out.i16(0);
+    out.zeros(3);
+}
+
+std::vector<uint8_t> compressed(const std::vector<uint8_t>& bytes) {
+    uLongf size = compressBound(bytes.size());
+    std::vector<uint8_t> out(size);
+    if (compress(out.data(), &size, bytes.data(), bytes.size()) != Z_OK) std::abort();
+    out.resize(size);
+    return out;
+}
+
+void writeChunk(ByteWriter& out, const std::vector<uint8_t>& bytes, uint32_t statedSize) {
+    std::vector<uint8_t> stream = compressed(bytes);
+    out.u32(statedSize);
+    out.u32(static_cast<uint32_t>(stream.size()));
+    out.raw(stream);
+}
+
+}  // namespace
+
+std::vector<uint8_t> buildLevelData(const SyntheticLevel& level, SyntheticLevelLayout* layout) {
+    LayoutWriter w{ByteWriter(), layout};
+    ByteWriter& out = w.out;
+    out.u32(0);  // leading word
+    out.u16(static_cast<uint16_t>(level.rooms.size()));
+    w.mark("Rooms");
+    for (const SyntheticRoom& room : level.rooms)
+        writeRoom(out, room);
+    w.filler("Floors", level.floorWords, 2);
+
+    ByteWriter meshes;
+    std::vector<uint32_t> offsets;
+    for (const MeshInfo& mesh : level.meshes) {
+        offsets.push_back(static_cast<uint32_t>(meshes.size()));
+        writeLevelMesh(meshes, mesh);
+        meshes.zeros((4 - meshes.size() % 4) % 4);
+    }
+    out.u32(static_cast<uint32_t>(meshes.size() / 2));
+    w.mark("Meshes");
+    out.raw(meshes.bytes());
+    const std::vector<uint32_t>& pointers = level.meshPointers ? *level.meshPointers : offsets;
+    out.u32(static_cast<uint32_t>(pointers.size()));
+    w.mark("Mesh Pointers");
+    out.words32(pointers);
+
+    w.records("Animations", level.animations);
+    w.records("States", level.stateChanges);
+    w.records("Dispatches", level.dispatches);
+    out.u32(static_cast<uint32_t>(level.commands.size()));
+    w.mark("Animation Commands");
+    out.words16(level.commands);
+    out.u32(static_cast<uint32_t>(level.meshTrees.size()));
+    w.mark("Mesh Trees");
+    out.words32(level.meshTrees);
+    out.u32(static_cast<uint32_t>(level.frames.size()));
+    w.mark("Frames");
+    out.words16(level.frames);
+    w.records("Moveables", level.moveables);
+    w.records("Static Meshes", level.staticMeshes);
+
+    w.mark("Sprite Marker");
+    out.text("SPR");
+    w.filler("Sprite Textures", level.spriteTextures, 16);
+    w.filler("Sprite Sequences", level.spriteSequences, 8);
+    w.filler("Cameras", level.cameras, 16);
+    w.filler("Flyby Cameras", level.flybyCameras, 40);
+    w.filler("Sound Sources", level.soundSources, 16);
+    w.filler("Boxes", level.boxes, 8);
+    w.filler("Overlaps", level.overlaps, 2);
+    w.mark("Zones");
+    out.raw(std::vector<uint8_t>(size_t{level.boxes} * 20, FILLER));
+    w.filler("Animated Textures", level.animatedTextureWords, 2);
+    w.mark("Texture Marker");
+    out.u8(1);
+    out.text("TEX");
+    out.u32(static_cast<uint32_t>(level.objectTextures.size()));
+    w.mark("Object Textures");
+    for (const LevelObjectTexture& texture : level.objectTextures)
+        writeObjectTexture(out, texture);
+    w.filler("Items", level.items, 24);
+    w.filler("AI Objects", level.aiObjects, 24);
+    out.u16(level.demoBytes);
+    w.mark("Demo Bytes");
+    out.raw(std::vector<uint8_t>(level.demoBytes, FILLER));
+    w.mark("Sound Map");
+    out.words16(level.soundMap);
+    w.records("Sound Details", level.soundDetails);
+    out.u32(static_cast<uint32_t>(level.sampleIndices.size()));
+    w.mark("Sample Indices");
+    out.words32(level.sampleIndices);
+    w.mark("End");
+    out.raw(level.trailing);
+    return out.release();
+}
+
+std::vector<uint8_t> buildLevelFile(const SyntheticLevel& level,
+                                    std::optional<uint32_t> statedDataSize) {
+    ByteWriter out;
+    out.u32(level.version);
+    const uint16_t pages = static_cast<uint16_t>(level.pages32.size() / LEVEL_PAGE_BYTES);
+    out.u16(0);      // room pages
+    out.u16(pages);  // object pages
+    out.u16(0);      // bump pages
+    writeChunk(out, level.pages32, static_cast<uint32_t>(level.pages32.size()));
+    writeChunk(out, level.pages16, static_cast<uint32_t>(level.pages16.size()));
+    writeChunk(out, level.miscPages, static_cast<uint32_t>(level.miscPages.size()));
+    std::vector<uint8_t> data = buildLevelData(level);
+    writeChunk(out, data, statedDataSize.value_or(static_cast<uint32_t>(data.size())));
+    return out.release();
+}
+
+MeshInfo syntheticMesh(std::vector<PolygonRef> polygons) {
+    MeshInfo mesh;
+    mesh.vertices = {{1, 2, 3}};
+    mesh.polygons = std::move(polygons);
+    return mesh;
+}
+
+PolygonRef syntheticFace(uint16_t shape, uint16_t texture) {
+    PolygonRef polygon;
+    polygon.shape = shape;
+    polygon.texture = texture;
+    return polygon;
+}
+
+LevelObjectTexture syntheticObjectTexture(uint8_t page, uint8_t x, uint8_t y) {
+    LevelObjectTexture texture;
+    texture.tile = page;
+    texture.corners = {{{0, x, 0, y},
+                        {0, uint8_t(x + 15), 0, y},
+                        {0, uint8_t(x + 15), 0, uint8_t(y + 15)},
+                        {0, x, 0, uint8_t(y + 15)}}};
+    texture.width = 15;
+    texture.height = 15;
+    return texture;
+}
+
+SyntheticLevel populatedLevel() {
+    SyntheticLevel level;
+    level.rooms = {SyntheticRoom{1, 1, 1, 1, 1, 2, 3, 1, 1}, SyntheticRoom{}};
+    level.floorWords = 3;
+    level.meshes = {
+        syntheticMesh({syntheticFace(QUAD_SHAPE, 0), syntheticFace(TRIANGLE_SHAPE, 1)})};
+    level.animations = {Animation{}};
+    level.stateChanges = {StateChange{}};
+    level.dispatches = {Dispatch{}};
+    level.commands = {3};
+    level.meshTrees = {0, 0, 0, 0};
+    level.frames = {1, 2, 3};
+    level.moveables = {Moveable{}};
+    level.staticMeshes = {StaticMesh{}};
+    level.spriteTextures = level.spriteSequences = level.cameras = level.flybyCameras = 1;
+    level.soundSources = level.boxes = level.overlaps = level.animatedTextureWords = 1;
+    level.objectTextures = {syntheticObjectTexture(0, 0, 0), syntheticObjectTexture(0, 16, 0)};
+    level.items = level.aiObjects = 1;
+    level.demoBytes = 2;
+    level.soundDetails = {SoundInfo{}};
+    level.sampleIndices = {0};
+    return level;
+}
+
+void patchU32(std::vector<uint8_t>& bytes, size_t offset, uint32_t value) {
+    for (int i = 0; i < 4; ++i)
+        bytes.at(offset + i) = static_cast<uint8_t>(value >> (8 * i));
+}
+
+}  // namespace kavrin::test
