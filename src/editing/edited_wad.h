@@ -8,13 +8,13 @@
 #include <string>
 #include <vector>
 
+#include "editing/categories.h"
 #include "editing/reference_source.h"
 #include "formats/catalogue.h"
 #include "framework/file_record.h"
 
 namespace kavrin {
 
-inline constexpr uint32_t CATEGORY_COUNT = 21;
 inline constexpr int32_t NO_ROW = -1;
 
 struct EditedWad {

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "editing/edited_wad.h"
 #include "editing/reference_source.h"
@@ -42,5 +43,13 @@ struct Session {
     // What a file's parse needs of the session.
     ParseContext parseContext();
 };
+
+// The catalogue label of a slot; empty when the slot has none or no catalogue is loaded yet.
+std::string_view slotName(const Session& session, uint32_t slot);
+
+// "<name> - Kavrin v2.00", the name being the edited WAD's or "[untitled]".
+std::string windowTitle(const Session& session);
+// Tells the view the title, after a command changed the edited WAD's name.
+void updateTitle(Session& session);
 
 }  // namespace kavrin

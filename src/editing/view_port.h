@@ -2,7 +2,7 @@
 //
 // The core keeps the reference list, the entries, the slot table and the rows of the edited list;
 // a view (the Qt main window, or a recording view in tests) only shows them. Every operation may
-// be absent.
+// be absent; the core calls them through the `show...` helpers below.
 #pragma once
 
 #include <cstddef>
@@ -14,12 +14,13 @@ namespace kavrin {
 struct ReferenceSource;
 
 struct ViewPort {
-    // A source joined the reference list: show its root item (text `fileName`, bold) and one child
-    // per entry (texts from `entryTreeText`), and store their handles in the entries' `treeItem`.
-    std::function<void(ReferenceSource& source)> referenceAdded;
+    // A source joined the reference list: show its root item (text `fileName`, bold) at this
+    // position among the roots, and one child per entry (texts from `entryTreeText`); store their
+    // handles in `rootEntry.treeItem` and the entries' `treeItem`.
+    std::function<void(ReferenceSource& source, size_t rootPosition)> referenceAdded;
     // The row at this position of the edited list shows different texts or mark.
     std::function<void(size_t row)> rowChanged;
-    // The rows were replaced or reordered: show them all again.
+    // The rows were replaced, reordered or all changed: show them all again.
     std::function<void()> rowsRebuilt;
     // Select the row and scroll it into view.
     std::function<void(size_t row)> rowSelected;
@@ -28,5 +29,24 @@ struct ViewPort {
     // The main window's title changed.
     std::function<void(const std::string& title)> titleChanged;
 };
+
+inline void showReferenceAdded(ViewPort& view, ReferenceSource& source, size_t rootPosition) {
+    if (view.referenceAdded) view.referenceAdded(source, rootPosition);
+}
+inline void showRowChanged(ViewPort& view, size_t row) {
+    if (view.rowChanged) view.rowChanged(row);
+}
+inline void showRowsRebuilt(ViewPort& view) {
+    if (view.rowsRebuilt) view.rowsRebuilt();
+}
+inline void showRowSelected(ViewPort& view, size_t row) {
+    if (view.rowSelected) view.rowSelected(row);
+}
+inline void showRedraw(ViewPort& view, bool on) {
+    if (view.redraw) view.redraw(on);
+}
+inline void showTitle(ViewPort& view, const std::string& title) {
+    if (view.titleChanged) view.titleChanged(title);
+}
 
 }  // namespace kavrin

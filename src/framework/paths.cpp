@@ -17,6 +17,16 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b) {
            });
 }
 
+int compareIgnoringCase(std::string_view a, std::string_view b) {
+    size_t common = std::min(a.size(), b.size());
+    for (size_t i = 0; i < common; ++i) {
+        int x = std::tolower(static_cast<unsigned char>(a[i]));
+        int y = std::tolower(static_cast<unsigned char>(b[i]));
+        if (x != y) return x - y;
+    }
+    return (a.size() > b.size()) - (a.size() < b.size());
+}
+
 namespace {
 
 bool existsAsSpelled(const std::string& path) {

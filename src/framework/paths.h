@@ -35,5 +35,7 @@ bool setCurrentDirectory(const std::string& directory);
 
 // Compares two texts without regard to ASCII letter case.
 bool equalsIgnoringCase(std::string_view a, std::string_view b);
+// Orders two texts by their lower-case bytes as unsigned characters: negative, zero or positive.
+int compareIgnoringCase(std::string_view a, std::string_view b);
 
 }  // namespace kavrin

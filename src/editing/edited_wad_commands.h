@@ -1,0 +1,33 @@
+// The commands that change what the edited WAD's slots hold, and how its list shows them.
+#pragma once
+
+#include <cstdint>
+
+namespace kavrin {
+
+struct ReferenceSource;
+struct Session;
+
+// The Add button: the selected tree entry into its own slot, or, for a source's root, every
+// entry of the source after one question.
+void add(Session& session);
+// The Replace button: the selected tree entry into the selected row's slot.
+void replace(Session& session);
+// The Delete button: empties the selected row's slot.
+void deleteObject(Session& session);
+
+// Places entries `first` to `last` (-1: the final one) of the source into their own slots, marks
+// their rows and selects the first of them. Entries without a slot are left out, with a beep.
+void placeEntries(Session& session, ReferenceSource& source, int32_t first, int32_t last);
+
+// Empties every slot; nothing is left unsaved.
+void clearEditedWad(Session& session);
+
+// The "Display Objects of Type" choice: rows for that category's slots, in slot order.
+void setCategoryFilter(Session& session, uint32_t category);
+
+// The Options menu; each returns the option's new state, for the menu's check mark.
+bool toggleConfirmDeletions(Session& session);
+bool toggleConfirmOverwriting(Session& session);
+
+}  // namespace kavrin

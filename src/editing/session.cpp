@@ -1,0 +1,34 @@
+#include "editing/session.h"
+
+#include "decompiler/language_strings.h"
+#include "editing/rows.h"
+#include "framework/file_types.h"
+#include "framework/text_format.h"
+
+namespace kavrin {
+
+Session::Session() {
+    edited.editedWasFile = makeFileRecord(FILE_WAS, wadDirectory, "");
+    fillRows(edited);
+}
+
+Session::~Session() = default;
+
+ParseContext Session::parseContext() {
+    return ParseContext{ui, catalogue, languageStrings.get()};
+}
+
+std::string_view slotName(const Session& session, uint32_t slot) {
+    return session.catalogue ? slotLabel(*session.catalogue, slot) : std::string_view();
+}
+
+std::string windowTitle(const Session& session) {
+    const std::string& name = session.edited.editedWasFile->name;
+    return format("%s - %s v%s", name.empty() ? "[untitled]" : name.c_str(), "Kavrin", "2.00");
+}
+
+void updateTitle(Session& session) {
+    showTitle(session.view, windowTitle(session));
+}
+
+}  // namespace kavrin

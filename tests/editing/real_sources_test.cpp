@@ -1,0 +1,237 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <any>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <set>
+
+#include "editing/edited_wad_commands.h"
+#include "editing/entries.h"
+#include "editing/objects_h_location.h"
+#include "editing/reference_collection.h"
+#include "editing/wad_commands.h"
+#include "formats/was.h"
+#include "framework/file_types.h"
+#include "framework/paths.h"
+#include "framework/text_format.h"
+#include "support/editing_session.h"
+#include "support/test_data.h"
+
+namespace kavrin {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string join(std::string path, std::string_view part) {
+    joinPath(path, part);
+    return path;
+}
+
+// A session whose catalogue is the Level Editor's own objects.h; skips without the real files.
+struct RealSession : test::EditingSession, ::testing::Test {
+    void SetUp() override {
+        KAVRIN_REQUIRE_DATA(trle);
+        ASSERT_TRUE(locateObjectsH(session, &trle));
+    }
+    ReferenceSource* loadSet(const std::string& directory, const std::string& name) {
+        return loadWadSetReference(session, *makeFileRecord(FILE_WAS, directory, name));
+    }
+    std::string trle = test::realTrleDirectory();
+};
+
+using LocateObjectsH = RealSession;
+using RealReferences = RealSession;
+using RealEditedWad = RealSession;
+
+TEST_F(LocateObjectsH, LoadsTheCatalogueAndDerivesTheWadDirectory) {
+    EXPECT_TRUE(recording.messages.empty());
+    EXPECT_EQ(slotName(session, 0), "LARA");
+    std::string wads = join(join(trle, "graphics"), "wads");
+    EXPECT_EQ(session.wadDirectory, wads);
+    EXPECT_EQ(session.sourceDirectory, wads);
+    EXPECT_EQ(session.edited.editedWasFile->directory, wads);
+#ifndef _WIN32
+    EXPECT_EQ(defaultTrleDirectory(),
+              std::string(std::getenv("HOME")) + "/.wine/drive_c/Program Files/Core Design/trle");
+#endif
+}
+
+TEST_F(LocateObjectsH, WithoutObjectsHWarnsAndAsksForTheLevelEditorFolder) {
+    std::string empty = test::makeTempDirectory("no-trle");
+    test::EditingSession e;
+    e.recording.folderChoices = {trle, std::nullopt};
+    ASSERT_TRUE(locateObjectsH(e.session, &empty));
+    const test::RecordedMessage& warning = e.recording.onlyMessage();
+    EXPECT_EQ(warning.style, MessageStyle::WarningOk);
+    EXPECT_EQ(warning.title, "Kavrin: Unable to locate objects.h");
+    EXPECT_EQ(warning.text,
+              "Kavrin needs to read the file objects.h that is distributed with the level editor "
+              "before you can edit Wads.\nYou will now be prompted to select the directory where "
+              "you installed the level editor.");
+    const FolderRequest& request = e.recording.folderRequests.at(0);
+    EXPECT_EQ(request.prompt, "Tomb Raider Level Editor Directory\nLocation of objects.h");
+    EXPECT_EQ(request.startDirectory, empty);
+    EXPECT_TRUE(request.okEnabled(trle));
+    EXPECT_FALSE(request.okEnabled(empty));
+    EXPECT_EQ(e.session.wadDirectory, session.wadDirectory);
+
+    // Giving up leaves the session without a catalogue.
+    Session cancelled;
+    cancelled.ui.port = e.recording.ui.port;
+    EXPECT_FALSE(locateObjectsH(cancelled, &empty));
+    EXPECT_EQ(cancelled.catalogue, nullptr);
+    EXPECT_EQ(cancelled.wadDirectory, "");
+}
+
+TEST_F(RealReferences, Tut1GivesItsMoveablesSpriteSequencesAndStaticsInOrder) {
+    listSet("older", {});
+    ReferenceSource* tut1 = loadSet(session.wadDirectory, "tut1");
+    ASSERT_NE(tut1, nullptr);
+    EXPECT_EQ(session.references.front().get(), tut1);
+    EXPECT_EQ(tut1->loadOrder, 1u);
+    ASSERT_EQ(tut1->objectCount(), 122u);
+    EXPECT_EQ(tut1->block.moveables.size(), 109u);
+    EXPECT_EQ(tut1->block.spriteSequences.size(), 2u);
+    EXPECT_EQ(tut1->block.staticMeshes.size(), 11u);
+
+    // The set's own object list names the same objects, in slot order, its two sprite sequences
+    // among the moveables; the tree puts the sprite sequences after the moveables.
+    const auto& was = std::any_cast<const WadScript&>(tut1->wasFile->contents);
+    std::vector<std::string> moveables, sprites, statics;
+    for (size_t line = 0; line < was.lineCount(); ++line) {
+        const std::string& label = was.lineLabels[line];
+        uint32_t slot = *findLabel(*session.catalogue, label);
+        bool isStatic = slot >= FIRST_STATIC_SLOT;
+        bool isSprite = static_cast<int32_t>(line) == was.skyGraphicsLine ||
+                        static_cast<int32_t>(line) == was.defaultSpritesLine;
+        (isStatic   ? statics
+         : isSprite ? sprites
+                    : moveables)
+            .push_back(format("%c%3u %s", isStatic ? 'S' : 'M',
+                              isStatic ? slot - FIRST_STATIC_SLOT : slot, label.c_str()));
+    }
+    ASSERT_EQ(view.roots.size(), 2u);
+    EXPECT_EQ(view.roots[1].text, "tut1.WAS");
+    const std::vector<std::string>& shown = view.roots[1].children;
+    ASSERT_EQ(shown.size(), 122u);
+    EXPECT_EQ(std::vector(shown.begin(), shown.begin() + 109), moveables);
+    EXPECT_EQ(std::multiset(shown.begin() + 109, shown.begin() + 111),
+              std::multiset(sprites.begin(), sprites.end()));
+    EXPECT_EQ(std::vector(shown.begin() + 111, shown.end()), statics);
+    EXPECT_EQ(shown.front(), "M  0 LARA");
+
+    EXPECT_EQ(recording.progress.front().caption, "Loading tut1 Wad...");
+    std::vector<std::string> texts = recording.progressTexts();  // less the readers' own
+    std::erase_if(texts, [](const std::string& text) { return text.starts_with("Parsing"); });
+    EXPECT_EQ(texts,
+              (std::vector<std::string>{"Reading tut1.WAS", "Reading tut1.WAD", "Reading tut1.SFX",
+                                        "Reading tut1.SAM", "Reading tut1.SWD",
+                                        "Adding tut1 wad to Reference Objects"}));
+    EXPECT_FALSE(session.ui.progress.visible);
+}
+
+TEST_F(RealReferences, TheTitleLevelGivesItsMoveablesThenItsStatics) {
+    std::string data = join(trle, "data");
+    ReferenceSource* title =
+        loadLevelReference(session, makeFileRecord(FILE_REFERENCE, data, "title"));
+    ASSERT_NE(title, nullptr);
+    EXPECT_EQ(title->kind, REF_LEVEL);
+    EXPECT_EQ(title->levelFile->type, FILE_LEVEL_REFERENCE);
+    ASSERT_EQ(title->objectCount(), 72u);
+    size_t moveables = title->block.moveables.size();
+    EXPECT_EQ(moveables + title->block.staticMeshes.size(), 72u);
+    for (const ObjectEntry& entry : title->entries) {
+        bool moveable = static_cast<size_t>(entry.index) < moveables;
+        EXPECT_EQ(entry.isMoveable, moveable ? 1u : 0u);
+        EXPECT_EQ(entry.objectNumber,
+                  moveable ? title->block.moveables[entry.kindIndex].slot
+                           : title->block.staticMeshes[entry.kindIndex].staticNumber);
+    }
+    ASSERT_EQ(view.roots.size(), 1u);
+    EXPECT_EQ(view.roots[0].text, "title.tr4");
+    EXPECT_EQ(view.roots[0].children.size(), 72u);
+    EXPECT_EQ(recording.progress.front().caption, "Loading title.tr4...");
+    EXPECT_EQ(recording.progressTexts().front(), "Reading title.tr4");
+    EXPECT_FALSE(session.ui.progress.visible);
+}
+
+// A set directory whose files are the real tut1 files (linked, not copied), but for one.
+std::string linkedTut1(const std::string& without) {
+    std::string wads = test::testDataPath("trle/graphics/wads");
+    std::string directory = test::makeTempDirectory("linked-" + without);
+    for (std::string extension : {"WAS", "WAD", "sfx", "sam", "SWD"}) {
+        if (extension == without) continue;
+        fs::create_symlink(join(wads, "tut1." + extension), join(directory, "set." + extension));
+    }
+    return directory;
+}
+
+TEST_F(RealReferences, ASetThatFailsToLoadLeavesTheListAndTheTreeAsTheyWere) {
+    listSet("older", {});
+    auto refused = [&](const std::string& directory, const std::string& name) {
+        recording.messages.clear();
+        recording.progress.clear();
+        EXPECT_EQ(loadSet(directory, name), nullptr);
+        EXPECT_EQ(session.references.size(), 1u);
+        EXPECT_EQ(view.roots.size(), 1u);
+        EXPECT_FALSE(session.ui.progress.visible);
+        return recording.onlyMessage().text;
+    };
+    std::string noSprites = linkedTut1("SWD");
+    EXPECT_EQ(refused(noSprites, "set").rfind("Unable to open " + join(noSprites, "set.SWD"), 0),
+              0u);
+
+    std::string mismatch = linkedTut1("sam");
+    std::ofstream(join(mismatch, "set.SAM"), std::ios::binary) << "ONE.WAV\r\n";
+    EXPECT_EQ(refused(mismatch, "set"),
+              "Mismatch in number of sound samples: SFX has 144, SAM has 1");
+    EXPECT_EQ(recording.progressTexts().back(), "Reading set.SAM");  // the SWD is not read
+
+    EXPECT_NE(refused(session.wadDirectory, "city").find("\"FISH\""), std::string::npos);
+    EXPECT_EQ(session.nextLoadOrder, 1u);
+}
+
+TEST_F(RealReferences, ABuildScriptFindsItsLevelInTheFolderTheUserNames) {
+    std::string data = join(trle, "data");
+    recording.folderChoices = {data};
+    ReferenceSource* title = findOrLoadReference(session, REF_LEVEL, "title");
+    ASSERT_NE(title, nullptr);
+    EXPECT_EQ(session.sourceDirectory, data);
+    EXPECT_EQ(findOrLoadReference(session, REF_LEVEL, "title"), title);
+    EXPECT_EQ(recording.folderRequests.size(), 1u);
+}
+
+TEST_F(RealEditedWad, OpeningASetPlacesEveryObjectInItsOwnSlotWithNothingUnsaved) {
+    recording.fileChoices = {FileChoice{join(session.wadDirectory, "tut1.WAS"), 1},
+                             FileChoice{join(session.wadDirectory, "city.WAS"), 1}};
+    openWadForEditing(session);
+    const EditedWad& edited = session.edited;
+    ASSERT_NE(edited.editedSource, nullptr);
+    const ReferenceSource& source = *edited.editedSource;
+    ASSERT_EQ(source.objectCount(), 122u);
+    std::set<uint32_t> slots;
+    for (const ObjectEntry& entry : source.entries) {
+        uint32_t slot = *placeableSlot(*session.catalogue, entry);
+        slots.insert(slot);
+        EXPECT_EQ(edited.slotTable[slot], &entry);
+        EXPECT_EQ(edited.sourceFile[slot], "tut1.WAS");
+    }
+    EXPECT_EQ(slots.size(), 122u);
+    EXPECT_EQ(edited.occupiedCount, 122u);
+    EXPECT_FALSE(edited.dirty);
+    EXPECT_EQ(view.title, "tut1 - Kavrin v2.00");
+    EXPECT_TRUE(session.references.empty());  // not a reference, not in the tree
+    EXPECT_TRUE(view.roots.empty());
+
+    // A failed open afterwards keeps the opened set as it is.
+    openWadForEditing(session);
+    EXPECT_EQ(edited.editedSource.get(), &source);
+    EXPECT_EQ(edited.occupiedCount, 122u);
+    EXPECT_EQ(edited.editedWasFile->name, "tut1");
+    EXPECT_EQ(view.title, "tut1 - Kavrin v2.00");
+}
+
+}  // namespace
+}  // namespace kavrin

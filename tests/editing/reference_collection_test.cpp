@@ -1,0 +1,86 @@
+#include <gtest/gtest.h>
+
+#include "editing/entries.h"
+#include "editing/reference_collection.h"
+#include "support/editing_session.h"
+#include "support/test_data.h"
+
+namespace kavrin {
+namespace {
+
+using test::EditingSession;
+
+TEST(EntryTable, MoveablesThenSpriteSequencesThenStaticsWithTheirTreeTexts) {
+    EditingSession e;
+    ReferenceSource& set = e.listSet("tut1", {.moveables = {0, 464, 465},
+                                              .spriteSequences = {DEFAULT_SPRITES_SLOT},
+                                              .statics = {4, 60}});
+    // isMoveable, objectNumber, slot, kindIndex of each entry.
+    const std::array<uint32_t, 4> expected[] = {{1, 0, 0, 0},     {1, 464, 464, 1},
+                                                {1, 465, 465, 2}, {1, 463, 463, 3},
+                                                {0, 4, 469, 0},   {0, 60, 525, 1}};
+    ASSERT_EQ(set.objectCount(), std::size(expected));
+    for (size_t i = 0; i < set.entries.size(); ++i) {
+        const ObjectEntry& entry = set.entries[i];
+        EXPECT_EQ(entry.owner, &set);
+        EXPECT_EQ(entry.index, static_cast<int32_t>(i));
+        EXPECT_EQ((std::array{entry.isMoveable, entry.objectNumber, entry.slot, entry.kindIndex}),
+                  expected[i])
+            << "entry " << i;
+    }
+    EXPECT_EQ(set.rootEntry.owner, &set);
+    EXPECT_EQ(set.rootEntry.index, -1);
+    EXPECT_EQ(set.rootEntry.objectNumber, 0xFFFFFFFFu);
+
+    // Objects past their slots are shown as unusable, and cannot be placed.
+    ASSERT_EQ(e.view.roots.size(), 1u);
+    EXPECT_EQ(e.view.roots[0].text, "tut1.WAS");
+    EXPECT_EQ(
+        e.view.roots[0].children,
+        (std::vector<std::string>{"M  0 LARA", "M464 MISC_SPRITES", "M465 (no slot)",
+                                  "M463 DEFAULT_SPRITES", "S  4 STATIC_04", "S 60 (no slot)"}));
+    EXPECT_EQ(placeableSlot(e.catalogue, set.entries[4]), 469u);
+    EXPECT_FALSE(placeableSlot(e.catalogue, set.entries[2]));
+    EXPECT_FALSE(placeableSlot(e.catalogue, set.entries[5]));
+    EXPECT_EQ(set.block.moveables.size(), 3u);
+    EXPECT_EQ(set.block.spriteSequences[0].slot, DEFAULT_SPRITES_SLOT);
+}
+
+TEST(ReferenceTree, RootsSortByTextWithoutRegardToCaseNewestAfterEqualOnes) {
+    EditingSession e;
+    for (const char* name : {"beta", "Alpha", "gamma", "ALPHA"})
+        e.listSet(name, {});
+    EXPECT_EQ(e.view.events,
+              (std::vector<std::string>{"reference beta.WAS at 0", "reference Alpha.WAS at 0",
+                                        "reference gamma.WAS at 2", "reference ALPHA.WAS at 1"}));
+    std::vector<std::string> shown;
+    for (const test::TreeRoot& root : e.view.roots)
+        shown.push_back(root.text);
+    EXPECT_EQ(shown, (std::vector<std::string>{"Alpha.WAS", "ALPHA.WAS", "beta.WAS", "gamma.WAS"}));
+    EXPECT_EQ(e.session.references.front()->name, "ALPHA");  // the list runs newest first
+}
+
+TEST(ReferenceSources, ABuildScriptReusesAListedSourceOfTheSameKindAndExactName) {
+    EditingSession e;
+    e.listSet("karnak", {});
+    ReferenceSource& newer = e.listSet("karnak", {});
+    EXPECT_EQ(findOrLoadReference(e.session, REF_WAD_SET, "karnak"), &newer);
+
+    // Another kind, or another letter case, is looked for on disk; here it is not there.
+    e.session.sourceDirectory = test::makeTempDirectory("sources");
+    e.recording.folderChoices = {std::nullopt, std::nullopt};
+    EXPECT_EQ(findOrLoadReference(e.session, REF_LEVEL, "karnak"), nullptr);
+    EXPECT_EQ(findOrLoadReference(e.session, REF_WAD_SET, "Karnak"), nullptr);
+    ASSERT_EQ(e.recording.folderRequests.size(), 2u);
+    EXPECT_EQ(e.recording.folderRequests[0].prompt,
+              "Could not find the karnak.tr4 file in the current directory.  Specify the "
+              "directory for karnak.tr4.");
+    EXPECT_EQ(e.recording.folderRequests[1].prompt,
+              "Could not find the Karnak.WAD file in the current directory.  Specify the "
+              "directory for Karnak.WAD.");
+    EXPECT_EQ(e.recording.folderRequests[1].startDirectory, e.session.sourceDirectory);
+    EXPECT_EQ(e.session.references.size(), 2u);
+}
+
+}  // namespace
+}  // namespace kavrin
