@@ -7,8 +7,8 @@
 namespace kavrin {
 
 const std::array<const char*, 5> OUTPUT_TYPE_NAMES = {
-    "Object WAD (.WAD)", "Raw Image (.raw)", "Room Editor Texture (.tga)", "Sprite WAD (.SWD)",
-    "Truevision Targa (.tga)",
+    "Object WAD (.WAD)", "Raw Image (.raw)",        "Room Editor Texture (.tga)",
+    "Sprite WAD (.SWD)", "Truevision Targa (.tga)",
 };
 
 const std::array<const char*, 6> BYTE_ORDER_NAMES = {

@@ -40,9 +40,15 @@ using Colour = uint32_t;
 inline constexpr Colour makeColour(uint8_t red, uint8_t green, uint8_t blue) {
     return red | (green << 8) | (static_cast<uint32_t>(blue) << 16);
 }
-inline constexpr uint8_t colourRed(Colour colour) { return colour & 0xFF; }
-inline constexpr uint8_t colourGreen(Colour colour) { return (colour >> 8) & 0xFF; }
-inline constexpr uint8_t colourBlue(Colour colour) { return (colour >> 16) & 0xFF; }
+inline constexpr uint8_t colourRed(Colour colour) {
+    return colour & 0xFF;
+}
+inline constexpr uint8_t colourGreen(Colour colour) {
+    return (colour >> 8) & 0xFF;
+}
+inline constexpr uint8_t colourBlue(Colour colour) {
+    return (colour >> 16) & 0xFF;
+}
 inline constexpr Colour MAGENTA = makeColour(0xFF, 0x00, 0xFF);
 
 struct ExtractionSettings {
@@ -51,7 +57,6 @@ struct ExtractionSettings {
     uint32_t outputType = OUTPUT_OBJECT_WAD;
     uint32_t byteOrder = 0;
     Colour inputTransparency = MAGENTA;
-    Colour outputTransparency = MAGENTA;
     std::array<Colour, 16> customColours = {MAGENTA};
     std::string outputDirectory;
 };
@@ -68,8 +73,7 @@ struct ExtractionPanelRows {
     bool noInputOptions = false;     // "None"
     bool inputTransparency = false;  // the input transparency box and its colour
     bool rleCompression = false;
-    bool outputTransparency = false;
-    bool bumpMap = false;            // "Output Bumpmap File (.TBM)"
+    bool bumpMap = false;  // "Output Bumpmap File (.TBM)"
 };
 
 ExtractionPanelRows extractionPanelRows(uint32_t inputType, uint32_t outputType);

@@ -24,9 +24,10 @@ TEST(OnlineHelp, SaysWhereTheHelpIsWhenTheBrowserCannotBeOpened) {
     const test::RecordedMessage& message = recording.onlyMessage();
     EXPECT_EQ(message.style, MessageStyle::ErrorOk);
     EXPECT_EQ(message.title, "Kavrin");
-    EXPECT_EQ(message.text, "Could not open your web browser:\nThe specified dynamic-link library "
-                            "was not found.\n\nKavrin on-line help is at:\n" +
-                                launched[1]);
+    EXPECT_EQ(message.text,
+              "Could not open your web browser:\nThe specified dynamic-link library "
+              "was not found.\n\nKavrin on-line help is at:\n" +
+                  launched[1]);
 }
 
 TEST(LaunchErrorText, NamesKnownCodesAndNumbersTheRest) {

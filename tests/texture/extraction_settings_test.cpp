@@ -36,7 +36,6 @@ TEST(ExtractionPanelRows, OutputOptionsFollowTheOutputTypeAndTheBumpMapNeedsALev
             EXPECT_EQ(rows.rleCompression, output == OUTPUT_TARGA) << input << " " << output;
             EXPECT_EQ(rows.bumpMap, input == INPUT_LEVEL && output == OUTPUT_ROOM_EDITOR_TEXTURE)
                 << input << " " << output;
-            EXPECT_FALSE(rows.outputTransparency);
         }
     }
 }
@@ -46,7 +45,6 @@ TEST(ExtractionSettings, StartMagentaAndKeepEveryChoiceAcrossOpenings) {
     EXPECT_EQ(colourRed(settings.inputTransparency), 0xFF);
     EXPECT_EQ(colourGreen(settings.inputTransparency), 0x00);
     EXPECT_EQ(colourBlue(settings.inputTransparency), 0xFF);
-    EXPECT_EQ(settings.outputTransparency, 0xFF00FFu);
     EXPECT_EQ(settings.customColours[0], 0xFF00FFu);
     for (size_t i = 1; i < settings.customColours.size(); ++i)
         EXPECT_EQ(settings.customColours[i], 0u);

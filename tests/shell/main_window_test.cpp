@@ -1,0 +1,376 @@
+// The main window over the real Level Editor files: start-up, the controls and menus, and every
+// command reaching the core through the window.
+#include <QApplication>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTableView>
+#include <QTest>
+#include <QTreeWidget>
+#include <algorithm>
+#include <filesystem>
+
+#include "framework/file_types.h"
+#include "framework/paths.h"
+#include "shell/support/shell_session.h"
+#include "support/test_data.h"
+
+namespace kavrin {
+
+namespace fs = std::filesystem;
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<test::ShellSession> shell;
+
+    QTreeWidget* tree() const { return shell->window->findChild<QTreeWidget*>("kavrin_ref_tree"); }
+    QTableView* list() const { return shell->window->findChild<QTableView*>("kavrin_edit_list"); }
+    QPushButton* button(const QString& text) const {
+        for (QPushButton* button : shell->window->findChildren<QPushButton*>()) {
+            if (button->text().remove(u'&') == text) return button;
+        }
+        return nullptr;
+    }
+    QString cell(int row, int column) const {
+        return list()->model()->index(row, column).data().toString();
+    }
+    int rowOfName(const QString& name) const {
+        for (int row = 0; row < list()->model()->rowCount(); ++row) {
+            if (cell(row, 2) == name) return row;
+        }
+        return -1;
+    }
+    bool occupied(int row) const {
+        return !list()->model()->index(row, 0).data(Qt::DecorationRole).isNull();
+    }
+    // Loads a reference as the user does: the menu item, then the file and filter chosen.
+    void loadReference(const std::string& path, uint32_t filter) {
+        shell->files.push_back(FileChoice{path, filter});
+        shell->menuItem("File", "Load Reference File...")->trigger();
+    }
+    void clickColumn(int column) {
+        QHeaderView* header = list()->horizontalHeader();
+        QPoint at(header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
+                  header->height() / 2);
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
+    }
+    // Whether Save Wad and Save Wad As are enabled when the user opens the File menu.
+    std::pair<bool, bool> saveCommandsEnabled() {
+        QMenu* file = shell->menu("File");
+        file->popup(QPoint(0, 0));
+        std::pair<bool, bool> enabled{shell->menuItem("File", "Save Wad")->isEnabled(),
+                                      shell->menuItem("File", "Save Wad As...")->isEnabled()};
+        file->hide();
+        return enabled;
+    }
+
+private slots:
+    void init() {
+        shell = std::make_unique<test::ShellSession>();
+        if (!shell->started) QSKIP("the real Level Editor files are not there");
+        shell->answerFromQueues();
+        shell->window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(shell->window.get()));
+    }
+    void cleanup() {
+        std::string unexpected;
+        for (const std::string& what : shell->unexpected)
+            unexpected += what + "\n";
+        shell.reset();
+        QVERIFY2(unexpected.empty(), unexpected.c_str());
+    }
+
+    void startsWithTheEmptyUntitledWadInTheWadDirectory() {
+        QCOMPARE(shell->window->windowTitle(), QStringLiteral("[untitled] - Kavrin v2.00"));
+        QCOMPARE(shell->window->size(), QSize(800, 500));
+        QVERIFY(fs::equivalent(currentDirectory(), shell->realPath("graphics/wads")));
+        QCOMPARE(tree()->topLevelItemCount(), 0);
+
+        QAbstractItemModel* rows = list()->model();
+        QCOMPARE(rows->rowCount(), 525);
+        QCOMPARE(rows->columnCount(), 5);
+        QStringList headers;
+        for (int column = 0; column < 5; ++column) {
+            headers << rows->headerData(column, Qt::Horizontal).toString();
+        }
+        QCOMPARE(headers, (QStringList{"", "ID", "Name", "File", "Label"}));
+        QCOMPARE(cell(0, 1), QString::fromUtf8("M\u2007\u20070"));  // "M  0", digits lined up
+        QCOMPARE(cell(0, 2), QStringLiteral("LARA"));
+        QCOMPARE(cell(465, 1), QString::fromUtf8("S\u2007\u20070"));
+        QVERIFY(!occupied(0));
+        QCOMPARE(list()->columnWidth(3), 100);
+
+        auto* categories = shell->window->findChild<QComboBox*>();
+        QCOMPARE(categories->count(), 21);
+        QCOMPARE(categories->currentText(), QStringLiteral("All Objects"));
+        QCOMPARE(categories->maxVisibleItems(), 21);
+        QVERIFY(shell->window->statusBar()->currentMessage().isEmpty());
+        QVERIFY(button("Add >>") && button("Replace >>") && button("Delete >>"));
+
+        QStringList menus;
+        for (QAction* menu : shell->window->menuBar()->actions())
+            menus << menu->text().remove('&');
+        QCOMPARE(menus, (QStringList{"File", "Utilities", "Options", "Help"}));
+        QVERIFY(shell->menuItem("Options", "Confirm Deletions")->isChecked());
+        QVERIFY(shell->menuItem("Options", "Confirm Overwriting Objects")->isChecked());
+    }
+
+    void layoutKeepsTheTreeWidthAndGivesTheRestToTheList() {
+        QRect before = list()->geometry();
+        QPoint replace = button("Replace >>")->pos();
+        shell->window->resize(1000, 640);
+        QTRY_COMPARE(list()->width(), before.width() + 200);
+        QCOMPARE(tree()->width(), 250);
+        QCOMPARE(list()->x(), before.x());
+        QCOMPARE(list()->height(), before.height() + 140);
+        QCOMPARE(tree()->height(), list()->height());
+        QCOMPARE(button("Replace >>")->x(), replace.x());
+        QCOMPARE(button("Replace >>")->y(), replace.y() + 70);
+        // The three buttons stand between the tree and the list, one above the other.
+        QVERIFY(button("Add >>")->geometry().bottom() < button("Replace >>")->y());
+        QVERIFY(button("Replace >>")->geometry().bottom() < button("Delete >>")->y());
+        QVERIFY(tree()->geometry().right() < replace.x());
+        QVERIFY(button("Replace >>")->geometry().right() < list()->x());
+    }
+
+    void loadReferenceFileLetsTheFilterChooseBetweenSetAndLevel() {
+        // Only the folder and base name count: tut1.tr4 with the first filter is the tut1 set.
+        loadReference(shell->realPath("graphics/wads/tut1.tr4"), 1);
+        loadReference(shell->realPath("data/title.WAS"), 2);
+        QCOMPARE(shell->fileRequests.at(0).title, std::string("Load Reference File"));
+        QCOMPARE(shell->fileRequests.at(0).type, uint32_t(FILE_REFERENCE));
+        QCOMPARE(tree()->topLevelItemCount(), 2);
+        QTreeWidgetItem* title = tree()->topLevelItem(0);
+        QTreeWidgetItem* tut1 = tree()->topLevelItem(1);
+        QCOMPARE(title->text(0), QStringLiteral("title.tr4"));
+        QCOMPARE(tut1->text(0), QStringLiteral("tut1.WAS"));
+        QVERIFY(tut1->font(0).bold());
+        QVERIFY(tut1->childCount() > 0);
+        QCOMPARE(tut1->child(0)->text(0), QString::fromUtf8("M\u2007\u20070 LARA"));
+        QVERIFY(!tut1->child(0)->font(0).bold());
+        QVERIFY(title->childCount() > 0);
+        // A second copy of a source gets a root of its own, sorted with the others.
+        loadReference(shell->realPath("graphics/wads/tut1.WAS"), 1);
+        QCOMPARE(tree()->topLevelItemCount(), 3);
+        QCOMPARE(tree()->topLevelItem(2)->text(0), QStringLiteral("tut1.WAS"));
+        QVERIFY(shell->messages.empty());
+    }
+
+    void loadingShowsTheProgressWindowAndHidesItAfterwards() {
+        QStringList captions;
+        std::function<void(const ProgressState&)> show = shell->session.ui.port.progressShow;
+        shell->session.ui.port.progressShow = [&](const ProgressState& state) {
+            show(state);
+            for (QWidget* top : QApplication::topLevelWidgets()) {
+                if (top->isVisible() && top->windowTitle() == QString::fromStdString(state.caption))
+                    captions << top->windowTitle();
+            }
+        };
+        loadReference(shell->realPath("graphics/wads/tut1.WAS"), 1);
+        QVERIFY(captions.contains("Loading tut1 Wad..."));
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            QVERIFY2(!top->isVisible() || top == shell->window.get(),
+                     qPrintable(top->windowTitle()));
+        }
+    }
+
+    void addReplaceAndDeleteThroughTheButtons() {
+        loadReference(shell->realPath("graphics/wads/tut1.WAS"), 1);
+        QTreeWidgetItem* tut1 = tree()->topLevelItem(0);
+        tree()->setCurrentItem(tut1->child(1));  // M 1 PISTOLS_ANIM
+        QTest::mouseClick(button("Add >>"), Qt::LeftButton);
+        int pistols = rowOfName("PISTOLS_ANIM");
+        QVERIFY(occupied(pistols));
+        QCOMPARE(cell(pistols, 3), QStringLiteral("tut1.WAS"));
+        QCOMPARE(cell(pistols, 4), QStringLiteral("PISTOLS_ANIM"));
+        QCOMPARE(list()->selectionModel()->selectedRows().value(0).row(), pistols);
+        QCOMPARE(shell->window->windowTitle(), QStringLiteral("[untitled] - Kavrin v2.00"));
+
+        // Replace puts the selected object into the selected row's slot, after asking.
+        int uzis = rowOfName("UZI_ANIM");
+        list()->selectRow(uzis);
+        shell->answers = {Button::Yes};
+        QTest::mouseClick(button("Replace >>"), Qt::LeftButton);
+        QCOMPARE(shell->messages.back().title, std::string("Confirm Object Replace"));
+        QVERIFY(occupied(uzis));
+        QCOMPARE(cell(uzis, 4), QStringLiteral("PISTOLS_ANIM"));
+
+        // Delete empties the selected row's slot; an empty row only beeps.
+        list()->selectRow(pistols);
+        shell->answers = {Button::Yes};
+        QTest::mouseClick(button("Delete >>"), Qt::LeftButton);
+        QCOMPARE(shell->messages.back().text, std::string("Are you sure you want to delete "
+                                                          "PISTOLS_ANIM?"));
+        QVERIFY(!occupied(pistols));
+        QVERIFY(cell(pistols, 3).isEmpty());
+        QTest::mouseClick(button("Delete >>"), Qt::LeftButton);
+        QCOMPARE(shell->beeps, 1);
+
+        // With the option off, Delete asks nothing.
+        shell->menuItem("Options", "Confirm Deletions")->trigger();
+        QVERIFY(!shell->menuItem("Options", "Confirm Deletions")->isChecked());
+        list()->selectRow(uzis);
+        size_t asked = shell->messages.size();
+        QTest::mouseClick(button("Delete >>"), Qt::LeftButton);
+        QVERIFY(!occupied(uzis));
+        QCOMPARE(shell->messages.size(), asked);
+    }
+
+    void addingAWholeSourceAsksOnceAndFillsItsSlots() {
+        loadReference(shell->realPath("graphics/wads/tut1.WAS"), 1);
+        tree()->setCurrentItem(tree()->topLevelItem(0));
+        shell->answers = {Button::Yes};
+        QTest::mouseClick(button("Add >>"), Qt::LeftButton);
+        QCOMPARE(shell->messages.back().text,
+                 std::string("Are you sure you want to add all the objects in the tut1.WAS file?"));
+        int marked = 0;
+        for (int row = 0; row < 525; ++row)
+            marked += occupied(row);
+        QCOMPARE(marked, tree()->topLevelItem(0)->childCount());
+    }
+
+    void clickingAColumnSortsByItAndClickingAgainReverses() {
+        auto names = [this] {
+            QStringList shown;
+            for (int row = 0; row < list()->model()->rowCount(); ++row)
+                shown << cell(row, 2);
+            return shown;
+        };
+        auto byteOrder = [](const QString& a, const QString& b) {
+            return a.toLatin1() < b.toLatin1();
+        };
+        clickColumn(2);
+        QStringList ascending = names();
+        QVERIFY(std::is_sorted(ascending.begin(), ascending.end(), byteOrder));
+        QCOMPARE(list()->horizontalHeader()->sortIndicatorSection(), 2);
+        QCOMPARE(list()->horizontalHeader()->sortIndicatorOrder(), Qt::AscendingOrder);
+        clickColumn(2);
+        QStringList descending = names();
+        QVERIFY(std::is_sorted(descending.rbegin(), descending.rend(), byteOrder));
+        QCOMPARE(list()->horizontalHeader()->sortIndicatorOrder(), Qt::DescendingOrder);
+        clickColumn(1);
+        QCOMPARE(cell(0, 2), QStringLiteral("LARA"));
+        QCOMPARE(cell(524, 1), QString::fromUtf8("S\u200759"));
+    }
+
+    void theCategoryBoxShowsOnlyItsSlots() {
+        auto* categories = shell->window->findChild<QComboBox*>();
+        clickColumn(2);
+        categories->setCurrentIndex(categories->findText("Static"));
+        // Slots 34, 108-113, 146-150, 164-165 and 173-174, then the 50 static slots 465-514.
+        QCOMPARE(list()->model()->rowCount(), 66);
+        QCOMPARE(cell(0, 1), QString::fromUtf8("M\u200734"));
+        QCOMPARE(cell(16, 1), QString::fromUtf8("S\u2007\u20070"));
+        QCOMPARE(list()->horizontalHeader()->sortIndicatorSection(), 1);
+        categories->setCurrentIndex(0);
+        QCOMPARE(list()->model()->rowCount(), 525);
+        QCOMPARE(cell(465, 1), QString::fromUtf8("S\u2007\u20070"));
+    }
+
+    void saveCommandsAreGreyedWhileNothingIsPlaced() {
+        using Enabled = std::pair<bool, bool>;
+        QCOMPARE(saveCommandsEnabled(), Enabled(false, false));
+        loadReference(shell->realPath("graphics/wads/tut1.WAS"), 1);
+        tree()->setCurrentItem(tree()->topLevelItem(0)->child(0));
+        QTest::mouseClick(button("Add >>"), Qt::LeftButton);
+        QCOMPARE(saveCommandsEnabled(), Enabled(true, true));
+        list()->selectRow(0);
+        shell->answers = {Button::Yes};
+        QTest::mouseClick(button("Delete >>"), Qt::LeftButton);
+        QCOMPARE(saveCommandsEnabled(), Enabled(false, false));
+    }
+
+    void closingAsksToSaveChangesAndCancelKeepsTheWindow() {
+        shell->window->close();  // nothing unsaved: no question
+        QVERIFY(!shell->window->isVisible());
+        shell->window->show();
+        loadReference(shell->realPath("graphics/wads/tut1.WAS"), 1);
+        tree()->setCurrentItem(tree()->topLevelItem(0)->child(0));
+        QTest::mouseClick(button("Add >>"), Qt::LeftButton);
+
+        shell->answers = {Button::Cancel};
+        shell->menuItem("File", "Exit")->trigger();
+        QVERIFY(shell->window->isVisible());
+        QCOMPARE(shell->messages.back().text, std::string("Save changes to [untitled] Wad?"));
+        QCOMPARE(shell->messages.back().style, MessageStyle::QuestionYesNoCancel);
+        QVERIFY(occupied(0));
+        shell->answers = {Button::No};
+        QVERIFY(shell->window->close());
+        QVERIFY(!shell->window->isVisible());
+    }
+
+    void newWadEmptiesTheListAfterAsking() {
+        loadReference(shell->realPath("graphics/wads/tut1.WAS"), 1);
+        tree()->setCurrentItem(tree()->topLevelItem(0)->child(0));
+        QTest::mouseClick(button("Add >>"), Qt::LeftButton);
+        shell->answers = {Button::No};
+        shell->menuItem("File", "New Wad")->trigger();
+        QVERIFY(!occupied(0));
+        QCOMPARE(shell->window->windowTitle(), QStringLiteral("[untitled] - Kavrin v2.00"));
+    }
+
+    void openWadForEditingFillsTheListAndNamesTheWindow() {
+        shell->files.push_back(FileChoice{shell->realPath("graphics/wads/tut1.WAS"), 1});
+        shell->menuItem("File", "Open Wad for Editing...")->trigger();
+        QCOMPARE(shell->window->windowTitle(), QStringLiteral("tut1 - Kavrin v2.00"));
+        QVERIFY(occupied(rowOfName("LARA")));
+        QCOMPARE(cell(0, 3), QStringLiteral("tut1.WAS"));
+        QCOMPARE(tree()->topLevelItemCount(), 0);  // the opened set is not a reference
+    }
+
+    void decompileWritesTheTextsBesideTheChosenFiles() {
+        std::string scratch = test::makeTempDirectory("decompile");
+        for (const char* name : {"ENGLISH.DAT", "SCRIPT.DAT"}) {
+            fs::copy_file(shell->realPath(std::string("script/") + name), fs::path(scratch) / name);
+        }
+        shell->files.push_back(FileChoice{(fs::path(scratch) / "ENGLISH.DAT").string(), 1});
+        shell->files.push_back(FileChoice{(fs::path(scratch) / "SCRIPT.DAT").string(), 1});
+        shell->menuItem("Utilities", "Decompile script.dat")->trigger();
+        QCOMPARE(shell->fileRequests.at(0).title, std::string("Load <language>.dat for Decompile"));
+        QCOMPARE(shell->fileRequests.at(1).title, std::string("Load Script.dat for Decompile"));
+        QVERIFY(fs::file_size(fs::path(scratch) / "ENGLISH.txt") > 0);
+        QVERIFY(fs::file_size(fs::path(scratch) / "SCRIPT.txt") > 0);
+        fs::remove_all(scratch);
+    }
+
+    void onlineHelpSaysWhereTheHelpIsWhenNoBrowserOpens() {
+        std::string opened;
+        shell->session.ui.port.launch = [&](const std::string& address) {
+            opened = address;
+            return std::optional<std::string>("The specified file was not found.");
+        };
+        shell->menuItem("Help", "On-line Help")->trigger();
+        QVERIFY(!opened.empty());
+        QCOMPARE(shell->messages.back().title, std::string("Kavrin"));
+        QCOMPARE(shell->messages.back().text,
+                 "Could not open your web browser:\nThe specified file was not found.\n\n"
+                 "Kavrin on-line help is at:\n" +
+                     opened);
+    }
+
+    void theAboutBoxNamesTheProgramAndVersion() {
+        QStringList texts;
+        QString title;
+        test::whenModalOpens([&](QWidget* about) {
+            title = about->windowTitle();
+            for (QLabel* label : about->findChildren<QLabel*>())
+                texts << label->text();
+            QTest::mouseClick(about->findChild<QPushButton*>(), Qt::LeftButton);
+        });
+        shell->menuItem("Help", "About")->trigger();
+        QCOMPARE(title, QStringLiteral("About Kavrin"));
+        QVERIFY(texts.contains("Kavrin Version 2.00"));
+        QVERIFY(texts.filter("Homepage: ").size() == 1 && texts.filter("E-mail: ").size() == 1);
+    }
+};
+
+}  // namespace kavrin
+
+QTEST_MAIN(kavrin::MainWindowTest)
+#include "main_window_test.moc"
