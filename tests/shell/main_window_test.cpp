@@ -17,7 +17,6 @@
 #include "framework/file_types.h"
 #include "framework/paths.h"
 #include "shell/support/shell_session.h"
-#include "support/test_data.h"
 
 namespace kavrin {
 
@@ -222,19 +221,6 @@ private slots:
         QCOMPARE(shell->messages.size(), asked);
     }
 
-    void addingAWholeSourceAsksOnceAndFillsItsSlots() {
-        loadReference(shell->realPath("graphics/wads/tut1.WAS"), 1);
-        tree()->setCurrentItem(tree()->topLevelItem(0));
-        shell->answers = {Button::Yes};
-        QTest::mouseClick(button("Add >>"), Qt::LeftButton);
-        QCOMPARE(shell->messages.back().text,
-                 std::string("Are you sure you want to add all the objects in the tut1.WAS file?"));
-        int marked = 0;
-        for (int row = 0; row < 525; ++row)
-            marked += occupied(row);
-        QCOMPARE(marked, tree()->topLevelItem(0)->childCount());
-    }
-
     void clickingAColumnSortsByItAndClickingAgainReverses() {
         auto names = [this] {
             QStringList shown;
@@ -303,55 +289,6 @@ private slots:
         shell->answers = {Button::No};
         QVERIFY(shell->window->close());
         QVERIFY(!shell->window->isVisible());
-    }
-
-    void newWadEmptiesTheListAfterAsking() {
-        loadReference(shell->realPath("graphics/wads/tut1.WAS"), 1);
-        tree()->setCurrentItem(tree()->topLevelItem(0)->child(0));
-        QTest::mouseClick(button("Add >>"), Qt::LeftButton);
-        shell->answers = {Button::No};
-        shell->menuItem("File", "New Wad")->trigger();
-        QVERIFY(!occupied(0));
-        QCOMPARE(shell->window->windowTitle(), QStringLiteral("[untitled] - Kavrin v2.00"));
-    }
-
-    void openWadForEditingFillsTheListAndNamesTheWindow() {
-        shell->files.push_back(FileChoice{shell->realPath("graphics/wads/tut1.WAS"), 1});
-        shell->menuItem("File", "Open Wad for Editing...")->trigger();
-        QCOMPARE(shell->window->windowTitle(), QStringLiteral("tut1 - Kavrin v2.00"));
-        QVERIFY(occupied(rowOfName("LARA")));
-        QCOMPARE(cell(0, 3), QStringLiteral("tut1.WAS"));
-        QCOMPARE(tree()->topLevelItemCount(), 0);  // the opened set is not a reference
-    }
-
-    void decompileWritesTheTextsBesideTheChosenFiles() {
-        std::string scratch = test::makeTempDirectory("decompile");
-        for (const char* name : {"ENGLISH.DAT", "SCRIPT.DAT"}) {
-            fs::copy_file(shell->realPath(std::string("script/") + name), fs::path(scratch) / name);
-        }
-        shell->files.push_back(FileChoice{(fs::path(scratch) / "ENGLISH.DAT").string(), 1});
-        shell->files.push_back(FileChoice{(fs::path(scratch) / "SCRIPT.DAT").string(), 1});
-        shell->menuItem("Utilities", "Decompile script.dat")->trigger();
-        QCOMPARE(shell->fileRequests.at(0).title, std::string("Load <language>.dat for Decompile"));
-        QCOMPARE(shell->fileRequests.at(1).title, std::string("Load Script.dat for Decompile"));
-        QVERIFY(fs::file_size(fs::path(scratch) / "ENGLISH.txt") > 0);
-        QVERIFY(fs::file_size(fs::path(scratch) / "SCRIPT.txt") > 0);
-        fs::remove_all(scratch);
-    }
-
-    void onlineHelpSaysWhereTheHelpIsWhenNoBrowserOpens() {
-        std::string opened;
-        shell->session.ui.port.launch = [&](const std::string& address) {
-            opened = address;
-            return std::optional<std::string>("The specified file was not found.");
-        };
-        shell->menuItem("Help", "On-line Help")->trigger();
-        QVERIFY(!opened.empty());
-        QCOMPARE(shell->messages.back().title, std::string("Kavrin"));
-        QCOMPARE(shell->messages.back().text,
-                 "Could not open your web browser:\nThe specified file was not found.\n\n"
-                 "Kavrin on-line help is at:\n" +
-                     opened);
     }
 
     void theAboutBoxNamesTheProgramAndVersion() {
