@@ -138,6 +138,20 @@ private slots:
         QVERIFY(button("Replace >>")->geometry().right() < list()->x());
     }
 
+    void tabMovesThroughTheControlsInReadingOrder() {
+        QApplication::setActiveWindow(shell->window.get());
+        tree()->setFocus();
+        QStringList order;
+        for (int i = 0; i < 5; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QWidget* focus = QApplication::focusWidget();
+            auto* pushed = qobject_cast<QPushButton*>(focus);
+            order << (pushed ? pushed->text().remove('&') : focus->metaObject()->className());
+        }
+        QCOMPARE(order,
+                 (QStringList{"Add >>", "Replace >>", "Delete >>", "QComboBox", "QTableView"}));
+    }
+
     void loadReferenceFileLetsTheFilterChooseBetweenSetAndLevel() {
         // Only the folder and base name count: tut1.tr4 with the first filter is the tut1 set.
         loadReference(shell->realPath("graphics/wads/tut1.tr4"), 1);
