@@ -1,5 +1,7 @@
 #include "build/object_copying.h"
 
+#include <algorithm>
+
 #include "build/animation_copying.h"
 #include "build/save_state.h"
 #include "editing/reference_source.h"
@@ -61,6 +63,9 @@ void copyMoveable(SaveState& state, const ReferenceSource& source, uint32_t inde
     }
 
     CopiedMoveable copy{slot, &source, index, state.outAnimations.count()};
+    // Without animations the keyframe offset names nothing of the moveable's own; it is kept
+    // where it stays inside the output's keyframes.
+    moveable.frameOffset = std::min(original.frameOffset, static_cast<uint32_t>(state.outFrames.size()));
     if (original.firstAnimation != NO_ANIMATION) {
         moveable.firstAnimation = static_cast<uint16_t>(state.outAnimations.count());
         moveable.frameOffset = static_cast<uint32_t>(state.outFrames.size());

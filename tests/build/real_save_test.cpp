@@ -151,6 +151,36 @@ struct RealSave : test::EditingSession, ::testing::Test {
     std::string trle = test::realTrleDirectory();
 };
 
+// True when every link of the moveable's animations stays among its own animations (or leads past
+// the source's animations), so it can be saved without any other moveable.
+bool selfContained(const ObjectSourceBlock& block, uint32_t m) {
+    const uint32_t first = block.moveables[m].firstAnimation;
+    if (first == NO_ANIMATION) return true;
+    const uint32_t end = block.moveableAnimEnd[m];
+    auto inside = [&](uint32_t target) {
+        return (target >= first && target < end) || target >= block.animations.size();
+    };
+    for (uint32_t a = first; a < end; ++a) {
+        const Animation& animation = block.animations[a];
+        if (!inside(animation.nextAnimation)) return false;
+        for (uint32_t c = 0; c < animation.stateChangeCount; ++c) {
+            const StateChange& change = block.stateChanges[animation.firstStateChange + c];
+            for (uint32_t d = 0; d < change.dispatchCount; ++d) {
+                if (!inside(block.dispatches[change.firstDispatch + d].nextAnimation)) return false;
+            }
+        }
+    }
+    return true;
+}
+
+const ObjectEntry& entryOfSlot(const ReferenceSource& source, uint32_t slot) {
+    for (const ObjectEntry& entry : source.entries) {
+        if (entry.slot == slot) return entry;
+    }
+    ADD_FAILURE() << source.fileName << " has no object in slot " << slot;
+    return source.rootEntry;
+}
+
 TEST_F(RealSave, Tut1SavedWholeUnderANewName) {
     resaveWhole("tut1", 1581, 2663600, "2.54", 11);
 }
@@ -158,6 +188,112 @@ TEST_F(RealSave, Tut1SavedWholeUnderANewName) {
 TEST_F(RealSave, KarnakSavedWhole) { resaveWhole("karnak", 1757, 2096784, "2.00", 8); }
 
 TEST_F(RealSave, TitleSavedWhole) { resaveWhole("title", 951, 2091368, "1.99", 8); }
+
+TEST_F(RealSave, ASetOfObjectsFromSeveralSourcesKeepsEachAsItsSourceHasIt) {
+    ReferenceSource* level =
+        loadLevelReference(session, makeFileRecord(FILE_REFERENCE, join(trle, "data"), "title"));
+    ReferenceSource* tut1 = reference("tut1");
+    ReferenceSource* karnak = reference("karnak");
+    ReferenceSource* coastal = reference("coastal");
+    ReferenceSource* title = reference("title");
+    ASSERT_TRUE(level && tut1 && karnak && coastal && title);
+
+    auto place = [&](ReferenceSource& source, const ObjectEntry& entry) {
+        placeEntries(session, source, entry.index, entry.index);
+    };
+    // A tut1 moveable whose dispatches lead into another, with that other one.
+    place(*tut1, entryOfSlot(*tut1, 429));
+    place(*tut1, entryOfSlot(*tut1, 437));
+    // The sky from karnak, the default sprites (one sequence, so moved down) from title.
+    place(*karnak, entryOfSlot(*karnak, SKY_GRAPHICS_SLOT));
+    place(*title, entryOfSlot(*title, DEFAULT_SPRITES_SLOT));
+    // Each source fills the slots still free with the objects that stand alone; the level, made
+    // from the title set, leaves that set its static meshes.
+    std::map<const ReferenceSource*, int> placed;
+    for (ReferenceSource* source : {level, coastal, karnak, title, tut1}) {
+        for (const ObjectEntry& entry : source->entries) {
+            const bool sprites = entry.isMoveable && entry.kindIndex >= source->block.moveables.size();
+            if (sprites || session.edited.slotTable[entry.slot]) continue;
+            if (source == level && !entry.isMoveable) continue;
+            if (entry.isMoveable && !selfContained(source->block, entry.kindIndex)) continue;
+            place(*source, entry);
+            ++placed[source];
+        }
+        EXPECT_GT(placed[source], 0) << source->fileName;
+    }
+
+    std::string directory = test::makeTempDirectory("mixed");
+    ASSERT_TRUE(save(directory, "mixed"));
+    std::unique_ptr<ReferenceSource> saved = loadSaved(directory, "mixed");
+    ASSERT_NE(saved, nullptr) << recording.messages.back().text;
+    expectSavedAsPlaced(*saved);
+
+    const ObjectSourceBlock& sprites = saved->block;
+    const ObjectSourceBlock& sky = karnak->block;
+    const ObjectSourceBlock& defaults = title->block;
+    ASSERT_EQ(sprites.spriteTextures.size(), 37u);
+    EXPECT_TRUE(std::equal(sky.spriteTextures.begin(), sky.spriteTextures.begin() + 4,
+                           sprites.spriteTextures.begin()));
+    for (size_t i = 0; i < 33; ++i) {
+        SpriteTexture moved = defaults.spriteTextures[i];
+        moved.bytes[1] = static_cast<uint8_t>(moved.bytes[1] + 64);
+        EXPECT_EQ(sprites.spriteTextures[4 + i], moved) << "default sprite " << i;
+    }
+    const size_t rows64 = 64 * 768;
+    EXPECT_TRUE(std::equal(sky.spriteData.begin(), sky.spriteData.begin() + rows64,
+                           sprites.spriteData.begin()));
+    EXPECT_TRUE(std::equal(defaults.spriteData.begin(), defaults.spriteData.begin() + 2 * rows64,
+                           sprites.spriteData.begin() + rows64));
+    ASSERT_EQ(sprites.spriteSequences.size(), 2u);
+    EXPECT_EQ(sprites.spriteSequences[0], sky.spriteSequences[0]);
+    EXPECT_EQ(sprites.spriteSequences[1].slot, DEFAULT_SPRITES_SLOT);
+    EXPECT_EQ(sprites.spriteSequences[1].firstSprite, 4u);
+}
+
+TEST_F(RealSave, AMoveableLeadingIntoAnotherThatIsNotSavedStopsTheSave) {
+    ReferenceSource* tut1 = reference("tut1");
+    ASSERT_NE(tut1, nullptr);
+    placeEntries(session, *tut1, entryOfSlot(*tut1, 429).index, entryOfSlot(*tut1, 429).index);
+    std::string directory = test::makeTempDirectory("dependency");
+    recording.messages.clear();
+    EXPECT_FALSE(save(directory, "broken"));
+
+    const test::RecordedMessage& message = recording.onlyMessage();
+    EXPECT_EQ(message.title, "Kavrin");
+    EXPECT_EQ(message.text.rfind("Could not find next animation #", 0), 0u) << message.text;
+    const std::string needing = std::string(slotName(session, 429));
+    const std::string needed = std::string(slotName(session, 437));
+    EXPECT_TRUE(message.text.ends_with(
+        format(" moveable %s in the output data!\n\nYou need to add the %s moveable from the "
+               "tut1.WAS file for\nthe %s moveable in the tut1.WAS file to work correctly.",
+               needing.c_str(), needed.c_str(), needing.c_str())))
+        << message.text;
+    EXPECT_EQ(recording.progressTexts().back(), "Updating animations");
+    EXPECT_TRUE(fs::is_empty(directory));
+    EXPECT_TRUE(session.edited.dirty);
+    EXPECT_EQ(session.edited.editedWasFile->name, "");
+}
+
+TEST_F(RealSave, AFileThatCannotBeWrittenLeavesTheSetAtThatPathWhole) {
+    openForEditing("title");
+    std::string directory = test::makeTempDirectory("unwritable");
+    ASSERT_TRUE(save(directory, "kept"));
+    const std::string wad = join(directory, "kept.WAD");
+    const std::string before = test::readBytes(wad);
+    // Nothing can be created where the new .WAD would be written before it replaces the old one.
+    fs::create_directory(wad + ".kavrin-tmp");
+    session.edited.slotTable[0] = nullptr;
+    --session.edited.occupiedCount;
+    recording.messages.clear();
+    EXPECT_TRUE(save(directory, "kept"));
+    ASSERT_EQ(recording.messages.size(), 2u);
+    EXPECT_EQ(recording.messages[0].title, "Error Opening File");
+    EXPECT_EQ(recording.messages[0].text.rfind("Could not open " + wad + " for writing: ", 0), 0u);
+    EXPECT_EQ(recording.messages[1].title, "Wad Saved");
+    EXPECT_EQ(test::readBytes(wad), before);
+    EXPECT_NE(loadSaved(directory, "kept"), nullptr);
+    EXPECT_NE(test::readBytes(join(directory, "kept.WAS")).find("LARA"), std::string::npos);
+}
 
 }  // namespace
 }  // namespace kavrin
