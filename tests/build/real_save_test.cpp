@@ -227,6 +227,8 @@ TEST_F(RealSave, ASetOfObjectsFromSeveralSourcesKeepsEachAsItsSourceHasIt) {
     std::unique_ptr<ReferenceSource> saved = loadSaved(directory, "mixed");
     ASSERT_NE(saved, nullptr) << recording.messages.back().text;
     expectSavedAsPlaced(*saved);
+    EXPECT_NE(test::readBytes(join(directory, "mixed.WAS")).find(":Z:\\TR4\\title\\"),
+              std::string::npos);
 
     const ObjectSourceBlock& sprites = saved->block;
     const ObjectSourceBlock& sky = karnak->block;

@@ -58,9 +58,12 @@ TEST(SavePipeline, AnEmptyWadWritesEmptyFilesAndReportsNoTextureMemory) {
     ASSERT_EQ(sfx.size(), 748u);
     EXPECT_EQ(sfx.find_first_not_of('\xFF'), 740u);  // every sound absent, then two zero counts
     EXPECT_EQ(s.savedFile(".SWD").size(), 4 + 4 + 4 + 196608 + 4u);
-    // The version, the reserved object texture alone, no page bytes, every other section empty.
+    // The version, the reserved object texture alone on a blank page (so that it names a page
+    // the set has), every other section empty.
     std::string wad = s.savedFile(".WAD");
-    EXPECT_EQ(wad, std::string("\x81\0\0\0\x01\0\0\0", 8) + std::string(8 + 11 * 4, '\0'));
+    EXPECT_EQ(wad, std::string("\x81\0\0\0\x01\0\0\0", 8) + std::string(8, '\0') +
+                       std::string("\0\0\x03\0", 4) + std::string(196608 + 10 * 4, '\0'));
+    EXPECT_NE(s.loadSaved(), nullptr);
 }
 
 TEST(SavePipeline, ObjectsAreRenumberedIntoTheirSlotsAndMeshesStoredOncePerSource) {
