@@ -25,8 +25,11 @@ void appendRange(std::vector<W>& out, std::span<const W> table, size_t first, si
 void appendFrameBytes(std::vector<uint8_t>& out, std::span<const uint16_t> frames, size_t first,
                       size_t end) {
     end = std::min(end, frames.size() * 2);
+    if (first >= end) return;
+    size_t at = out.size();
+    out.resize(at + (end - first));
     for (size_t b = first; b < end; ++b) {
-        out.push_back(static_cast<uint8_t>(frames[b / 2] >> (8 * (b % 2))));
+        out[at++] = static_cast<uint8_t>(frames[b / 2] >> (8 * (b % 2)));
     }
 }
 

@@ -29,28 +29,95 @@ bool sameRectangle(const TextureOrigin& a, const TextureOrigin& b) {
            a.texture.heightMinusOne == b.texture.heightMinusOne;
 }
 
+// The unplaced textures in packing order, answering "the first one that fits" without scanning
+// every entry: each node keeps the smallest width and height below it, so whole runs of textures
+// too wide or too tall for the free rectangle are skipped at once. The answer is the one a scan
+// from the first entry would give.
+class FitIndex {
+public:
+    explicit FitIndex(const std::vector<ObjectTexture>& sorted) {
+        while (leaves_ < sorted.size()) leaves_ *= 2;
+        minWidth_.assign(2 * leaves_, NEVER_FITS);
+        minHeight_.assign(2 * leaves_, NEVER_FITS);
+        for (size_t i = 0; i < sorted.size(); ++i) {
+            minWidth_[leaves_ + i] = sorted[i].widthMinusOne;
+            minHeight_[leaves_ + i] = sorted[i].heightMinusOne;
+        }
+        for (size_t node = leaves_ - 1; node > 0; --node) update(node);
+    }
+
+    // The first entry whose size-minus-one values are below `width` and `height`.
+    std::optional<size_t> firstFitting(uint32_t width, uint32_t height) const {
+        return search(1, width, height);
+    }
+
+    void remove(size_t entry) {
+        size_t node = leaves_ + entry;
+        minWidth_[node] = minHeight_[node] = NEVER_FITS;
+        for (node /= 2; node > 0; node /= 2) update(node);
+    }
+
+private:
+    static constexpr uint32_t NEVER_FITS = 256;
+
+    // The smallest width and height below a node may belong to different entries, so a node
+    // that seems to fit may not: its left part is searched first, then its right.
+    std::optional<size_t> search(size_t node, uint32_t width, uint32_t height) const {
+        if (!fits(node, width, height)) return std::nullopt;
+        if (node >= leaves_) return node - leaves_;
+        if (std::optional<size_t> left = search(2 * node, width, height)) return left;
+        return search(2 * node + 1, width, height);
+    }
+
+    // A node may hold a fitting entry; at a leaf, it does.
+    bool fits(size_t node, uint32_t width, uint32_t height) const {
+        return minWidth_[node] < width && minHeight_[node] < height;
+    }
+    void update(size_t node) {
+        minWidth_[node] = std::min(minWidth_[2 * node], minWidth_[2 * node + 1]);
+        minHeight_[node] = std::min(minHeight_[2 * node], minHeight_[2 * node + 1]);
+    }
+
+    size_t leaves_ = 1;
+    std::vector<uint32_t> minWidth_;
+    std::vector<uint32_t> minHeight_;
+};
+
+std::vector<uint32_t> packingOrder(const std::vector<TextureOrigin>& origins) {
+    std::vector<uint32_t> order(origins.size());
+    std::iota(order.begin(), order.end(), 0u);
+    std::stable_sort(order.begin(), order.end(), [&origins](uint32_t a, uint32_t b) {
+        return compareTexturesForPacking(origins[a], origins[b]) < 0;
+    });
+    return order;
+}
+
+std::vector<ObjectTexture> sortedTextures(const std::vector<TextureOrigin>& origins,
+                                          const std::vector<uint32_t>& order) {
+    std::vector<ObjectTexture> sorted;
+    sorted.reserve(order.size());
+    for (uint32_t i : order) sorted.push_back(origins[i].texture);
+    return sorted;
+}
+
 // Fills free rectangles of one page with the textures that are not placed yet, in packing order.
 class Packer {
 public:
-    explicit Packer(SaveState& state) : state_(state) {
-        const std::vector<TextureOrigin>& origins = state.outTextureSources;
-        order_.resize(origins.size());
-        std::iota(order_.begin(), order_.end(), 0u);
-        std::stable_sort(order_.begin(), order_.end(), [&origins](uint32_t a, uint32_t b) {
-            return compareTexturesForPacking(origins[a], origins[b]) < 0;
-        });
-        placed_.assign(order_.size(), false);
+    explicit Packer(SaveState& state)
+        : state_(state),
+          order_(packingOrder(state.outTextureSources)),
+          fit_(sortedTextures(state.outTextureSources, order_)),
+          placed_(order_.size(), false),
+          remaining_(static_cast<uint32_t>(order_.size())) {
         // The reserved entry is never placed.
-        auto reserved = std::find(order_.begin(), order_.end(), 0u);
-        placed_[reserved - order_.begin()] = true;
-        remaining_ = static_cast<uint32_t>(order_.size()) - 1;
+        markPlaced(static_cast<size_t>(std::find(order_.begin(), order_.end(), 0u) - order_.begin()));
     }
 
     uint32_t remaining() const { return remaining_; }
 
     void place(uint32_t page, uint32_t x, uint32_t y, uint32_t width, uint32_t height) {
         while (width != 0 && height != 0 && remaining_ != 0) {
-            std::optional<size_t> found = firstFitting(width, height);
+            std::optional<size_t> found = fit_.firstFitting(width, height);
             if (!found) return;
             const TextureOrigin& origin = state_.outTextureSources[order_[*found]];
             const uint32_t w = origin.texture.widthMinusOne + 1u;
@@ -72,19 +139,14 @@ public:
     }
 
 private:
-    std::optional<size_t> firstFitting(uint32_t width, uint32_t height) {
-        while (firstUnplaced_ < order_.size() && placed_[firstUnplaced_]) ++firstUnplaced_;
-        for (size_t i = firstUnplaced_; i < order_.size(); ++i) {
-            if (placed_[i]) continue;
-            const ObjectTexture& t = state_.outTextureSources[order_[i]].texture;
-            if (t.heightMinusOne < height && t.widthMinusOne < width) return i;
-        }
-        return std::nullopt;
+    void markPlaced(size_t sorted) {
+        placed_[sorted] = true;
+        fit_.remove(sorted);
+        --remaining_;
     }
 
     void placeAt(size_t sorted, uint32_t page, uint32_t x, uint32_t y) {
-        placed_[sorted] = true;
-        --remaining_;
+        markPlaced(sorted);
         ObjectTexture& record = state_.outTextures.records[order_[sorted]];
         record.page = static_cast<uint16_t>(page);
         record.x = static_cast<uint8_t>(x);
@@ -93,8 +155,8 @@ private:
 
     SaveState& state_;
     std::vector<uint32_t> order_;  // indices of outTextures in packing order
-    std::vector<bool> placed_;     // per position in order_
-    size_t firstUnplaced_ = 0;
+    FitIndex fit_;
+    std::vector<bool> placed_;  // per position in order_
     uint32_t remaining_ = 0;
 };
 
@@ -147,9 +209,9 @@ void packTextures(SaveState& state) {
     while (packer.remaining() > 0) {
         progressSet(ui, -1, "Generating tile %d", static_cast<int>(state.pageCount));
         packer.place(state.pageCount, 0, 0, PAGE_SIDE, PAGE_SIDE);
-        state.pages.resize(state.pages.size() + TEXTURE_PAGE_BYTES, 0);
         ++state.pageCount;
     }
+    state.pages.assign(size_t{state.pageCount} * TEXTURE_PAGE_BYTES, 0);
 
     progressMark(ui, "Saving object textures");
     for (uint32_t i = 1; i < count; ++i) {

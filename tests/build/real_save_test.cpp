@@ -14,6 +14,7 @@
 #include "framework/paths.h"
 #include "framework/text_format.h"
 #include "support/editing_session.h"
+#include "support/mixed_set.h"
 #include "support/parsed_file.h"
 #include "support/saved_objects.h"
 #include "support/test_data.h"
@@ -151,28 +152,6 @@ struct RealSave : test::EditingSession, ::testing::Test {
     std::string trle = test::realTrleDirectory();
 };
 
-// True when every link of the moveable's animations stays among its own animations (or leads past
-// the source's animations), so it can be saved without any other moveable.
-bool selfContained(const ObjectSourceBlock& block, uint32_t m) {
-    const uint32_t first = block.moveables[m].firstAnimation;
-    if (first == NO_ANIMATION) return true;
-    const uint32_t end = block.moveableAnimEnd[m];
-    auto inside = [&](uint32_t target) {
-        return (target >= first && target < end) || target >= block.animations.size();
-    };
-    for (uint32_t a = first; a < end; ++a) {
-        const Animation& animation = block.animations[a];
-        if (!inside(animation.nextAnimation)) return false;
-        for (uint32_t c = 0; c < animation.stateChangeCount; ++c) {
-            const StateChange& change = block.stateChanges[animation.firstStateChange + c];
-            for (uint32_t d = 0; d < change.dispatchCount; ++d) {
-                if (!inside(block.dispatches[change.firstDispatch + d].nextAnimation)) return false;
-            }
-        }
-    }
-    return true;
-}
-
 const ObjectEntry& entryOfSlot(const ReferenceSource& source, uint32_t slot) {
     for (const ObjectEntry& entry : source.entries) {
         if (entry.slot == slot) return entry;
@@ -207,20 +186,10 @@ TEST_F(RealSave, ASetOfObjectsFromSeveralSourcesKeepsEachAsItsSourceHasIt) {
     // The sky from karnak, the default sprites (one sequence, so moved down) from title.
     place(*karnak, entryOfSlot(*karnak, SKY_GRAPHICS_SLOT));
     place(*title, entryOfSlot(*title, DEFAULT_SPRITES_SLOT));
-    // Each source fills the slots still free with the objects that stand alone; the level, made
-    // from the title set, leaves that set its static meshes.
-    std::map<const ReferenceSource*, int> placed;
-    for (ReferenceSource* source : {level, coastal, karnak, title, tut1}) {
-        for (const ObjectEntry& entry : source->entries) {
-            const bool sprites = entry.isMoveable && entry.kindIndex >= source->block.moveables.size();
-            if (sprites || session.edited.slotTable[entry.slot]) continue;
-            if (source == level && !entry.isMoveable) continue;
-            if (entry.isMoveable && !selfContained(source->block, entry.kindIndex)) continue;
-            place(*source, entry);
-            ++placed[source];
-        }
-        EXPECT_GT(placed[source], 0) << source->fileName;
-    }
+    // The level, made from the title set, leaves that set its static meshes.
+    std::vector<int> placed = test::fillFreeSlots(
+        session, {{level, false}, {coastal, true}, {karnak, true}, {title, true}, {tut1, true}});
+    for (int count : placed) EXPECT_GT(count, 0);
 
     std::string directory = test::makeTempDirectory("mixed");
     ASSERT_TRUE(save(directory, "mixed"));

@@ -166,6 +166,20 @@ TEST(SavePipeline, ALinkIntoAMoveableThatIsNotSavedStopsTheSaveBeforeAnythingIsW
     EXPECT_TRUE(s.nothingWritten());
     EXPECT_TRUE(s.session.edited.dirty);
     EXPECT_FALSE(s.session.ui.progress.visible);
+
+    // An animation that follows on into the other moveable is refused the same way.
+    SyntheticSet followsOn = linkedSet();
+    followsOn.wad.animations[2].stateChangeCount = 0;
+    followsOn.wad.animations[2].nextAnimation = 1;
+    SaveSession t;
+    t.put(10, t.load("b", followsOn), 1);
+    t.recording.messages.clear();
+    EXPECT_FALSE(t.save());
+    EXPECT_EQ(t.recording.onlyMessage().title, "Kavrin Internal Error");
+    EXPECT_EQ(t.recording.onlyMessage().text,
+              "Could not find next animation #1 in the output data!\nThis is for animation #2, "
+              "moveable OBJECT_010 in the b.WAS file.\n");
+    EXPECT_TRUE(t.nothingWritten());
 }
 
 TEST(SavePipeline, TheSummaryCountsTilesFromTheAreaAndWarnsFrom2048TextureObjects) {
