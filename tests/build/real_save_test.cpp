@@ -168,6 +168,15 @@ TEST_F(RealSave, KarnakSavedWhole) { resaveWhole("karnak", 1757, 2096784, "2.00"
 
 TEST_F(RealSave, TitleSavedWhole) { resaveWhole("title", 951, 2091368, "1.99", 8); }
 
+// cleopal's sky is one sprite and its default sprites start at row 0: taken together they are
+// written as the set has them.
+TEST_F(RealSave, SpritesWhoseSlotsComeFromOneSetAreKeptWhateverTheirLayout) {
+    openForEditing("cleopal");
+    std::string directory = test::makeTempDirectory("cleopal");
+    ASSERT_TRUE(save(directory, "copy"));
+    EXPECT_EQ(test::readBytes(join(directory, "copy.SWD")), shippedBytes("cleopal", FILE_SWD));
+}
+
 TEST_F(RealSave, ASetOfObjectsFromSeveralSourcesKeepsEachAsItsSourceHasIt) {
     ReferenceSource* level =
         loadLevelReference(session, makeFileRecord(FILE_REFERENCE, join(trle, "data"), "title"));
