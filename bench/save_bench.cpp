@@ -48,7 +48,8 @@ std::unique_ptr<Session> quietSession(const std::string& trle) {
     auto session = std::make_unique<Session>();
     session->ui.port.message = [](MessageStyle style, const std::string& title,
                                   const std::string& text) {
-        if (style == MessageStyle::ErrorOk) std::fprintf(stderr, "%s: %s\n", title.c_str(), text.c_str());
+        if (style == MessageStyle::ErrorOk)
+            std::fprintf(stderr, "%s: %s\n", title.c_str(), text.c_str());
         return Button::Ok;
     };
     if (!locateObjectsH(*session, &trle)) return nullptr;
@@ -69,9 +70,9 @@ struct Scenario {
 
 int main(int argc, char** argv) {
     const char* data = std::getenv("KAVRIN_TEST_DATA");
-    std::string trle = argc > 1 ? argv[1]
-                                : (data ? std::string(data) : std::string(KAVRIN_TEST_DATA_DEFAULT)) +
-                                      "/trle";
+    std::string trle =
+        argc > 1 ? argv[1]
+                 : (data ? std::string(data) : std::string(KAVRIN_TEST_DATA_DEFAULT)) + "/trle";
     int runs = argc > 2 ? std::atoi(argv[2]) : 11;
     std::string output = (std::filesystem::temp_directory_path() / "kavrin-save-bench").string();
     std::filesystem::create_directories(output);
@@ -95,8 +96,9 @@ int main(int argc, char** argv) {
              ReferenceSource* coastal = loadReference(session, "coastal");
              ReferenceSource* title = loadReference(session, "title");
              if (!level || !tut1 || !karnak || !coastal || !title) return false;
-             test::fillFreeSlots(session, {{level, false}, {coastal, true}, {karnak, true},
-                                           {title, true}, {tut1, true}});
+             test::fillFreeSlots(
+                 session,
+                 {{level, false}, {coastal, true}, {karnak, true}, {title, true}, {tut1, true}});
              return true;
          }},
     };
@@ -112,14 +114,16 @@ int main(int argc, char** argv) {
             loadTimes.push_back(millisecondsOf([&] { return scenario.load(*session); }, ok));
             objects = session->edited.occupiedCount;
             saveTimes.push_back(millisecondsOf(
-                [&] { return saveWadSet(*session, *makeFileRecord(FILE_WAS, output, "bench")); }, ok));
+                [&] { return saveWadSet(*session, *makeFileRecord(FILE_WAS, output, "bench")); },
+                ok));
         }
         if (!ok) {
             std::fprintf(stderr, "%s: the load or the save failed\n", scenario.name);
             return 1;
         }
         double load = median(loadTimes), save = median(saveTimes);
-        std::printf("%-14s %8u %12.3f %12.3f %7.2f\n", scenario.name, objects, load, save, save / load);
+        std::printf("%-14s %8u %12.3f %12.3f %7.2f\n", scenario.name, objects, load, save,
+                    save / load);
     }
     std::filesystem::remove_all(output);
     return 0;

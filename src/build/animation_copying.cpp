@@ -105,10 +105,9 @@ bool relinkAnimations(SaveState& state, const CopiedMoveable& copy) {
                 std::optional<uint32_t> resolved = resolve(target);
                 if (!resolved) {
                     const uint32_t owner = block.animOwner[target];
-                    const char* ownerLabel =
-                        owner < block.moveables.size()
-                            ? slotLabelText(state, block.moveables[owner].slot)
-                            : "";
+                    const char* ownerLabel = owner < block.moveables.size()
+                                                 ? slotLabelText(state, block.moveables[owner].slot)
+                                                 : "";
                     showMessage(state.session.ui, MessageStyle::ErrorOk, "Kavrin",
                                 "Could not find next animation #%d for dispatch #%d in anim #%d, "
                                 "moveable %s in the output data!\n\nYou need to add the %s "

@@ -34,9 +34,8 @@ bool checkSlotKinds(SaveState& state) {
     for (uint32_t slot = 0; slot < SLOT_COUNT; ++slot) {
         const ObjectEntry* entry = edited.slotTable[slot];
         if (!entry || slot == SKY_GRAPHICS_SLOT || slot == DEFAULT_SPRITES_SLOT) continue;
-        const bool fits = slot < FIRST_STATIC_SLOT
-                              ? entry->isMoveable && !isSpriteSequence(*entry)
-                              : !entry->isMoveable;
+        const bool fits = slot < FIRST_STATIC_SLOT ? entry->isMoveable && !isSpriteSequence(*entry)
+                                                   : !entry->isMoveable;
         if (fits) continue;
         showMessage(state.session.ui, MessageStyle::ErrorOk, "Kavrin",
                     "%s from the %s file is a %s and cannot be saved as %s.",

@@ -98,8 +98,8 @@ void showSummary(Session& session, const FileRecord& output, TextureSummary text
 
 bool saveWadSet(Session& session, const FileRecord& output) {
     Ui& ui = session.ui;
-    progressBegin(ui, format("Saving %s Wad...", output.name.c_str()).c_str(), 0, PROGRESS_RANGE,
-                  1, "Initializing");
+    progressBegin(ui, format("Saving %s Wad...", output.name.c_str()).c_str(), 0, PROGRESS_RANGE, 1,
+                  "Initializing");
     auto state = std::make_unique<SaveState>(session, output);
     const bool built = buildSet(*state);
     if (built) writeSet(*state);

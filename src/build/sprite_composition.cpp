@@ -83,7 +83,8 @@ void appendSlot(SpriteWad& out, const ObjectEntry& entry, uint32_t slot, uint32_
     const ObjectSourceBlock& block = entry.owner->block;
     const SpriteLayout layout = expectedLayout(slot, block);
     const uint8_t shift = static_cast<uint8_t>(row - layout.firstRow);
-    for (SpriteTexture sprite : block.spriteTextures.subspan(layout.firstSprite, layout.spriteCount)) {
+    for (SpriteTexture sprite :
+         block.spriteTextures.subspan(layout.firstSprite, layout.spriteCount)) {
         sprite.bytes[1] = static_cast<uint8_t>(sprite.bytes[1] + shift);
         out.sprites.push_back(sprite);
     }
@@ -120,8 +121,7 @@ bool composeSprites(SaveState& state) {
     out.page.assign(TEXTURE_PAGE_BYTES, 0);
     if (sky) appendSlot(out, *sky, SKY_GRAPHICS_SLOT, 0, 0);
     if (defaults) {
-        appendSlot(out, *defaults, DEFAULT_SPRITES_SLOT, sky ? SKY_ROWS : 0,
-                   sky ? SKY_SPRITES : 0);
+        appendSlot(out, *defaults, DEFAULT_SPRITES_SLOT, sky ? SKY_ROWS : 0, sky ? SKY_SPRITES : 0);
     }
     return true;
 }

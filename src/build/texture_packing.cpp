@@ -23,9 +23,8 @@ size_t pixelOffset(uint32_t page, uint32_t x, uint32_t y) {
 }
 
 bool sameRectangle(const TextureOrigin& a, const TextureOrigin& b) {
-    return a.source == b.source && a.texture.page == b.texture.page &&
-           a.texture.x == b.texture.x && a.texture.y == b.texture.y &&
-           a.texture.widthMinusOne == b.texture.widthMinusOne &&
+    return a.source == b.source && a.texture.page == b.texture.page && a.texture.x == b.texture.x &&
+           a.texture.y == b.texture.y && a.texture.widthMinusOne == b.texture.widthMinusOne &&
            a.texture.heightMinusOne == b.texture.heightMinusOne;
 }
 
@@ -36,14 +35,16 @@ bool sameRectangle(const TextureOrigin& a, const TextureOrigin& b) {
 class FitIndex {
 public:
     explicit FitIndex(const std::vector<ObjectTexture>& sorted) {
-        while (leaves_ < sorted.size()) leaves_ *= 2;
+        while (leaves_ < sorted.size())
+            leaves_ *= 2;
         minWidth_.assign(2 * leaves_, NEVER_FITS);
         minHeight_.assign(2 * leaves_, NEVER_FITS);
         for (size_t i = 0; i < sorted.size(); ++i) {
             minWidth_[leaves_ + i] = sorted[i].widthMinusOne;
             minHeight_[leaves_ + i] = sorted[i].heightMinusOne;
         }
-        for (size_t node = leaves_ - 1; node > 0; --node) update(node);
+        for (size_t node = leaves_ - 1; node > 0; --node)
+            update(node);
     }
 
     // The first entry whose size-minus-one values are below `width` and `height`.
@@ -54,7 +55,8 @@ public:
     void remove(size_t entry) {
         size_t node = leaves_ + entry;
         minWidth_[node] = minHeight_[node] = NEVER_FITS;
-        for (node /= 2; node > 0; node /= 2) update(node);
+        for (node /= 2; node > 0; node /= 2)
+            update(node);
     }
 
 private:
@@ -96,7 +98,8 @@ std::vector<ObjectTexture> sortedTextures(const std::vector<TextureOrigin>& orig
                                           const std::vector<uint32_t>& order) {
     std::vector<ObjectTexture> sorted;
     sorted.reserve(order.size());
-    for (uint32_t i : order) sorted.push_back(origins[i].texture);
+    for (uint32_t i : order)
+        sorted.push_back(origins[i].texture);
     return sorted;
 }
 
@@ -110,7 +113,8 @@ public:
           placed_(order_.size(), false),
           remaining_(static_cast<uint32_t>(order_.size())) {
         // The reserved entry is never placed.
-        markPlaced(static_cast<size_t>(std::find(order_.begin(), order_.end(), 0u) - order_.begin()));
+        markPlaced(
+            static_cast<size_t>(std::find(order_.begin(), order_.end(), 0u) - order_.begin()));
     }
 
     uint32_t remaining() const { return remaining_; }

@@ -107,7 +107,9 @@ void ByteWriter::words32(std::span<const uint32_t> words) {
     size_t at = bytes_.size();
     bytes_.resize(at + words.size() * 4);
     for (uint32_t word : words) {
-        for (int shift = 0; shift < 32; shift += 8) bytes_[at++] = static_cast<uint8_t>(word >> shift);
+        for (int shift = 0; shift < 32; shift += 8) {
+            bytes_[at++] = static_cast<uint8_t>(word >> shift);
+        }
     }
 }
 

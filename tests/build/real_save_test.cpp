@@ -60,31 +60,35 @@ struct RealSave : test::EditingSession, ::testing::Test {
     void expectSavedAsPlaced(const ReferenceSource& saved) {
         const EditedWad& edited = session.edited;
         std::map<uint32_t, uint32_t> savedIndexOfSlot;
-        for (const ObjectEntry& entry : saved.entries) savedIndexOfSlot.emplace(entry.slot, entry.kindIndex);
+        for (const ObjectEntry& entry : saved.entries)
+            savedIndexOfSlot.emplace(entry.slot, entry.kindIndex);
         EXPECT_EQ(saved.entries.size(), edited.occupiedCount);
         for (uint32_t slot = 0; slot < SLOT_COUNT; ++slot) {
             const ObjectEntry* placed = edited.slotTable[slot];
             if (!placed) continue;
-            SCOPED_TRACE(format("slot %u (%s) from %s", slot, std::string(slotName(session, slot)).c_str(),
+            SCOPED_TRACE(format("slot %u (%s) from %s", slot,
+                                std::string(slotName(session, slot)).c_str(),
                                 placed->owner->fileName.c_str()));
             auto found = savedIndexOfSlot.find(slot);
             ASSERT_NE(found, savedIndexOfSlot.end());
             if (slot == SKY_GRAPHICS_SLOT || slot == DEFAULT_SPRITES_SLOT) continue;
             const ReferenceSource& source = *placed->owner;
-            test::SavedFrom from{source.block, saved.block, [&](uint32_t moveable) -> std::optional<uint32_t> {
-                for (uint32_t s = 0; s < FIRST_STATIC_SLOT; ++s) {
-                    const ObjectEntry* e = edited.slotTable[s];
-                    if (e && e->owner == &source && e->kindIndex == moveable && e->isMoveable) {
-                        return savedIndexOfSlot.at(s);
+            test::SavedFrom from{
+                source.block, saved.block, [&](uint32_t moveable) -> std::optional<uint32_t> {
+                    for (uint32_t s = 0; s < FIRST_STATIC_SLOT; ++s) {
+                        const ObjectEntry* e = edited.slotTable[s];
+                        if (e && e->owner == &source && e->kindIndex == moveable && e->isMoveable) {
+                            return savedIndexOfSlot.at(s);
+                        }
                     }
-                }
-                return std::nullopt;
-            }};
+                    return std::nullopt;
+                }};
             if (slot < FIRST_STATIC_SLOT) {
                 EXPECT_EQ(test::moveableDifference(from, placed->kindIndex, found->second), "");
                 EXPECT_EQ(test::soundDifference(from, placed->kindIndex), "");
             } else {
-                EXPECT_EQ(saved.block.staticMeshes[found->second].staticNumber, slot - FIRST_STATIC_SLOT);
+                EXPECT_EQ(saved.block.staticMeshes[found->second].staticNumber,
+                          slot - FIRST_STATIC_SLOT);
                 EXPECT_EQ(test::staticDifference(source.block, placed->kindIndex, saved.block,
                                                  found->second),
                           "");
@@ -108,8 +112,9 @@ struct RealSave : test::EditingSession, ::testing::Test {
         EXPECT_EQ(view.title, "copy - Kavrin v2.00");
 
         for (uint32_t type : {FILE_SAM, FILE_SFX, FILE_SWD}) {
-            EXPECT_EQ(test::readBytes(join(directory, std::string("copy") + fileType(type).extension)),
-                      shippedBytes(name, type))
+            EXPECT_EQ(
+                test::readBytes(join(directory, std::string("copy") + fileType(type).extension)),
+                shippedBytes(name, type))
                 << fileType(type).extension;
         }
         std::unique_ptr<ReferenceSource> saved = loadSaved(directory, "copy");
@@ -120,7 +125,8 @@ struct RealSave : test::EditingSession, ::testing::Test {
 
     // The .WAD as shipped and as saved differ only in the object textures, the pages, the texture
     // words of the meshes and dispatches to animations the set does not have.
-    static void expectWadSameButTextures(const ReferenceSource& shipped, const ReferenceSource& saved) {
+    static void expectWadSameButTextures(const ReferenceSource& shipped,
+                                         const ReferenceSource& saved) {
         const ObjectWad& a = *std::any_cast<ObjectWad>(&shipped.wadFile->contents);
         const ObjectWad& b = *std::any_cast<ObjectWad>(&saved.wadFile->contents);
         EXPECT_EQ(a.version, b.version);
@@ -136,7 +142,8 @@ struct RealSave : test::EditingSession, ::testing::Test {
         ASSERT_EQ(a.dispatches.size(), b.dispatches.size());
         for (size_t d = 0; d < a.dispatches.size(); ++d) {
             Dispatch expected = a.dispatches[d];
-            if (expected.nextAnimation >= a.animations.size()) expected.nextAnimation = NO_ANIMATION;
+            if (expected.nextAnimation >= a.animations.size())
+                expected.nextAnimation = NO_ANIMATION;
             EXPECT_EQ(b.dispatches[d], expected) << "dispatch " << d;
         }
         ASSERT_EQ(a.meshInfos.size(), b.meshInfos.size());
@@ -164,9 +171,13 @@ TEST_F(RealSave, Tut1SavedWholeUnderANewName) {
     resaveWhole("tut1", 1581, 2663600, "2.54", 11);
 }
 
-TEST_F(RealSave, KarnakSavedWhole) { resaveWhole("karnak", 1757, 2096784, "2.00", 8); }
+TEST_F(RealSave, KarnakSavedWhole) {
+    resaveWhole("karnak", 1757, 2096784, "2.00", 8);
+}
 
-TEST_F(RealSave, TitleSavedWhole) { resaveWhole("title", 951, 2091368, "1.99", 8); }
+TEST_F(RealSave, TitleSavedWhole) {
+    resaveWhole("title", 951, 2091368, "1.99", 8);
+}
 
 // cleopal's sky is one sprite and its default sprites start at row 0: taken together they are
 // written as the set has them.
@@ -198,7 +209,8 @@ TEST_F(RealSave, ASetOfObjectsFromSeveralSourcesKeepsEachAsItsSourceHasIt) {
     // The level, made from the title set, leaves that set its static meshes.
     std::vector<int> placed = test::fillFreeSlots(
         session, {{level, false}, {coastal, true}, {karnak, true}, {title, true}, {tut1, true}});
-    for (int count : placed) EXPECT_GT(count, 0);
+    for (int count : placed)
+        EXPECT_GT(count, 0);
 
     std::string directory = test::makeTempDirectory("mixed");
     ASSERT_TRUE(save(directory, "mixed"));

@@ -20,7 +20,8 @@ std::string summary(const SaveSession& s, const char* rest) {
 std::vector<ObjectTexture> pixels(uint32_t count) {
     std::vector<ObjectTexture> textures;
     for (uint32_t i = 0; i < count; ++i) {
-        textures.push_back({.x = static_cast<uint8_t>(i % 256), .y = static_cast<uint8_t>(i / 256)});
+        textures.push_back(
+            {.x = static_cast<uint8_t>(i % 256), .y = static_cast<uint8_t>(i / 256)});
     }
     return textures;
 }
@@ -30,21 +31,22 @@ TEST(SavePipeline, AnEmptyWadWritesEmptyTablesInFileOrder) {
     ASSERT_TRUE(s.save());
     EXPECT_EQ(s.recording.onlyMessage().title, "Wad Saved");
     EXPECT_EQ(s.recording.onlyMessage().text,
-              summary(s, "1 texture objects.\n\nAnd uses 0 bytes (0.00MB) of texture memory, "
-                         "approximately 0 out of 16 texture tiles."));
+              summary(s,
+                      "1 texture objects.\n\nAnd uses 0 bytes (0.00MB) of texture memory, "
+                      "approximately 0 out of 16 texture tiles."));
     EXPECT_EQ(s.recording.progress.front().caption, "Saving out Wad...");
     EXPECT_EQ(s.recording.progressTexts(),
-              (std::vector<std::string>{"Initializing", "Generating moveables and static meshes",
-                                        "Generating sounds", "Updating animations",
-                                        "Generating texture image", "Sorting textures",
-                                        "Saving object textures", "Saving out.SAM",
-                                        "Saving out.SFX", "Saving out.SWD", "Saving out.WAD",
-                                        "Saving out.WAS"}));
+              (std::vector<std::string>{
+                  "Initializing", "Generating moveables and static meshes", "Generating sounds",
+                  "Updating animations", "Generating texture image", "Sorting textures",
+                  "Saving object textures", "Saving out.SAM", "Saving out.SFX", "Saving out.SWD",
+                  "Saving out.WAD", "Saving out.WAS"}));
     EXPECT_EQ(s.savedFile(".SAM") + s.savedFile(".WAS"), "");
     EXPECT_EQ(s.savedFile(".SFX"), std::string(740, '\xFF') + std::string(8, '\0'));
     // The reserved object texture alone, on a blank page so that it names a page the set has.
     EXPECT_EQ(s.savedFile(".WAD"), std::string("\x81\0\0\0\x01\0\0\0", 8) + std::string(8, '\0') +
-                                       std::string("\0\0\x03\0", 4) + std::string(196608 + 40, '\0'));
+                                       std::string("\0\0\x03\0", 4) +
+                                       std::string(196608 + 40, '\0'));
     EXPECT_NE(s.loadSaved(), nullptr);
 }
 
@@ -52,7 +54,8 @@ TEST(SavePipeline, ObjectsTakeTheirSlotsAndShareMeshesOnlyWithinTheirSource) {
     SaveSession s;
     SyntheticSet set = test::animatedSet({5, 6}, 0);
     set.wad.meshPointers = {0, 0};  // both pointers name the one mesh
-    for (Moveable& m : set.wad.moveables) m.meshCount = 2;
+    for (Moveable& m : set.wad.moveables)
+        m.meshCount = 2;
     set.wad.meshTrees = {1, 2, 3, 4};
     set.wad.statics = {{.staticNumber = 0, .meshPointer = 1}};
     ReferenceSource& a = s.load("a", set);
@@ -88,7 +91,8 @@ SyntheticSet linkedSet() {
     set.wad.animations[3].stateChangeCount = 1;  // a state change without dispatches
     set.wad.animations[3].firstStateChange = 1;
     set.wad.stateChanges = {{4, 2, 0}, {5, 0, 2}};
-    set.wad.dispatches = {{.lowFrame = 1, .nextAnimation = 0}, {.lowFrame = 2, .nextAnimation = 99}};
+    set.wad.dispatches = {{.lowFrame = 1, .nextAnimation = 0},
+                          {.lowFrame = 2, .nextAnimation = 99}};
     return set;
 }
 
@@ -103,7 +107,8 @@ TEST(SavePipeline, EachCopyOfAMoveableLinksToItsOwnAnimations) {
     ASSERT_NE(saved, nullptr);
     const ObjectSourceBlock& out = saved->block;
     ASSERT_EQ(out.animations.size(), 6u);
-    for (uint16_t a = 0; a < 6; ++a) EXPECT_EQ(out.animations[a].nextAnimation, a);
+    for (uint16_t a = 0; a < 6; ++a)
+        EXPECT_EQ(out.animations[a].nextAnimation, a);
     EXPECT_EQ(out.moveables[2].frameOffset, 16u);
     EXPECT_EQ(std::vector(out.stateChanges.begin(), out.stateChanges.end()),
               (std::vector<StateChange>{{4, 2, 0}, {5, 0, 2}, {4, 2, 2}, {5, 0, 4}}));
@@ -140,15 +145,21 @@ TEST(SavePipeline, ALinkIntoAMoveableThatIsNotSavedStopsTheSaveBeforeAnythingIsW
 TEST(SavePipeline, TheSummaryCountsTilesFromTheAreaAndWarnsFrom2048TextureObjects) {
     ObjectTexture page{.widthMinusOne = 255, .heightMinusOne = 255};
     const std::tuple<std::vector<ObjectTexture>, uint32_t, const char*> cases[] = {
-        {{page}, 1, "2 texture objects.\n\nAnd uses 262144 bytes (0.25MB) of texture memory, "
-                    "approximately 1 out of 16 texture tiles."},
-        {{page, {.page = 1}}, 2, "3 texture objects.\n\nAnd uses 262148 bytes (0.25MB) of "
-                                 "texture memory, approximately 2 out of 16 texture tiles."},
-        {pixels(2046), 1, "2047 texture objects.\n\nAnd uses 8184 bytes (0.01MB) of texture "
-                          "memory, approximately 1 out of 16 texture tiles."},
-        {pixels(2047), 1, "2048 texture objects.\nYou may experience transparent objects in the "
-                          "Room Editor (>= 2048).\n\nAnd uses 8188 bytes (0.01MB) of texture "
-                          "memory, approximately 1 out of 16 texture tiles."},
+        {{page},
+         1,
+         "2 texture objects.\n\nAnd uses 262144 bytes (0.25MB) of texture memory, "
+         "approximately 1 out of 16 texture tiles."},
+        {{page, {.page = 1}},
+         2,
+         "3 texture objects.\n\nAnd uses 262148 bytes (0.25MB) of "
+         "texture memory, approximately 2 out of 16 texture tiles."},
+        {pixels(2046), 1,
+         "2047 texture objects.\n\nAnd uses 8184 bytes (0.01MB) of texture "
+         "memory, approximately 1 out of 16 texture tiles."},
+        {pixels(2047), 1,
+         "2048 texture objects.\nYou may experience transparent objects in the "
+         "Room Editor (>= 2048).\n\nAnd uses 8188 bytes (0.01MB) of texture "
+         "memory, approximately 1 out of 16 texture tiles."},
     };
     for (const auto& [textures, pages, text] : cases) {
         SaveSession s;
@@ -173,8 +184,9 @@ TEST(SavePipeline, TablesThatWouldOutgrowTheirIndicesRefuseTheSave) {
         set.sampleNames.assign(600, "s.wav");
         samples.load(sound ? "one" : "zero", set);
     }
-    for (auto [s, text] : {std::pair{&textures, "4201 object textures, but a WAD set can hold no more than 4096"},
-                           std::pair{&samples, "1200 sound samples, but a WAD set can hold no more than 1000"}}) {
+    for (auto [s, text] :
+         {std::pair{&textures, "4201 object textures, but a WAD set can hold no more than 4096"},
+          std::pair{&samples, "1200 sound samples, but a WAD set can hold no more than 1000"}}) {
         s->recording.messages.clear();
         EXPECT_FALSE(s->save());
         EXPECT_EQ(s->recording.onlyMessage().text,

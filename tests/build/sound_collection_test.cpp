@@ -20,7 +20,8 @@ SyntheticSet withSounds(std::vector<std::pair<uint16_t, std::vector<std::string>
     set.wad.animations[0].commandCount = count;
     for (const auto& [sound, names] : sounds) {
         set.sounds.soundMap[sound] = static_cast<uint16_t>(set.sounds.infos.size());
-        set.sounds.infos.push_back({static_cast<uint16_t>(set.sampleNames.size()), {1, 2, 3, 4, 5, 6}});
+        set.sounds.infos.push_back(
+            {static_cast<uint16_t>(set.sampleNames.size()), {1, 2, 3, 4, 5, 6}});
         for (const std::string& name : names) {
             set.sampleNames.push_back(name);
             set.sounds.sampleValues.push_back(static_cast<uint32_t>(set.sampleNames.size()));
@@ -32,7 +33,8 @@ SyntheticSet withSounds(std::vector<std::pair<uint16_t, std::vector<std::string>
 std::vector<uint16_t> soundMap(const std::string& sfx) {
     std::vector<uint16_t> map(370);
     for (size_t i = 0; i < 370; ++i) {
-        map[i] = static_cast<uint16_t>(static_cast<uint8_t>(sfx[2 * i]) | static_cast<uint8_t>(sfx[2 * i + 1]) << 8);
+        map[i] = static_cast<uint16_t>(static_cast<uint8_t>(sfx[2 * i]) |
+                                       static_cast<uint8_t>(sfx[2 * i + 1]) << 8);
     }
     return map;
 }
@@ -42,7 +44,8 @@ TEST(CollectSounds, PlayedSoundsComeFromTheirAnimationsSourceTheOthersFromTheEdi
     s.load("older", withSounds({{2, {"r2"}}, {3, {"r3"}}}));
     std::string edited = test::makeTempDirectory("edited");
     s.write(edited, "edited", withSounds({{0, {"e0"}}, {2, {"e2"}}, {5, {"e5"}}, {14, {"e14"}}}));
-    s.session.edited.editedSource = loadUnlinkedWadSet(s.session, *makeFileRecord(FILE_WAS, edited, "edited"));
+    s.session.edited.editedSource =
+        loadUnlinkedWadSet(s.session, *makeFileRecord(FILE_WAS, edited, "edited"));
     ASSERT_NE(s.session.edited.editedSource, nullptr);
     // Plays 5, 369 (with flags above its number) and 14, which its own set lacks.
     SyntheticSet player = withSounds({{0, {"a0"}}, {5, {"a5x", "a5y"}}, {369, {"a369"}}},
@@ -59,7 +62,8 @@ TEST(CollectSounds, PlayedSoundsComeFromTheirAnimationsSourceTheOthersFromTheEdi
     auto saved = s.loadSaved();
     ASSERT_NE(saved, nullptr);
     std::vector<SoundInfo> infos;
-    for (uint16_t first : {0, 1, 2, 3, 5}) infos.push_back({first, {1, 2, 3, 4, 5, 6}});
+    for (uint16_t first : {0, 1, 2, 3, 5})
+        infos.push_back({first, {1, 2, 3, 4, 5, 6}});
     EXPECT_EQ(std::vector(saved->block.soundInfos.begin(), saved->block.soundInfos.end()), infos);
     EXPECT_EQ(std::vector(saved->block.samples.begin(), saved->block.samples.end()),
               (std::vector<uint32_t>{1, 2, 2, 2, 3, 4}));  // the values travel with their names

@@ -28,13 +28,15 @@ SyntheticSet spriteSet(const std::vector<std::pair<uint32_t, int>>& sequences, b
         }
     }
     set.sprites.page.resize(256 * ROW);
-    for (size_t row = 0; row < 256; ++row) std::fill_n(set.sprites.page.begin() + row * ROW, ROW, row);
+    for (size_t row = 0; row < 256; ++row)
+        std::fill_n(set.sprites.page.begin() + row * ROW, ROW, row);
     return set;
 }
 
 TEST(SpriteComposition, DefaultSpritesFromBehindASourcesSkyMoveToTheTop) {
     SaveSession s;
-    s.put(DEFAULT_SPRITES_SLOT, s.load("both", spriteSet({{SKY_GRAPHICS_SLOT, 4}, {DEFAULT_SPRITES_SLOT, 33}}, true)), 1);
+    s.put(DEFAULT_SPRITES_SLOT,
+          s.load("both", spriteSet({{SKY_GRAPHICS_SLOT, 4}, {DEFAULT_SPRITES_SLOT, 33}}, true)), 1);
     ASSERT_TRUE(s.save());
     auto saved = s.loadSaved();
     ASSERT_NE(saved, nullptr);
@@ -47,7 +49,8 @@ TEST(SpriteComposition, DefaultSpritesFromBehindASourcesSkyMoveToTheTop) {
     EXPECT_EQ(out.spriteData[128 * ROW], 0);
     EXPECT_EQ(std::vector(out.spriteSequences.begin(), out.spriteSequences.end()),
               (std::vector<SpriteSequence>{{DEFAULT_SPRITES_SLOT, -33, 0}}));
-    EXPECT_EQ(s.savedFile(".WAS"), "DEFAULT_SPRITES:SPRITE0 TO SPRITE99 Z:\\WAD\\both\\DEFAULT_SPRITES.prk\r\n");
+    EXPECT_EQ(s.savedFile(".WAS"),
+              "DEFAULT_SPRITES:SPRITE0 TO SPRITE99 Z:\\WAD\\both\\DEFAULT_SPRITES.prk\r\n");
 }
 
 TEST(SpriteComposition, SpritesThatCannotBeCombinedOrSitInOtherSlotsRefuseTheSave) {
@@ -57,14 +60,21 @@ TEST(SpriteComposition, SpritesThatCannotBeCombinedOrSitInOtherSlotsRefuseTheSav
          "WAD needs them.\n\nTake SKY_GRAPHICS and DEFAULT_SPRITES from the same file, or "
          "DEFAULT_SPRITES from another one."},
         {MISC_SPRITES_SLOT, 1,
-         "DEFAULT_SPRITES from the odd.WAS file is a sprite sequence and cannot be saved as MISC_SPRITES."},
-        {12, 0, "SKY_GRAPHICS from the odd.WAS file is a sprite sequence and cannot be saved as OBJECT_012."},
+         "DEFAULT_SPRITES from the odd.WAS file is a sprite sequence and cannot be saved as "
+         "MISC_SPRITES."},
+        {12, 0,
+         "SKY_GRAPHICS from the odd.WAS file is a sprite sequence and cannot be saved as "
+         "OBJECT_012."},
     };
     for (const auto& [slot, entry, text] : cases) {
         SaveSession s;
-        s.put(SKY_GRAPHICS_SLOT, s.load("sky", spriteSet({{SKY_GRAPHICS_SLOT, 4}, {DEFAULT_SPRITES_SLOT, 33}}, true)), 0);
+        s.put(SKY_GRAPHICS_SLOT,
+              s.load("sky", spriteSet({{SKY_GRAPHICS_SLOT, 4}, {DEFAULT_SPRITES_SLOT, 33}}, true)),
+              0);
         // One sky sprite and the default sprites from row 0, where the saved sky goes.
-        s.put(slot, s.load("odd", spriteSet({{SKY_GRAPHICS_SLOT, 1}, {DEFAULT_SPRITES_SLOT, 33}}, false)), entry);
+        s.put(slot,
+              s.load("odd", spriteSet({{SKY_GRAPHICS_SLOT, 1}, {DEFAULT_SPRITES_SLOT, 33}}, false)),
+              entry);
         s.recording.messages.clear();
         EXPECT_FALSE(s.save());
         EXPECT_EQ(s.recording.onlyMessage().title, "Kavrin");

@@ -13,7 +13,10 @@ namespace kavrin {
 namespace {
 
 ObjectTexture rect(uint16_t page, uint8_t x, uint8_t y, int width, int height) {
-    return {.x = x, .y = y, .page = page, .widthMinusOne = static_cast<uint8_t>(width - 1),
+    return {.x = x,
+            .y = y,
+            .page = page,
+            .widthMinusOne = static_cast<uint8_t>(width - 1),
             .heightMinusOne = static_cast<uint8_t>(height - 1)};
 }
 
@@ -23,7 +26,8 @@ struct Packing : ::testing::Test {
         ReferenceSource& made = *sources.emplace_back(makeReferenceSource(REF_WAD_SET, "s"));
         made.loadOrder = loadOrder;
         std::vector<uint8_t>& bytes = pages.emplace_back(pageCount * TEXTURE_PAGE_BYTES);
-        for (size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<uint8_t>(i * 7 + loadOrder);
+        for (size_t i = 0; i < bytes.size(); ++i)
+            bytes[i] = static_cast<uint8_t>(i * 7 + loadOrder);
         made.block.texturePages = bytes;
         return made;
     }
@@ -32,7 +36,9 @@ struct Packing : ::testing::Test {
         return state.outTextures.append(&keys.emplace_back(texture), texture);
     }
     // The pixels of a texture placed in the output, and as its source has them.
-    std::vector<uint8_t> placed(uint32_t i) { return pixels(state.pages, state.outTextures.records[i]); }
+    std::vector<uint8_t> placed(uint32_t i) {
+        return pixels(state.pages, state.outTextures.records[i]);
+    }
     std::vector<uint8_t> original(uint32_t i) {
         const TextureOrigin& origin = state.outTextureSources[i];
         return pixels(origin.source->block.texturePages, origin.texture);
@@ -40,7 +46,8 @@ struct Packing : ::testing::Test {
     static std::vector<uint8_t> pixels(std::span<const uint8_t> pages, const ObjectTexture& t) {
         std::vector<uint8_t> out;
         for (int row = 0; row <= t.heightMinusOne; ++row) {
-            auto at = pages.begin() + static_cast<ptrdiff_t>(((t.page * 256u + t.y + row) * 256 + t.x) * 3);
+            auto at = pages.begin() +
+                      static_cast<ptrdiff_t>(((t.page * 256u + t.y + row) * 256 + t.x) * 3);
             out.insert(out.end(), at, at + (t.widthMinusOne + 1) * 3);
         }
         return out;
@@ -65,7 +72,8 @@ TEST_F(Packing, TheWorkedExampleFillsOnePageInBands) {
     EXPECT_EQ(state.outTextures.records[r], rect(0, 128, 128, 128, 128));
     EXPECT_EQ(state.pageCount, 1u);
     EXPECT_EQ(state.textureArea, 65536u);
-    for (uint32_t i : {p, q, r}) EXPECT_EQ(placed(i), original(i));
+    for (uint32_t i : {p, q, r})
+        EXPECT_EQ(placed(i), original(i));
     EXPECT_EQ(e.recording.progressTexts(),
               (std::vector<std::string>{"Initializing", "Sorting textures", "Generating tile 0",
                                         "Saving object textures"}));
@@ -95,7 +103,8 @@ TEST_F(Packing, DuplicatesShareAPlaceOnlyWithinOneSourceAndFullPagesOverflow) {
     EXPECT_EQ(out[thin], rect(2, 0, 8, 1, 200));  // too tall for the band of the 8 x 8s
     EXPECT_EQ(out[0], ObjectTexture{});
     EXPECT_EQ(state.textureArea, 2 * 65536u + 2 * 64u + 200u);
-    for (uint32_t i : {plain, otherSource, thin}) EXPECT_EQ(placed(i), original(i));
+    for (uint32_t i : {plain, otherSource, thin})
+        EXPECT_EQ(placed(i), original(i));
 }
 
 }  // namespace

@@ -54,7 +54,9 @@ ObjectCatalogue labelledCatalogue() {
         catalogue.index.push_back({catalogue.labels[slot], slot});
     }
     std::sort(catalogue.index.begin(), catalogue.index.end(),
-              [](const LabelIndexEntry& a, const LabelIndexEntry& b) { return compareLabels(a, b) < 0; });
+              [](const LabelIndexEntry& a, const LabelIndexEntry& b) {
+                  return compareLabels(a, b) < 0;
+              });
     return catalogue;
 }
 

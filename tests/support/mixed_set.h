@@ -34,8 +34,8 @@ inline bool selfContained(const ObjectSourceBlock& block, uint32_t m) {
 // Places, source by source, every object that stands alone into its own slot while that slot is
 // still free; sprite sequences are left to the caller. `staticsFrom` false leaves a source's
 // static meshes out. Returns the number of objects each source gave, in the order given.
-inline std::vector<int> fillFreeSlots(Session& session,
-                                      std::initializer_list<std::pair<ReferenceSource*, bool>> sources) {
+inline std::vector<int> fillFreeSlots(
+    Session& session, std::initializer_list<std::pair<ReferenceSource*, bool>> sources) {
     std::vector<int> placed;
     for (auto [source, staticsFrom] : sources) {
         int count = 0;

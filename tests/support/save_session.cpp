@@ -16,10 +16,15 @@ namespace kavrin::test {
 
 void SaveSession::write(const std::string& into, const std::string& name, const SyntheticSet& set) {
     std::string was;
-    auto line = [&](uint32_t slot) { appendLine(was, std::string(slotLabel(catalogue, slot)) + ":x"); };
-    for (const Moveable& moveable : set.wad.moveables) line(moveable.slot);
-    for (const SpriteSequence& sequence : set.sprites.sequences) line(sequence.slot);
-    for (const StaticMesh& mesh : set.wad.statics) line(mesh.staticNumber + FIRST_STATIC_SLOT);
+    auto line = [&](uint32_t slot) {
+        appendLine(was, std::string(slotLabel(catalogue, slot)) + ":x");
+    };
+    for (const Moveable& moveable : set.wad.moveables)
+        line(moveable.slot);
+    for (const SpriteSequence& sequence : set.sprites.sequences)
+        line(sequence.slot);
+    for (const StaticMesh& mesh : set.wad.statics)
+        line(mesh.staticNumber + FIRST_STATIC_SLOT);
     std::string sam = encodeSamFile(set.sampleNames);
     auto path = [&](uint32_t type) { return makeFileRecord(type, into, name)->path; };
     writeBytes(path(FILE_WAS), std::span(reinterpret_cast<const uint8_t*>(was.data()), was.size()));
@@ -55,7 +60,9 @@ std::string SaveSession::savedFile(const std::string& extension) const {
     return readBytes(directory + PATH_SEPARATOR + "out" + extension);
 }
 
-bool SaveSession::nothingWritten() const { return std::filesystem::is_empty(directory); }
+bool SaveSession::nothingWritten() const {
+    return std::filesystem::is_empty(directory);
+}
 
 SyntheticSet animatedSet(const std::vector<uint32_t>& slots, uint16_t animations) {
     SyntheticSet set;
@@ -66,7 +73,9 @@ SyntheticSet animatedSet(const std::vector<uint32_t>& slots, uint16_t animations
     wad.meshPointers = {0};
     for (uint32_t slot : slots) {
         uint16_t first = static_cast<uint16_t>(wad.animations.size());
-        wad.moveables.push_back({.slot = slot, .meshCount = 1, .frameOffset = first * 4u,
+        wad.moveables.push_back({.slot = slot,
+                                 .meshCount = 1,
+                                 .frameOffset = first * 4u,
                                  .firstAnimation = animations ? first : NO_ANIMATION});
         for (uint16_t a = first; a < first + animations; ++a) {
             wad.animations.push_back({.frameOffset = a * 4u, .nextAnimation = a});
@@ -82,7 +91,8 @@ SyntheticSet texturedSet(const std::vector<ObjectTexture>& textures, uint32_t pa
     set.wad.pageCount = pageCount;
     MeshInfo mesh = triangleMesh(3, 0);
     mesh.polygons.assign(textures.size(), mesh.polygons.front());
-    for (size_t i = 0; i < textures.size(); ++i) mesh.polygons[i].texture = static_cast<uint16_t>(i);
+    for (size_t i = 0; i < textures.size(); ++i)
+        mesh.polygons[i].texture = static_cast<uint16_t>(i);
     set.wad.meshes = {mesh};
     set.wad.meshPointers = {0};
     set.wad.moveables = {{.slot = 1, .meshCount = 1, .firstAnimation = NO_ANIMATION}};

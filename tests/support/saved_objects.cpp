@@ -27,7 +27,8 @@ std::vector<uint8_t> texturePixels(const ObjectSourceBlock& block, const ObjectT
 }
 
 std::vector<uint8_t> keyframes(const ObjectSourceBlock& block, uint32_t a) {
-    auto bytes = std::span(reinterpret_cast<const uint8_t*>(block.frames.data()), block.frames.size() * 2);
+    auto bytes =
+        std::span(reinterpret_cast<const uint8_t*>(block.frames.data()), block.frames.size() * 2);
     return range(bytes, block.animations[a].frameOffset, block.animFrameEnd[a]);
 }
 
@@ -118,7 +119,8 @@ std::string moveableDifference(const SavedFrom& from, uint32_t sourceIndex, uint
     const Moveable& n = t.moveables[savedIndex];
     if (m.meshCount != n.meshCount) return "the mesh count differs";
     for (uint32_t k = 0; k < m.meshCount; ++k) {
-        std::string difference = meshDifference(s, m.firstMeshPointer + k, t, n.firstMeshPointer + k);
+        std::string difference =
+            meshDifference(s, m.firstMeshPointer + k, t, n.firstMeshPointer + k);
         if (!difference.empty()) return difference;
     }
     const size_t links = m.meshCount > 1 ? (m.meshCount - 1) * 4u : 0;
@@ -128,10 +130,13 @@ std::string moveableDifference(const SavedFrom& from, uint32_t sourceIndex, uint
     }
     if ((m.firstAnimation == NO_ANIMATION) != (n.firstAnimation == NO_ANIMATION) ||
         (m.firstAnimation != NO_ANIMATION &&
-         s.moveableAnimEnd[sourceIndex] - m.firstAnimation != t.moveableAnimEnd[savedIndex] - n.firstAnimation)) {
+         s.moveableAnimEnd[sourceIndex] - m.firstAnimation !=
+             t.moveableAnimEnd[savedIndex] - n.firstAnimation)) {
         return "the animation count differs";
     }
-    for (uint32_t k = 0; m.firstAnimation != NO_ANIMATION && m.firstAnimation + k < s.moveableAnimEnd[sourceIndex]; ++k) {
+    for (uint32_t k = 0;
+         m.firstAnimation != NO_ANIMATION && m.firstAnimation + k < s.moveableAnimEnd[sourceIndex];
+         ++k) {
         std::string difference = animationDifference(from, sourceIndex, savedIndex,
                                                      m.firstAnimation + k, n.firstAnimation + k);
         if (!difference.empty()) return difference;
@@ -151,7 +156,8 @@ std::string soundDifference(const SavedFrom& from, uint32_t sourceIndex) {
     const ObjectSourceBlock& s = from.source;
     const Moveable& m = s.moveables[sourceIndex];
     static constexpr uint32_t LENGTH[] = {0, 4, 3, 1, 1, 3, 3};
-    for (uint32_t a = m.firstAnimation; m.firstAnimation != NO_ANIMATION && a < s.moveableAnimEnd[sourceIndex]; ++a) {
+    for (uint32_t a = m.firstAnimation;
+         m.firstAnimation != NO_ANIMATION && a < s.moveableAnimEnd[sourceIndex]; ++a) {
         size_t at = s.animations[a].commandOffset;
         for (uint32_t c = 0; c < s.animations[a].commandCount && at < s.commands.size(); ++c) {
             const uint16_t opcode = s.commands[at];
