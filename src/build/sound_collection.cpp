@@ -34,6 +34,19 @@ constexpr SoundRange ALWAYS_INCLUDED[] = {
     {366, 369},
 };
 
+// True for the sound numbers that go into every saved set that can have them.
+bool isAlwaysIncluded(uint32_t sound) {
+    return std::any_of(std::begin(ALWAYS_INCLUDED), std::end(ALWAYS_INCLUDED),
+                       [sound](SoundRange r) { return sound >= r.first && sound <= r.last; });
+}
+
+// True when the source has a description for the sound.
+bool hasSound(const ReferenceSource& source, uint32_t sound) {
+    const ObjectSourceBlock& block = source.block;
+    return sound < block.soundMap.size() && block.soundMap[sound] != NO_SOUND &&
+           block.soundMap[sound] < block.soundInfos.size();
+}
+
 // The source an always-included sound is taken from when no copied animation plays it.
 const ReferenceSource* alwaysIncludedSource(const Session& session, uint32_t sound) {
     const ReferenceSource* edited = session.edited.editedSource.get();
@@ -67,17 +80,6 @@ void copySound(SaveState& state, const ReferenceSource& source, uint32_t sound) 
 }
 
 }  // namespace
-
-bool isAlwaysIncluded(uint32_t sound) {
-    return std::any_of(std::begin(ALWAYS_INCLUDED), std::end(ALWAYS_INCLUDED),
-                       [sound](SoundRange r) { return sound >= r.first && sound <= r.last; });
-}
-
-bool hasSound(const ReferenceSource& source, uint32_t sound) {
-    const ObjectSourceBlock& block = source.block;
-    return sound < block.soundMap.size() && block.soundMap[sound] != NO_SOUND &&
-           block.soundMap[sound] < block.soundInfos.size();
-}
 
 bool markSounds(SaveState& state, const ReferenceSource& source, std::span<const uint16_t> words,
                 uint32_t count) {

@@ -22,10 +22,4 @@ bool markSounds(SaveState& state, const ReferenceSource& source, std::span<const
 // newest listed source that has them.
 void collectSounds(SaveState& state);
 
-// True for the sound numbers that go into every saved set that can have them.
-bool isAlwaysIncluded(uint32_t sound);
-
-// True when the source has a description for the sound.
-bool hasSound(const ReferenceSource& source, uint32_t sound);
-
 }  // namespace kavrin

@@ -12,8 +12,7 @@ std::vector<uint8_t> wadBytes(const SyntheticWad& wad) {
     for (const MeshInfo& mesh : wad.meshes)
         writeWadMesh(meshData, mesh);
     meshData.raw(wad.meshDataTail);
-    std::vector<uint8_t> pages = wad.pageBytes;
-    if (pages.empty()) pages.assign(size_t{wad.pageCount} * TEXTURE_PAGE_BYTES, wad.pagePixel);
+    std::vector<uint8_t> pages(size_t{wad.pageCount} * TEXTURE_PAGE_BYTES, wad.pagePixel);
     return encodeWadFile({.version = wad.version,
                           .textures = wad.textures,
                           .texturePages = pages,

@@ -18,7 +18,6 @@ struct SyntheticWad {
     std::vector<ObjectTexture> textures;
     uint32_t pageCount = 0;  // pages of 196608 bytes; pixel bytes are filled from `pagePixel`
     uint8_t pagePixel = 0;
-    std::vector<uint8_t> pageBytes;  // when not empty, the pages themselves (pageCount is ignored)
     std::vector<uint32_t> meshPointers;  // see meshStarts
     std::vector<MeshInfo> meshes;        // written back to back, each padded to 4 bytes
     std::vector<uint8_t> meshDataTail;   // raw bytes after the meshes; keep the length even
