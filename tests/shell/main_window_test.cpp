@@ -17,6 +17,7 @@
 #include "framework/file_types.h"
 #include "framework/paths.h"
 #include "shell/support/shell_session.h"
+#include "support/test_data.h"
 
 namespace kavrin {
 
@@ -284,6 +285,37 @@ private slots:
         shell->answers = {Button::Yes};
         QTest::mouseClick(button("Delete >>"), Qt::LeftButton);
         QCOMPARE(saveCommandsEnabled(), Enabled(false, false));
+    }
+
+    void saveWadAsWritesASetThatOpensAgain() {
+        loadReference(shell->realPath("graphics/wads/tut1.WAS"), 1);
+        tree()->setCurrentItem(tree()->topLevelItem(0));
+        shell->answers = {Button::Yes};
+        QTest::mouseClick(button("Add >>"), Qt::LeftButton);
+        QStringList placed;
+        for (int row = 0; row < 525; ++row) {
+            if (occupied(row)) placed << cell(row, 2);
+        }
+
+        std::string scratch = test::makeTempDirectory("save-as");
+        shell->files.push_back(FileChoice{(fs::path(scratch) / "mine.WAS").string(), 1});
+        shell->menuItem("File", "Save Wad As...")->trigger();
+        QCOMPARE(shell->fileRequests.back().title, std::string("Save Wad As"));
+        QCOMPARE(shell->messages.back().title, std::string("Wad Saved"));
+        QCOMPARE(shell->window->windowTitle(), QStringLiteral("mine - Kavrin v2.00"));
+
+        // Nothing is left unsaved, so opening the saved set asks nothing.
+        shell->files.push_back(FileChoice{(fs::path(scratch) / "mine.WAS").string(), 1});
+        shell->menuItem("File", "Open Wad for Editing...")->trigger();
+        QStringList reopened;
+        for (int row = 0; row < 525; ++row) {
+            if (occupied(row)) {
+                reopened << cell(row, 2);
+                QCOMPARE(cell(row, 3), QStringLiteral("mine.WAS"));
+            }
+        }
+        QCOMPARE(reopened, placed);
+        fs::remove_all(scratch);
     }
 
     void closingAsksToSaveChangesAndCancelKeepsTheWindow() {
