@@ -281,6 +281,9 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    // The progress window lets the window system's requests through while a long operation
+    // runs; closing then would pull the edited WAD from under it.
+    if (session_.ui.progress.visible) return event->ignore();
     if (askSaveChanges(session_)) {
         event->accept();
     } else {
