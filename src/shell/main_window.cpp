@@ -186,7 +186,8 @@ void MainWindow::makeMenus() {
     help->addSeparator();
     help->addAction(tr("&About"), this, [this] { AboutBox(this).exec(); });
 
-    // Texture extraction has no menu of its own yet; the command is kept for when it has one.
+    // The texture menu stays off the bar while extraction itself is missing; its one working
+    // command, which opens the extraction dialog, is kept on the window.
     auto* extract = new QAction(tr("&Extract From File..."), this);
     extract->setObjectName(QStringLiteral("extractFromFile"));
     connect(extract, &QAction::triggered, this, [this] { extractTextureFromFile(session_.ui); });

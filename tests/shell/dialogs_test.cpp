@@ -1,5 +1,6 @@
 // The Qt backend of the ui port, driven through its real dialogs: message boxes, the file dialog,
 // the folder picker and the texture extraction panel.
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QColorDialog>
@@ -23,7 +24,6 @@
 #include "shell/qt_ui.h"
 #include "shell/support/shell_session.h"
 #include "support/test_data.h"
-#include "texture/extract_command.h"
 
 namespace kavrin {
 
@@ -80,6 +80,11 @@ void pressAccept(QWidget* dialog) {
         if (!QTest::qWaitFor([button] { return button->isEnabled(); }, 5000)) return;
         return QTest::mouseClick(button, Qt::LeftButton);
     }
+}
+
+// The window keeps the command without a menu: the texture menu is not on the bar.
+void extractFromFile(test::ShellSession& shell) {
+    shell.window->findChild<QAction*>(QStringLiteral("extractFromFile"))->trigger();
 }
 
 }  // namespace
@@ -306,7 +311,7 @@ private slots:
             sprite.stillOpen = files->isVisible();
             files->reject();
         });
-        extractTextureFromFile(shell.session.ui);
+        extractFromFile(shell);
 
         QCOMPARE(first.title, QStringLiteral("Extract Texture From File"));
         QCOMPARE(first.accept, QStringLiteral("Extract"));
@@ -331,7 +336,7 @@ private slots:
             levelChecked = withText<QCheckBox>(dialog, "16 bit Texture")->isChecked();
             rleChecked = withText<QCheckBox>(dialog, "RLE Compression")->isChecked();
         });
-        extractTextureFromFile(shell.session.ui);
+        extractFromFile(shell);
         QVERIFY(reopened.none && reopened.rle);
         QCOMPARE(reopened.outputDirectory, QString::fromStdString(chosenFolder));
         QVERIFY(levelChecked);
@@ -360,7 +365,7 @@ private slots:
                 }
                 QTest::mouseClick(swatch, Qt::LeftButton);
             });
-            extractTextureFromFile(shell.session.ui);
+            extractFromFile(shell);
         };
         pickColour(&before, Qt::red);
         pickColour(&after, Qt::blue);
