@@ -4,6 +4,7 @@ namespace kavrin::cli {
 
 const std::vector<CommandRegistration>& commands() {
     static const std::vector<CommandRegistration> all = {
+        addInfoCommand,
         addDecompileCommand,
     };
     return all;

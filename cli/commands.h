@@ -15,6 +15,9 @@ using CommandRegistration = void (*)(CLI::App& app, int& exitCode);
 
 const std::vector<CommandRegistration>& commands();
 
+// kavrin-cli info PATH [--trle DIR] [--json]
+void addInfoCommand(CLI::App& app, int& exitCode);
+
 // kavrin-cli decompile LANGUAGE SCRIPT
 void addDecompileCommand(CLI::App& app, int& exitCode);
 

@@ -21,22 +21,9 @@ struct DecompileOptions {
     std::string scriptPath;
 };
 
-// A record for a file named on the command line, split as the file dialog splits a chosen path,
-// so that the output lands beside the input under the same base name.
-std::unique_ptr<FileRecord> recordForPath(uint32_t type, const std::string& path) {
-    auto record = std::make_unique<FileRecord>();
-    record->type = type;
-    record->path = path;
-    std::string_view fileName = fileNamePart(path);
-    record->directory = fileName.size() == path.size() ? "." : std::string(directoryPart(path));
-    size_t dot = fileName.rfind('.');
-    record->name = fileName.substr(0, dot);
-    return record;
-}
-
 // Loads the file, which decompiles it; prints the output path on success.
 bool decompile(uint32_t type, const std::string& path, ParseContext& context) {
-    std::unique_ptr<FileRecord> record = recordForPath(type, path);
+    std::unique_ptr<FileRecord> record = fileRecordForPath(type, path);
     if (!loadFile(*record, context)) return false;
     std::printf("%s\n", record->path.c_str());
     return true;

@@ -22,13 +22,8 @@ bool chooseFile(Ui& ui, bool save, const char* title, uint32_t type, bool strict
     std::optional<FileChoice> choice = ui.port.chooseFile(request);
     if (!choice || choice->path.empty()) return false;
 
-    auto record = std::make_unique<FileRecord>();
-    record->type = type;
+    std::unique_ptr<FileRecord> record = fileRecordForPath(type, choice->path);
     record->filterIndex = choice->filterIndex;
-    record->path = choice->path;
-    record->directory = directoryPart(choice->path);
-    std::string_view fileName = fileNamePart(choice->path);
-    record->name = fileName.substr(0, fileName.rfind('.'));
     out = std::move(record);
     return true;
 }

@@ -63,6 +63,16 @@ void deriveFileRecordInPlace(FileRecord& record, uint32_t type, std::string_view
     rebuildPath(record, type, extension);
 }
 
+std::unique_ptr<FileRecord> fileRecordForPath(uint32_t type, std::string_view path) {
+    auto record = std::make_unique<FileRecord>();
+    record->type = type;
+    record->path = path;
+    std::string_view fileName = fileNamePart(path);
+    record->directory = fileName.size() == path.size() ? "." : std::string(directoryPart(path));
+    record->name = fileName.substr(0, fileName.rfind('.'));
+    return record;
+}
+
 namespace {
 
 // Reads the whole file into the record; false after a message.

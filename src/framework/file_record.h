@@ -56,6 +56,11 @@ std::unique_ptr<FileRecord> deriveFileRecord(const FileRecord& source, uint32_t 
 // The same, reusing the record itself: its bytes and contents stay as they are.
 void deriveFileRecordInPlace(FileRecord& record, uint32_t type, std::string_view extension = {});
 
+// A record of `type` for a file named by its full path, split as a file dialog's answer is: the
+// directory before the last separator ("." when there is none), the base name up to the last dot.
+// The path is kept as given.
+std::unique_ptr<FileRecord> fileRecordForPath(uint32_t type, std::string_view path);
+
 // Reads the file at the record's path whole and calls its type's parse; false after a message.
 bool loadFile(FileRecord& record, ParseContext& context);
 

@@ -139,7 +139,10 @@ TEST(ReplaceCommand, BeepsOrRefusesInAFixedOrderChangingNothing) {
     e.selectRowOf(2);
     e.selectEntry(set, -1);
     replace(e.session);  // a whole source
-    EXPECT_EQ(e.recording.beeps, 2);
+    e.catalogue.labels[2].clear();
+    e.selectEntry(set, 0);
+    replace(e.session);  // a slot objects.h does not name
+    EXPECT_EQ(e.recording.beeps, 3);
 
     const std::tuple<uint32_t, int, const char*> cases[] = {
         {470, 0, "Replacing static objects with moveables is not supported yet."},
