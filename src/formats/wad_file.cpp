@@ -16,6 +16,15 @@ void countedRecords(ByteWriter& out, std::span<const T> records) {
 
 std::vector<uint8_t> encodeWadFile(const WadFileSections& wad) {
     ByteWriter out;
+    // A WAD runs to megabytes: growing the buffer once spares copying it over and over.
+    out.reserve(4 * 13 + wad.textures.size() * RECORD_SIZE<ObjectTexture> +
+                wad.texturePages.size() + wad.meshPointers.size() * 4 + wad.meshData.size() +
+                wad.animations.size() * RECORD_SIZE<Animation> +
+                wad.stateChanges.size() * RECORD_SIZE<StateChange> +
+                wad.dispatches.size() * RECORD_SIZE<Dispatch> + wad.commands.size() * 2 +
+                wad.meshTrees.size() * 4 + wad.frames.size() * 2 +
+                wad.moveables.size() * RECORD_SIZE<Moveable> +
+                wad.statics.size() * RECORD_SIZE<StaticMesh>);
     out.u32(wad.version);
     countedRecords(out, wad.textures);
     out.u32(static_cast<uint32_t>(wad.texturePages.size()));

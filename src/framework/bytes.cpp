@@ -92,12 +92,25 @@ void ByteWriter::u32(uint32_t value) {
     for (int shift = 0; shift < 32; shift += 8) bytes_.push_back(static_cast<uint8_t>(value >> shift));
 }
 
+// Whole sections of words are grown once and filled, not pushed byte by byte: a WAD's keyframes
+// and commands run to millions of bytes.
 void ByteWriter::words16(std::span<const uint16_t> words) {
-    for (uint16_t word : words) u16(word);
+    size_t at = bytes_.size();
+    bytes_.resize(at + words.size() * 2);
+    for (uint16_t word : words) {
+        bytes_[at++] = static_cast<uint8_t>(word);
+        bytes_[at++] = static_cast<uint8_t>(word >> 8);
+    }
 }
 
 void ByteWriter::words32(std::span<const uint32_t> words) {
-    for (uint32_t word : words) u32(word);
+    size_t at = bytes_.size();
+    bytes_.resize(at + words.size() * 4);
+    for (uint32_t word : words) {
+        for (int shift = 0; shift < 32; shift += 8) {
+            bytes_[at++] = static_cast<uint8_t>(word >> shift);
+        }
+    }
 }
 
 }  // namespace kavrin

@@ -63,6 +63,7 @@ std::vector<uint32_t> readWords32(ByteCursor& cursor, uint64_t count);
 // Appends little-endian values to a growing byte vector.
 class ByteWriter {
 public:
+    void reserve(size_t bytes) { bytes_.reserve(bytes); }
     void u8(uint8_t value) { bytes_.push_back(value); }
     void u16(uint16_t value);
     void i16(int16_t value) { u16(static_cast<uint16_t>(value)); }

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdlib>
 
+#include "build/writers.h"
 #include "decompiler/language_decompiler.h"
 #include "decompiler/script_decompiler.h"
 #include "formats/catalogue.h"
@@ -45,11 +46,11 @@ const std::array<FileType, FILE_TYPE_COUNT> FILE_TYPES = {{
     {FILE_LEVEL, parseLevel, nullptr, "Load Level", nullptr, LEVEL_FILTERS},
     {FILE_OBJECTS_H, parseObjectsH, nullptr, nullptr, ".h", {}},
     {FILE_BUILD_SCRIPT, nullptr, nullptr, "Load Script", ".KVS", BUILD_SCRIPT_FILTERS},
-    {FILE_SAM, parseSam, nullptr, "Sound Filenames", ".SAM", SAM_FILTERS},
-    {FILE_SFX, parseSfx, nullptr, "Sound Resources", ".SFX", SFX_FILTERS},
-    {FILE_SWD, parseSwd, nullptr, "Sprite WAD", ".SWD", SWD_FILTERS},
-    {FILE_WAD, parseWad, nullptr, "Object WAD", ".WAD", WAD_FILTERS},
-    {FILE_WAS, parseWas, nullptr, "Object WAD Script", ".WAS", WAS_FILTERS},
+    {FILE_SAM, parseSam, writeSam, "Sound Filenames", ".SAM", SAM_FILTERS},
+    {FILE_SFX, parseSfx, writeSfx, "Sound Resources", ".SFX", SFX_FILTERS},
+    {FILE_SWD, parseSwd, writeSwd, "Sprite WAD", ".SWD", SWD_FILTERS},
+    {FILE_WAD, parseWad, writeWad, "Object WAD", ".WAD", WAD_FILTERS},
+    {FILE_WAS, parseWas, writeWas, "Object WAD Script", ".WAS", WAS_FILTERS},
     {FILE_TEXTURE_SOURCE, nullptr, nullptr, "Load Texture", nullptr, TEXTURE_SOURCE_FILTERS},
     {FILE_TEXTURE_OUTPUT, nullptr, nullptr, "Save Texture", ".TGA", TEXTURE_OUTPUT_FILTERS},
     {FILE_REFERENCE, nullptr, nullptr, nullptr, nullptr, REFERENCE_FILTERS},

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "editing/reference_collection.h"
 #include "formats/sound_files.h"
 #include "formats/swd.h"
@@ -47,6 +49,14 @@ ObjectCatalogue labelledCatalogue() {
     catalogue.labels[SKY_GRAPHICS_SLOT] = "SKY_GRAPHICS";
     catalogue.labels[DEFAULT_SPRITES_SLOT] = "DEFAULT_SPRITES";
     catalogue.labels[MISC_SPRITES_SLOT] = "MISC_SPRITES";
+    // Indexed as the reader indexes objects.h, so label lookups (loading a .WAS) find them.
+    for (uint32_t slot = 0; slot < SLOT_COUNT; ++slot) {
+        catalogue.index.push_back({catalogue.labels[slot], slot});
+    }
+    std::sort(catalogue.index.begin(), catalogue.index.end(),
+              [](const LabelIndexEntry& a, const LabelIndexEntry& b) {
+                  return compareLabels(a, b) < 0;
+              });
     return catalogue;
 }
 

@@ -28,7 +28,7 @@ std::unique_ptr<ReferenceSource> madeWadSet(Ui& ui, const std::string& name,
                                             const SetObjects& objects);
 
 // A catalogue that labels every slot: "OBJECT_<slot>" and "STATIC_<number>", with the labels the
-// Level Editor gives slots 0, 460, 463 and 464.
+// Level Editor gives slots 0, 460, 463 and 464, indexed for label lookups.
 ObjectCatalogue labelledCatalogue();
 
 }  // namespace kavrin::test

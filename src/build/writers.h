@@ -1,0 +1,16 @@
+// The write operations of the five files of a WAD set, each composing its file from the save
+// state. Each writes its file whole beside the target and then replaces it, and reports its own
+// failure.
+#pragma once
+
+namespace kavrin {
+
+struct SaveState;
+
+bool writeSam(SaveState& state);
+bool writeSfx(SaveState& state);
+bool writeSwd(SaveState& state);
+bool writeWad(SaveState& state);
+bool writeWas(SaveState& state);
+
+}  // namespace kavrin

@@ -1,0 +1,291 @@
+// Saving the Level Editor's own sets and mixtures of them, and reading the result back.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+
+#include "build/save_pipeline.h"
+#include "editing/edited_wad_commands.h"
+#include "editing/objects_h_location.h"
+#include "editing/reference_collection.h"
+#include "editing/wad_commands.h"
+#include "formats/wad.h"
+#include "framework/file_types.h"
+#include "framework/paths.h"
+#include "framework/text_format.h"
+#include "support/editing_session.h"
+#include "support/mixed_set.h"
+#include "support/parsed_file.h"
+#include "support/saved_objects.h"
+#include "support/test_data.h"
+
+namespace kavrin {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string join(std::string path, std::string_view part) {
+    joinPath(path, part);
+    return path;
+}
+
+struct RealSave : test::EditingSession, ::testing::Test {
+    void SetUp() override {
+        KAVRIN_REQUIRE_DATA(trle);
+        ASSERT_TRUE(locateObjectsH(session, &trle));
+    }
+
+    void openForEditing(const std::string& name) {
+        recording.fileChoices = {FileChoice{join(session.wadDirectory, name + ".WAS"), 1}};
+        openWadForEditing(session);
+        ASSERT_NE(session.edited.editedSource, nullptr);
+    }
+    ReferenceSource* reference(const std::string& name) {
+        return loadWadSetReference(session, *makeFileRecord(FILE_WAS, session.wadDirectory, name));
+    }
+    bool save(const std::string& directory, const std::string& name) {
+        return saveWadSet(session, *makeFileRecord(FILE_WAS, directory, name));
+    }
+    std::unique_ptr<ReferenceSource> loadSaved(const std::string& directory,
+                                               const std::string& name) {
+        return loadUnlinkedWadSet(session, *makeFileRecord(FILE_WAS, directory, name));
+    }
+    std::string shippedBytes(const std::string& name, uint32_t type) {
+        return test::readBytes(resolveExistingPath(
+            deriveFileRecord(*makeFileRecord(FILE_WAS, session.wadDirectory, name), type)->path));
+    }
+
+    // Every occupied slot of the edited WAD is in the saved set and holds the same object,
+    // compared with the source it was taken from; the saved set holds nothing else.
+    void expectSavedAsPlaced(const ReferenceSource& saved) {
+        const EditedWad& edited = session.edited;
+        std::map<uint32_t, uint32_t> savedIndexOfSlot;
+        for (const ObjectEntry& entry : saved.entries)
+            savedIndexOfSlot.emplace(entry.slot, entry.kindIndex);
+        EXPECT_EQ(saved.entries.size(), edited.occupiedCount);
+        for (uint32_t slot = 0; slot < SLOT_COUNT; ++slot) {
+            const ObjectEntry* placed = edited.slotTable[slot];
+            if (!placed) continue;
+            SCOPED_TRACE(format("slot %u (%s) from %s", slot,
+                                std::string(slotName(session, slot)).c_str(),
+                                placed->owner->fileName.c_str()));
+            auto found = savedIndexOfSlot.find(slot);
+            ASSERT_NE(found, savedIndexOfSlot.end());
+            if (slot == SKY_GRAPHICS_SLOT || slot == DEFAULT_SPRITES_SLOT) continue;
+            const ReferenceSource& source = *placed->owner;
+            test::SavedFrom from{
+                source.block, saved.block, [&](uint32_t moveable) -> std::optional<uint32_t> {
+                    for (uint32_t s = 0; s < FIRST_STATIC_SLOT; ++s) {
+                        const ObjectEntry* e = edited.slotTable[s];
+                        if (e && e->owner == &source && e->kindIndex == moveable && e->isMoveable) {
+                            return savedIndexOfSlot.at(s);
+                        }
+                    }
+                    return std::nullopt;
+                }};
+            if (slot < FIRST_STATIC_SLOT) {
+                EXPECT_EQ(test::moveableDifference(from, placed->kindIndex, found->second), "");
+                EXPECT_EQ(test::soundDifference(from, placed->kindIndex), "");
+            } else {
+                EXPECT_EQ(saved.block.staticMeshes[found->second].staticNumber,
+                          slot - FIRST_STATIC_SLOT);
+                EXPECT_EQ(test::staticDifference(source.block, placed->kindIndex, saved.block,
+                                                 found->second),
+                          "");
+            }
+        }
+    }
+
+    // Opens the shipped set, saves it whole under another name and checks what must survive.
+    void resaveWhole(const std::string& name, int objects, int bytes, const char* megabytes,
+                     int tiles) {
+        openForEditing(name);
+        std::string directory = test::makeTempDirectory("resave-" + name);
+        recording.messages.clear();
+        ASSERT_TRUE(save(directory, "copy"));
+        EXPECT_EQ(recording.onlyMessage().title, "Wad Saved");
+        EXPECT_EQ(recording.onlyMessage().text,
+                  format("%s%ccopy.WAS\n\nThis wad uses %d texture objects.\n\nAnd uses %d bytes "
+                         "(%sMB) of texture memory, approximately %d out of 16 texture tiles.",
+                         directory.c_str(), PATH_SEPARATOR, objects, bytes, megabytes, tiles));
+        EXPECT_EQ(session.edited.editedWasFile->name, "copy");
+        EXPECT_EQ(view.title, "copy - Kavrin v2.00");
+
+        for (uint32_t type : {FILE_SAM, FILE_SFX, FILE_SWD}) {
+            EXPECT_EQ(
+                test::readBytes(join(directory, std::string("copy") + fileType(type).extension)),
+                shippedBytes(name, type))
+                << fileType(type).extension;
+        }
+        std::unique_ptr<ReferenceSource> saved = loadSaved(directory, "copy");
+        ASSERT_NE(saved, nullptr);
+        expectWadSameButTextures(*session.edited.editedSource, *saved);
+        expectSavedAsPlaced(*saved);
+    }
+
+    // The .WAD as shipped and as saved differ only in the object textures, the pages, the texture
+    // words of the meshes and dispatches to animations the set does not have.
+    static void expectWadSameButTextures(const ReferenceSource& shipped,
+                                         const ReferenceSource& saved) {
+        const ObjectWad& a = *std::any_cast<ObjectWad>(&shipped.wadFile->contents);
+        const ObjectWad& b = *std::any_cast<ObjectWad>(&saved.wadFile->contents);
+        EXPECT_EQ(a.version, b.version);
+        EXPECT_EQ(a.meshPointers, b.meshPointers);
+        EXPECT_EQ(a.meshWordCount, b.meshWordCount);
+        EXPECT_EQ(a.animations, b.animations);
+        EXPECT_EQ(a.stateChanges, b.stateChanges);
+        EXPECT_EQ(a.commands, b.commands);
+        EXPECT_EQ(a.meshTrees, b.meshTrees);
+        EXPECT_EQ(a.frames, b.frames);
+        EXPECT_EQ(a.moveables, b.moveables);
+        EXPECT_EQ(a.statics, b.statics);
+        ASSERT_EQ(a.dispatches.size(), b.dispatches.size());
+        for (size_t d = 0; d < a.dispatches.size(); ++d) {
+            Dispatch expected = a.dispatches[d];
+            if (expected.nextAnimation >= a.animations.size())
+                expected.nextAnimation = NO_ANIMATION;
+            EXPECT_EQ(b.dispatches[d], expected) << "dispatch " << d;
+        }
+        ASSERT_EQ(a.meshInfos.size(), b.meshInfos.size());
+        for (size_t m = 0; m < a.meshInfos.size(); ++m) {
+            MeshInfo withoutTextures = b.meshInfos[m];
+            for (size_t p = 0; p < withoutTextures.polygons.size(); ++p) {
+                withoutTextures.polygons[p].texture = a.meshInfos[m].polygons.at(p).texture;
+            }
+            EXPECT_EQ(a.meshInfos[m], withoutTextures) << "mesh " << m;
+        }
+    }
+
+    std::string trle = test::realTrleDirectory();
+};
+
+const ObjectEntry& entryOfSlot(const ReferenceSource& source, uint32_t slot) {
+    for (const ObjectEntry& entry : source.entries) {
+        if (entry.slot == slot) return entry;
+    }
+    ADD_FAILURE() << source.fileName << " has no object in slot " << slot;
+    return source.rootEntry;
+}
+
+TEST_F(RealSave, Tut1SavedWholeUnderANewName) {
+    resaveWhole("tut1", 1581, 2663600, "2.54", 11);
+}
+
+TEST_F(RealSave, KarnakSavedWhole) {
+    resaveWhole("karnak", 1757, 2096784, "2.00", 8);
+}
+
+TEST_F(RealSave, TitleSavedWhole) {
+    resaveWhole("title", 951, 2091368, "1.99", 8);
+}
+
+// cleopal's sky is one sprite and its default sprites start at row 0: taken together they are
+// written as the set has them.
+TEST_F(RealSave, SpritesWhoseSlotsComeFromOneSetAreKeptWhateverTheirLayout) {
+    openForEditing("cleopal");
+    std::string directory = test::makeTempDirectory("cleopal");
+    ASSERT_TRUE(save(directory, "copy"));
+    EXPECT_EQ(test::readBytes(join(directory, "copy.SWD")), shippedBytes("cleopal", FILE_SWD));
+}
+
+TEST_F(RealSave, ASetOfObjectsFromSeveralSourcesKeepsEachAsItsSourceHasIt) {
+    ReferenceSource* level =
+        loadLevelReference(session, makeFileRecord(FILE_REFERENCE, join(trle, "data"), "title"));
+    ReferenceSource* tut1 = reference("tut1");
+    ReferenceSource* karnak = reference("karnak");
+    ReferenceSource* coastal = reference("coastal");
+    ReferenceSource* title = reference("title");
+    ASSERT_TRUE(level && tut1 && karnak && coastal && title);
+
+    auto place = [&](ReferenceSource& source, const ObjectEntry& entry) {
+        placeEntries(session, source, entry.index, entry.index);
+    };
+    // A tut1 moveable whose dispatches lead into another, with that other one.
+    place(*tut1, entryOfSlot(*tut1, 429));
+    place(*tut1, entryOfSlot(*tut1, 437));
+    // The sky from karnak, the default sprites (one sequence, so moved down) from title.
+    place(*karnak, entryOfSlot(*karnak, SKY_GRAPHICS_SLOT));
+    place(*title, entryOfSlot(*title, DEFAULT_SPRITES_SLOT));
+    // The level, made from the title set, leaves that set its static meshes.
+    std::vector<int> placed = test::fillFreeSlots(
+        session, {{level, false}, {coastal, true}, {karnak, true}, {title, true}, {tut1, true}});
+    for (int count : placed)
+        EXPECT_GT(count, 0);
+
+    std::string directory = test::makeTempDirectory("mixed");
+    ASSERT_TRUE(save(directory, "mixed"));
+    std::unique_ptr<ReferenceSource> saved = loadSaved(directory, "mixed");
+    ASSERT_NE(saved, nullptr) << recording.messages.back().text;
+    expectSavedAsPlaced(*saved);
+    EXPECT_NE(test::readBytes(join(directory, "mixed.WAS")).find(":Z:\\TR4\\title\\"),
+              std::string::npos);
+
+    const ObjectSourceBlock& sprites = saved->block;
+    const ObjectSourceBlock& sky = karnak->block;
+    const ObjectSourceBlock& defaults = title->block;
+    ASSERT_EQ(sprites.spriteTextures.size(), 37u);
+    EXPECT_TRUE(std::equal(sky.spriteTextures.begin(), sky.spriteTextures.begin() + 4,
+                           sprites.spriteTextures.begin()));
+    for (size_t i = 0; i < 33; ++i) {
+        SpriteTexture moved = defaults.spriteTextures[i];
+        moved.bytes[1] = static_cast<uint8_t>(moved.bytes[1] + 64);
+        EXPECT_EQ(sprites.spriteTextures[4 + i], moved) << "default sprite " << i;
+    }
+    const size_t rows64 = 64 * 768;
+    EXPECT_TRUE(std::equal(sky.spriteData.begin(), sky.spriteData.begin() + rows64,
+                           sprites.spriteData.begin()));
+    EXPECT_TRUE(std::equal(defaults.spriteData.begin(), defaults.spriteData.begin() + 2 * rows64,
+                           sprites.spriteData.begin() + rows64));
+    ASSERT_EQ(sprites.spriteSequences.size(), 2u);
+    EXPECT_EQ(sprites.spriteSequences[0], sky.spriteSequences[0]);
+    EXPECT_EQ(sprites.spriteSequences[1].slot, DEFAULT_SPRITES_SLOT);
+    EXPECT_EQ(sprites.spriteSequences[1].firstSprite, 4u);
+}
+
+TEST_F(RealSave, AMoveableLeadingIntoAnotherThatIsNotSavedStopsTheSave) {
+    ReferenceSource* tut1 = reference("tut1");
+    ASSERT_NE(tut1, nullptr);
+    placeEntries(session, *tut1, entryOfSlot(*tut1, 429).index, entryOfSlot(*tut1, 429).index);
+    std::string directory = test::makeTempDirectory("dependency");
+    recording.messages.clear();
+    EXPECT_FALSE(save(directory, "broken"));
+
+    const test::RecordedMessage& message = recording.onlyMessage();
+    EXPECT_EQ(message.title, "Kavrin");
+    EXPECT_EQ(message.text.rfind("Could not find next animation #", 0), 0u) << message.text;
+    const std::string needing = std::string(slotName(session, 429));
+    const std::string needed = std::string(slotName(session, 437));
+    EXPECT_TRUE(message.text.ends_with(
+        format(" moveable %s in the output data!\n\nYou need to add the %s moveable from the "
+               "tut1.WAS file for\nthe %s moveable in the tut1.WAS file to work correctly.",
+               needing.c_str(), needed.c_str(), needing.c_str())))
+        << message.text;
+    EXPECT_EQ(recording.progressTexts().back(), "Updating animations");
+    EXPECT_TRUE(fs::is_empty(directory));
+    EXPECT_TRUE(session.edited.dirty);
+    EXPECT_EQ(session.edited.editedWasFile->name, "");
+}
+
+TEST_F(RealSave, AFileThatCannotBeWrittenLeavesTheSetAtThatPathWhole) {
+    openForEditing("title");
+    std::string directory = test::makeTempDirectory("unwritable");
+    ASSERT_TRUE(save(directory, "kept"));
+    const std::string wad = join(directory, "kept.WAD");
+    const std::string before = test::readBytes(wad);
+    // Nothing can be created where the new .WAD would be written before it replaces the old one.
+    fs::create_directory(wad + ".kavrin-tmp");
+    session.edited.slotTable[0] = nullptr;
+    --session.edited.occupiedCount;
+    recording.messages.clear();
+    EXPECT_TRUE(save(directory, "kept"));
+    ASSERT_EQ(recording.messages.size(), 2u);
+    EXPECT_EQ(recording.messages[0].title, "Error Opening File");
+    EXPECT_EQ(recording.messages[0].text.rfind("Could not open " + wad + " for writing: ", 0), 0u);
+    EXPECT_EQ(recording.messages[1].title, "Wad Saved");
+    EXPECT_EQ(test::readBytes(wad), before);
+    EXPECT_NE(loadSaved(directory, "kept"), nullptr);
+    EXPECT_NE(test::readBytes(join(directory, "kept.WAS")).find("LARA"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace kavrin

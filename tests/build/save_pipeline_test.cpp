@@ -1,0 +1,217 @@
+// The save pipeline on small sets made in the test: what it writes, renumbers and refuses.
+#include <gtest/gtest.h>
+
+#include "editing/save_wad.h"
+#include "editing/wad_commands.h"
+#include "framework/paths.h"
+#include "framework/text_format.h"
+#include "support/save_session.h"
+
+namespace kavrin {
+namespace {
+
+using test::SaveSession;
+using test::SyntheticSet;
+
+std::string summary(const SaveSession& s, const char* rest) {
+    return format("%s%cout.WAS\n\nThis wad uses %s", s.directory.c_str(), PATH_SEPARATOR, rest);
+}
+
+std::vector<ObjectTexture> pixels(uint32_t count) {
+    std::vector<ObjectTexture> textures;
+    for (uint32_t i = 0; i < count; ++i) {
+        textures.push_back(
+            {.x = static_cast<uint8_t>(i % 256), .y = static_cast<uint8_t>(i / 256)});
+    }
+    return textures;
+}
+
+TEST(SavePipeline, AnEmptyWadWritesEmptyTablesInFileOrder) {
+    SaveSession s;
+    ASSERT_TRUE(s.save());
+    EXPECT_EQ(s.recording.onlyMessage().title, "Wad Saved");
+    EXPECT_EQ(s.recording.onlyMessage().text,
+              summary(s,
+                      "1 texture objects.\n\nAnd uses 0 bytes (0.00MB) of texture memory, "
+                      "approximately 0 out of 16 texture tiles."));
+    EXPECT_EQ(s.recording.progress.front().caption, "Saving out Wad...");
+    EXPECT_EQ(s.recording.progressTexts(),
+              (std::vector<std::string>{
+                  "Initializing", "Generating moveables and static meshes", "Generating sounds",
+                  "Updating animations", "Generating texture image", "Sorting textures",
+                  "Saving object textures", "Saving out.SAM", "Saving out.SFX", "Saving out.SWD",
+                  "Saving out.WAD", "Saving out.WAS"}));
+    EXPECT_EQ(s.savedFile(".SAM") + s.savedFile(".WAS"), "");
+    EXPECT_EQ(s.savedFile(".SFX"), std::string(740, '\xFF') + std::string(8, '\0'));
+    // The reserved object texture alone, on a blank page so that it names a page the set has.
+    EXPECT_EQ(s.savedFile(".WAD"), std::string("\x81\0\0\0\x01\0\0\0", 8) + std::string(8, '\0') +
+                                       std::string("\0\0\x03\0", 4) +
+                                       std::string(196608 + 40, '\0'));
+    EXPECT_NE(s.loadSaved(), nullptr);
+}
+
+TEST(SavePipeline, ObjectsTakeTheirSlotsAndShareMeshesOnlyWithinTheirSource) {
+    SaveSession s;
+    SyntheticSet set = test::animatedSet({5, 6}, 0);
+    set.wad.meshPointers = {0, 0};  // both pointers name the one mesh
+    for (Moveable& m : set.wad.moveables)
+        m.meshCount = 2;
+    set.wad.meshTrees = {1, 2, 3, 4};
+    set.wad.statics = {{.staticNumber = 0, .meshPointer = 1}};
+    ReferenceSource& a = s.load("a", set);
+    ReferenceSource& b = s.load("b", set);  // the same bytes, another source
+    s.put(40, a, 0);
+    s.put(6, a, 1);
+    s.put(7, b, 0);
+    s.put(470, a, 2);
+    ASSERT_TRUE(s.save());
+    auto saved = s.loadSaved();
+    ASSERT_NE(saved, nullptr);
+    const ObjectSourceBlock& out = saved->block;
+    ASSERT_EQ(out.moveables.size(), 3u);
+    EXPECT_EQ(out.moveables[2].slot, 40u);
+    EXPECT_EQ(out.moveables[2].firstMeshPointer, 4u);
+    EXPECT_EQ(out.moveables[2].meshTreeIndex, 8u);
+    EXPECT_EQ(out.staticMeshes[0].staticNumber, 5u);
+    EXPECT_EQ(out.staticMeshes[0].meshPointer, 6u);
+    EXPECT_EQ(std::vector(out.meshOfPointer.begin(), out.meshOfPointer.end()),
+              (std::vector<uint32_t>{0, 0, 1, 1, 0, 0, 0}));
+    EXPECT_EQ(out.textures.size(), 3u);  // the reserved one, then one per source
+    EXPECT_EQ(out.meshInfo[1].polygons[0].texture, 2);
+    EXPECT_EQ(s.savedFile(".WAS"),
+              "OBJECT_006:Z:\\WAD\\a\\OBJECT_006.prk\r\nOBJECT_007:Z:\\WAD\\b\\OBJECT_005.prk\r\n"
+              "OBJECT_040:Z:\\WAD\\a\\OBJECT_005.prk\r\nSTATIC_05:Z:\\WAD\\a\\STATIC_00.prk\r\n");
+}
+
+// Moveable 5 owns animations 0 and 1, moveable 10 animations 2 and 3; animation 2's dispatches
+// lead into moveable 5 and past the source's animations.
+SyntheticSet linkedSet() {
+    SyntheticSet set = test::animatedSet({5, 10}, 2);
+    set.wad.animations[2].stateChangeCount = 1;
+    set.wad.animations[3].stateChangeCount = 1;  // a state change without dispatches
+    set.wad.animations[3].firstStateChange = 1;
+    set.wad.stateChanges = {{4, 2, 0}, {5, 0, 2}};
+    set.wad.dispatches = {{.lowFrame = 1, .nextAnimation = 0},
+                          {.lowFrame = 2, .nextAnimation = 99}};
+    return set;
+}
+
+TEST(SavePipeline, EachCopyOfAMoveableLinksToItsOwnAnimations) {
+    SaveSession s;
+    ReferenceSource& a = s.load("a", linkedSet());
+    s.put(5, a, 0);
+    s.put(10, a, 1);
+    s.put(11, a, 1);  // the same moveable once more
+    ASSERT_TRUE(s.save());
+    auto saved = s.loadSaved();
+    ASSERT_NE(saved, nullptr);
+    const ObjectSourceBlock& out = saved->block;
+    ASSERT_EQ(out.animations.size(), 6u);
+    for (uint16_t a = 0; a < 6; ++a)
+        EXPECT_EQ(out.animations[a].nextAnimation, a);
+    EXPECT_EQ(out.moveables[2].frameOffset, 16u);
+    EXPECT_EQ(std::vector(out.stateChanges.begin(), out.stateChanges.end()),
+              (std::vector<StateChange>{{4, 2, 0}, {5, 0, 2}, {4, 2, 2}, {5, 0, 4}}));
+    Dispatch intoFive{.lowFrame = 1, .nextAnimation = 0};
+    Dispatch cut{.lowFrame = 2, .nextAnimation = NO_ANIMATION};
+    EXPECT_EQ(std::vector(out.dispatches.begin(), out.dispatches.end()),
+              (std::vector<Dispatch>{intoFive, cut, intoFive, cut}));
+}
+
+TEST(SavePipeline, ALinkIntoAMoveableThatIsNotSavedStopsTheSaveBeforeAnythingIsWritten) {
+    SyntheticSet followsOn = linkedSet();
+    followsOn.wad.animations[2].stateChangeCount = 0;
+    followsOn.wad.animations[2].nextAnimation = 1;
+    const std::pair<SyntheticSet, const char*> cases[] = {
+        {linkedSet(),
+         "Could not find next animation #0 for dispatch #0 in anim #2, moveable OBJECT_010 in the "
+         "output data!\n\nYou need to add the OBJECT_005 moveable from the a.WAS file for\nthe "
+         "OBJECT_010 moveable in the a.WAS file to work correctly."},
+        {followsOn,
+         "Could not find next animation #1 in the output data!\nThis is for animation #2, "
+         "moveable OBJECT_010 in the a.WAS file.\n"},
+    };
+    for (const auto& [set, text] : cases) {
+        SaveSession s;
+        s.put(10, s.load("a", set), 1);
+        s.recording.messages.clear();
+        EXPECT_FALSE(s.save());
+        EXPECT_EQ(s.recording.onlyMessage().text, text);
+        EXPECT_TRUE(s.nothingWritten());
+        EXPECT_TRUE(s.session.edited.dirty);
+    }
+}
+
+TEST(SavePipeline, TheSummaryCountsTilesFromTheAreaAndWarnsFrom2048TextureObjects) {
+    ObjectTexture page{.widthMinusOne = 255, .heightMinusOne = 255};
+    const std::tuple<std::vector<ObjectTexture>, uint32_t, const char*> cases[] = {
+        {{page},
+         1,
+         "2 texture objects.\n\nAnd uses 262144 bytes (0.25MB) of texture memory, "
+         "approximately 1 out of 16 texture tiles."},
+        {{page, {.page = 1}},
+         2,
+         "3 texture objects.\n\nAnd uses 262148 bytes (0.25MB) of "
+         "texture memory, approximately 2 out of 16 texture tiles."},
+        {pixels(2046), 1,
+         "2047 texture objects.\n\nAnd uses 8184 bytes (0.01MB) of texture "
+         "memory, approximately 1 out of 16 texture tiles."},
+        {pixels(2047), 1,
+         "2048 texture objects.\nYou may experience transparent objects in the "
+         "Room Editor (>= 2048).\n\nAnd uses 8188 bytes (0.01MB) of texture "
+         "memory, approximately 1 out of 16 texture tiles."},
+    };
+    for (const auto& [textures, pages, text] : cases) {
+        SaveSession s;
+        s.put(1, s.load("t", test::texturedSet(textures, pages)), 0);
+        s.recording.messages.clear();
+        ASSERT_TRUE(s.save());
+        EXPECT_EQ(s.recording.onlyMessage().text, summary(s, text));
+    }
+}
+
+TEST(SavePipeline, TablesThatWouldOutgrowTheirIndicesRefuseTheSave) {
+    SaveSession textures;
+    textures.put(1, textures.load("t", test::texturedSet(pixels(2100), 1)), 0);
+    textures.put(2, textures.load("u", test::texturedSet(pixels(2100), 1)), 0);
+    // Two always-included sounds of 600 samples each, from two sources.
+    SaveSession samples;
+    for (uint16_t sound : {0, 1}) {
+        SyntheticSet set;
+        set.sounds.soundMap[sound] = 0;
+        set.sounds.infos = {SoundInfo{}};
+        set.sounds.sampleValues.assign(600, sound);
+        set.sampleNames.assign(600, "s.wav");
+        samples.load(sound ? "one" : "zero", set);
+    }
+    for (auto [s, text] :
+         {std::pair{&textures, "4201 object textures, but a WAD set can hold no more than 4096"},
+          std::pair{&samples, "1200 sound samples, but a WAD set can hold no more than 1000"}}) {
+        s->recording.messages.clear();
+        EXPECT_FALSE(s->save());
+        EXPECT_EQ(s->recording.onlyMessage().text,
+                  format("This wad needs %s.\n\nRemove some objects and save again.", text));
+        EXPECT_TRUE(s->nothingWritten());
+    }
+}
+
+TEST(SaveWad, SavingFromTheSaveChangesQuestionClearsTheChangesAndNamesTheWad) {
+    SaveSession s;
+    s.put(1, s.load("t", test::animatedSet({1}, 1)), 0);
+    s.recording.answers = {Button::Yes, Button::Yes};
+    s.recording.fileChoices = {FileChoice{s.directory + PATH_SEPARATOR + "mine.WAS", 1},
+                               FileChoice{s.directory + PATH_SEPARATOR + "Tut1.WAS", 1}};
+    EXPECT_TRUE(askSaveChanges(s.session));
+    EXPECT_FALSE(s.session.edited.dirty);
+    EXPECT_EQ(s.session.edited.editedWasFile->directory, s.directory);
+    EXPECT_EQ(s.view.title, "mine - Kavrin v2.00");
+    EXPECT_NE(s.loadSaved("mine"), nullptr);
+    // Save As a distributed name writes it once the question is answered Yes.
+    EXPECT_TRUE(saveWad(s.session, true));
+    EXPECT_EQ(s.session.edited.editedWasFile->name, "Tut1");
+    EXPECT_EQ(s.recording.messages.back().title, "Wad Saved");
+    EXPECT_NE(s.loadSaved("Tut1"), nullptr);
+}
+
+}  // namespace
+}  // namespace kavrin
