@@ -5,6 +5,7 @@ namespace kavrin::cli {
 const std::vector<CommandRegistration>& commands() {
     static const std::vector<CommandRegistration> all = {
         addInfoCommand,
+        addBuildCommand,
         addDecompileCommand,
     };
     return all;

@@ -18,6 +18,9 @@ const std::vector<CommandRegistration>& commands();
 // kavrin-cli info PATH [--trle DIR] [--json]
 void addInfoCommand(CLI::App& app, int& exitCode);
 
+// kavrin-cli build SCRIPT [--trle DIR] [--sources DIR] [--out DIR] [--yes]
+void addBuildCommand(CLI::App& app, int& exitCode);
+
 // kavrin-cli decompile LANGUAGE SCRIPT
 void addDecompileCommand(CLI::App& app, int& exitCode);
 

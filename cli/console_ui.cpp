@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <optional>
 #include <string>
 
 namespace kavrin::cli {
@@ -39,10 +40,20 @@ Ui makeConsoleUi(const ConsoleOptions& options) {
         Button answer = answerYes ? Button::Yes
                         : style == MessageStyle::QuestionYesNo ? Button::No
                                                                : Button::Cancel;
-        std::fprintf(stderr, "(answered %s)\n", answer == Button::Yes ? "Yes"
-                                                : answer == Button::No ? "No"
-                                                                       : "Cancel");
+        if (answer == Button::Yes) {
+            std::fputs("(answered Yes)\n", stderr);
+        } else {
+            std::fprintf(stderr, "(answered %s; --yes answers Yes)\n",
+                         answer == Button::No ? "No" : "Cancel");
+        }
         return answer;
+    };
+    // There is no folder to pick from: the folder the system wanted to look in is named instead.
+    ui.port.browseForFolder = [terminal](const FolderRequest& request) {
+        if (terminal) std::fputs("\r\033[K", stderr);
+        std::fprintf(stderr, "Kavrin: %s\n(no folder can be chosen here; looked in %s)\n",
+                     request.prompt.c_str(), request.startDirectory.c_str());
+        return std::optional<std::string>();
     };
     ui.port.beep = [] {};
     if (terminal) {

@@ -1,5 +1,6 @@
 // The console backend of the ui port: messages go to stderr as "Title: text", questions are
-// answered by the command's flags, and long operations draw a progress bar on a terminal.
+// answered by the command's flags, a folder picker names the folder it would have started in and
+// cancels, and long operations draw a progress bar on a terminal.
 #pragma once
 
 #include "framework/ui.h"

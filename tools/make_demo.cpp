@@ -1,6 +1,6 @@
-// Writes the bundled demo: a small Level Editor directory (objects.h and two WAD sets under
-// graphics/wads) made from nothing but this program, so Kavrin's main job runs without the Level
-// Editor installed. Usage: make_demo DIRECTORY
+// Writes the bundled demo: a small Level Editor directory (objects.h, two WAD sets and a build
+// script that combines them, under graphics/wads) made from nothing but this program, so Kavrin's
+// main job runs without the Level Editor installed. Usage: make_demo DIRECTORY
 #include <algorithm>
 #include <array>
 #include <cstdio>
@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "editing/reference_source.h"
 #include "formats/catalogue.h"
 #include "formats/sound_files.h"
 #include "formats/wad.h"
@@ -16,6 +17,7 @@
 #include "framework/file_record.h"
 #include "framework/text_format.h"
 #include "framework/text_lines.h"
+#include "script/script_writer.h"
 
 namespace kavrin {
 namespace {
@@ -303,6 +305,22 @@ bool writeSet(Ui& ui, const std::string& directory, const DemoSet& set) {
            writeFileReplacing(ui, stem + ".WAS", was);
 }
 
+// The showcase set: Lara, the crate, the sprites and the pillar of the demo set, with the door,
+// the spikes and the plant of the props set.
+std::string showcaseScript() {
+    const ScriptObject objects[] = {
+        {0, REF_WAD_SET, 0, "demo"},
+        {114, REF_WAD_SET, 114, "props"},
+        {122, REF_WAD_SET, 122, "props"},
+        {156, REF_WAD_SET, 156, "demo"},
+        {SKY_GRAPHICS_SLOT, REF_WAD_SET, SKY_GRAPHICS_SLOT, "demo"},
+        {DEFAULT_SPRITES_SLOT, REF_WAD_SET, DEFAULT_SPRITES_SLOT, "demo"},
+        {FIRST_STATIC_SLOT, REF_WAD_SET, FIRST_STATIC_SLOT, "demo"},
+        {FIRST_STATIC_SLOT + 1, REF_WAD_SET, FIRST_STATIC_SLOT + 1, "props"},
+    };
+    return scriptText(objects);
+}
+
 }  // namespace
 }  // namespace kavrin
 
@@ -324,7 +342,10 @@ int main(int argc, char** argv) {
     std::filesystem::create_directories(wads);
     std::string header = directory;
     joinPath(header, "objects.h");
+    std::string script = wads;
+    joinPath(script, "showcase.KVS");
     bool written = writeFileReplacing(ui, header, objectsHeader()) &&
-                   writeSet(ui, wads, demoSet()) && writeSet(ui, wads, propsSet());
+                   writeSet(ui, wads, demoSet()) && writeSet(ui, wads, propsSet()) &&
+                   writeFileReplacing(ui, script, showcaseScript());
     return written ? 0 : 1;
 }

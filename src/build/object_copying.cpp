@@ -63,10 +63,7 @@ void copyMoveable(SaveState& state, const ReferenceSource& source, uint32_t inde
     }
 
     CopiedMoveable copy{slot, &source, index, state.outAnimations.count()};
-    // Without animations the keyframe offset names nothing of the moveable's own; it is kept
-    // where it stays inside the output's keyframes.
-    moveable.frameOffset =
-        std::min(original.frameOffset, static_cast<uint32_t>(state.outFrames.size()));
+    // Without animations the keyframe offset leads nowhere and keeps its source value.
     if (original.firstAnimation != NO_ANIMATION) {
         moveable.firstAnimation = static_cast<uint16_t>(state.outAnimations.count());
         moveable.frameOffset = static_cast<uint32_t>(state.outFrames.size());

@@ -23,13 +23,10 @@ std::vector<uint16_t> frameWords(const std::vector<uint8_t>& bytes) {
 
 bool writeWad(SaveState& state) {
     const std::vector<uint16_t> frames = frameWords(state.outFrames);
-    // The reserved object texture names page 0, so a set without textured polygons still gets a
-    // blank page for it: otherwise the set's own texture table would point past its pages.
-    const std::vector<uint8_t> blankPage(state.pages.empty() ? TEXTURE_PAGE_BYTES : 0, 0);
     WadFileSections sections;
     sections.version = outputVersion(state);
     sections.textures = state.outTextures.records;
-    sections.texturePages = state.pages.empty() ? blankPage : state.pages;
+    sections.texturePages = state.pages;
     sections.meshPointers = state.outMeshPointers;
     sections.meshData = state.outMeshes;
     sections.animations = state.outAnimations.records;

@@ -47,7 +47,8 @@ void occupy(EditedWad& edited, uint32_t slot, const ObjectEntry& entry) {
     edited.sourceSlot[slot] = entry.slot;
 }
 
-// Sprite data moves only between equal special slots; moveables and statics do not mix.
+}  // namespace
+
 const char* replaceRefusal(uint32_t slot, uint32_t incomingSlot, bool incomingIsMoveable) {
     if (slot >= FIRST_STATIC_SLOT && incomingIsMoveable) {
         return "Replacing static objects with moveables is not supported yet.";
@@ -63,8 +64,6 @@ const char* replaceRefusal(uint32_t slot, uint32_t incomingSlot, bool incomingIs
     }
     return nullptr;
 }
-
-}  // namespace
 
 void add(Session& session) {
     const ObjectEntry* entry = session.selectedEntry;
@@ -110,9 +109,7 @@ void replace(Session& session) {
                           label(session, *slot).c_str(), label(session, *incomingSlot).c_str(),
                           file.c_str()) == Button::Yes;
     if (!confirmed) return;
-    occupy(edited, *slot, *entry);
-    edited.dirty = true;
-    showRowChanged(session.view, static_cast<size_t>(edited.selectedRow));
+    placeEntryAt(session, *slot, *entry);
 }
 
 void deleteObject(Session& session) {
@@ -161,6 +158,12 @@ void placeEntries(Session& session, ReferenceSource& source, int32_t first, int3
     showRedraw(session.view, true);
     edited.dirty = true;
     if (skipped) beep(session.ui);
+}
+
+void placeEntryAt(Session& session, uint32_t slot, const ObjectEntry& entry) {
+    occupy(session.edited, slot, entry);
+    session.edited.dirty = true;
+    if (std::optional<size_t> row = findRow(session.edited, slot)) showRowChanged(session.view, *row);
 }
 
 void clearEditedWad(Session& session) {

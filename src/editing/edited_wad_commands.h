@@ -5,6 +5,7 @@
 
 namespace kavrin {
 
+struct ObjectEntry;
 struct ReferenceSource;
 struct Session;
 
@@ -19,6 +20,14 @@ void deleteObject(Session& session);
 // Places entries `first` to `last` (-1: the final one) of the source into their own slots, marks
 // their rows and selects the first of them. Entries without a slot are left out, with a beep.
 void placeEntries(Session& session, ReferenceSource& source, int32_t first, int32_t last);
+
+// Why an object whose own slot is `incomingSlot` may not go into `slot`, or null when it may: sprite
+// data moves only between equal special slots, and moveables and static meshes do not mix.
+const char* replaceRefusal(uint32_t slot, uint32_t incomingSlot, bool incomingIsMoveable);
+
+// Puts the entry into the slot, which may be another object's, and shows it in the slot's row; the
+// selection stays where it is.
+void placeEntryAt(Session& session, uint32_t slot, const ObjectEntry& entry);
 
 // Empties every slot; nothing is left unsaved.
 void clearEditedWad(Session& session);

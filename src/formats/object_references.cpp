@@ -28,10 +28,11 @@ std::string checkMoveables(const ObjectReferenceViews& v) {
         if (!rangeFits(m.meshTreeIndex, links * WORDS_PER_LINK, v.meshTreeWordCount)) {
             return format("moveable %zu's links run past the end of the Mesh Trees section", i);
         }
+        // Only the animations of a moveable lead to its keyframes.
+        if (m.firstAnimation == NO_ANIMATION) continue;
         if (m.frameOffset > v.frameByteCount) {
             return format("moveable %zu's keyframes start past the end of the Frames section", i);
         }
-        if (m.firstAnimation == NO_ANIMATION) continue;
         if (m.firstAnimation >= v.animations.size()) {
             return format("moveable %zu starts at animation %u of only %zu", i, m.firstAnimation,
                           v.animations.size());
@@ -112,16 +113,16 @@ std::string checkStateChanges(const ObjectReferenceViews& v) {
     return {};
 }
 
-std::string checkTextures(const ObjectReferenceViews& v) {
-    for (size_t i = 0; i < v.textures.size(); ++i) {
-        const ObjectTexture& t = v.textures[i];
-        if (t.page >= v.texturePageCount) {
-            return format("object texture %zu lies on page %u of only %u", i, t.page,
-                          v.texturePageCount);
-        }
-        if (t.x + t.widthMinusOne >= PAGE_SIDE || t.y + t.heightMinusOne >= PAGE_SIDE) {
-            return format("object texture %zu reaches past the edge of its page", i);
-        }
+// Only textures that polygons use are followed to their pixels; a set may keep others (such as a
+// saved set's reserved first texture) that name no page.
+std::string checkUsedTexture(const ObjectReferenceViews& v, uint16_t index) {
+    const ObjectTexture& t = v.textures[index];
+    if (t.page >= v.texturePageCount) {
+        return format("object texture %u lies on page %u of only %u", index, t.page,
+                      v.texturePageCount);
+    }
+    if (t.x + t.widthMinusOne >= PAGE_SIDE || t.y + t.heightMinusOne >= PAGE_SIDE) {
+        return format("object texture %u reaches past the edge of its page", index);
     }
     return {};
 }
@@ -135,6 +136,7 @@ std::string checkPolygons(const ObjectReferenceViews& v) {
                 return format("a polygon of mesh %zu uses object texture %u of only %zu", m,
                               texture, v.textures.size());
             }
+            if (std::string broken = checkUsedTexture(v, texture); !broken.empty()) return broken;
             for (int c = 0; c < polygon.cornerCount(); ++c) {
                 if (polygon.vertices[c] >= mesh.vertices.size()) {
                     return format("a polygon of mesh %zu uses vertex %u of only %zu", m,
@@ -150,7 +152,7 @@ std::string checkPolygons(const ObjectReferenceViews& v) {
 
 std::string findBrokenReference(const ObjectReferenceViews& views) {
     for (auto check : {checkMoveables, checkStatics, checkMeshPointers, checkAnimations,
-                       checkStateChanges, checkTextures, checkPolygons}) {
+                       checkStateChanges, checkPolygons}) {
         if (std::string broken = check(views); !broken.empty()) return broken;
     }
     return {};

@@ -32,7 +32,7 @@ TEST(DemoData, TheCommittedDemoIsWhatMakeDemoWrites) {
         EXPECT_EQ(contentsOf(entry.path()), contentsOf(committed / relative)) << relative;
         ++files;
     }
-    EXPECT_EQ(files, 11u);
+    EXPECT_EQ(files, 12u);
 }
 
 TEST(DemoData, EveryFileOfTheDemoLoads) {

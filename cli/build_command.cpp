@@ -1,0 +1,69 @@
+// kavrin-cli build: Build Wad from Script without a window.
+#include <CLI/CLI.hpp>
+
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <system_error>
+
+#include "cli/commands.h"
+#include "cli/console_ui.h"
+#include "editing/objects_h_location.h"
+#include "editing/session.h"
+#include "framework/file_record.h"
+#include "framework/file_types.h"
+#include "script/build_script.h"
+
+namespace kavrin::cli {
+
+namespace {
+
+struct BuildOptions {
+    std::string scriptPath;
+    std::string trle;
+    std::string sources;
+    std::string out;
+    bool yes = false;
+};
+
+int runBuild(const BuildOptions& options) {
+    Session session;
+    session.ui = makeConsoleUi({.answerYes = options.yes});
+    if (!locateObjectsH(session, options.trle.empty() ? nullptr : &options.trle)) return 1;
+    if (!options.out.empty()) {
+        std::error_code ignored;  // a directory that cannot be made is reported when written to
+        std::filesystem::create_directories(options.out, ignored);
+        session.wadDirectory = options.out;
+    }
+    if (!options.sources.empty()) session.sourceDirectory = options.sources;
+
+    std::unique_ptr<FileRecord> script = fileRecordForPath(FILE_BUILD_SCRIPT, options.scriptPath);
+    if (!runBuildScriptFile(session, *script, true)) return 1;
+    // A successful save names the edited WAD after the set it wrote.
+    std::printf("%s\n", session.edited.editedWasFile->path.c_str());
+    return 0;
+}
+
+}  // namespace
+
+void addBuildCommand(CLI::App& app, int& exitCode) {
+    auto options = std::make_shared<BuildOptions>();
+    CLI::App* command = app.add_subcommand(
+        "build",
+        "Build a WAD set from a script (.KVS), as Build Wad from Script does: the set is written "
+        "to the WAD directory under the script's base name");
+    command->add_option("SCRIPT", options->scriptPath, "The build script, e.g. showcase.KVS")
+        ->required();
+    command->add_option("--trle", options->trle, "The Level Editor directory (where objects.h is)");
+    command->add_option("--sources", options->sources,
+                        "Where the script's sources are (default: graphics/wads of the Level "
+                        "Editor directory)");
+    command->add_option("--out", options->out,
+                        "Where the set is written (default: graphics/wads of the Level Editor "
+                        "directory); made when missing");
+    command->add_flag("--yes", options->yes, "Replace a set of the same name that is there");
+    command->callback([options, &exitCode] { exitCode = runBuild(*options); });
+}
+
+}  // namespace kavrin::cli

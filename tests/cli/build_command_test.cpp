@@ -1,0 +1,68 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "support/run_cli.h"
+#include "support/test_data.h"
+#include "support/text_files.h"
+
+namespace kavrin {
+namespace {
+
+namespace fs = std::filesystem;
+using test::runCli;
+
+const std::string DEMO = test::sourcePath("data/demo");
+const std::string SHOWCASE = test::sourcePath("data/demo/graphics/wads/showcase.KVS");
+
+TEST(BuildCommand, BuildsTheDemoScriptIntoTheOutputDirectoryAndReplacesItOnlyWithYes) {
+    std::string directory = test::makeTempDirectory("cli-build");
+    std::string arguments = "build '" + SHOWCASE + "' --trle '" + DEMO + "' --out out";
+    std::string out;
+    ASSERT_EQ(runCli(directory, arguments, out), 0) << out;
+    const std::string was = "out/showcase.WAS";
+    EXPECT_NE(out.find("Wad Saved: "), std::string::npos) << out;
+    EXPECT_NE(out.find(was + "\n"), std::string::npos) << out;
+    for (const char* extension : {"WAS", "WAD", "SWD", "SFX", "SAM"}) {
+        EXPECT_TRUE(fs::exists(directory + "/out/showcase." + extension)) << extension;
+    }
+
+    // The set is there now: without --yes the question is answered Cancel and nothing is written.
+    const std::string written = test::fileContents(directory + "/" + was);
+    test::writeFileText(directory + "/" + was, "kept");
+    std::string refused;
+    EXPECT_EQ(runCli(directory, arguments, refused), 1);
+    EXPECT_EQ(refused, "Save Wad: " + was +
+                           "\nThis file already exists.\n\nReplace existing file?\n"
+                           "(answered Cancel; --yes answers Yes)\n");
+    EXPECT_EQ(test::fileContents(directory + "/" + was), "kept");
+
+    std::string replaced;
+    EXPECT_EQ(runCli(directory, arguments + " --yes", replaced), 0) << replaced;
+    EXPECT_EQ(test::fileContents(directory + "/" + was), written);
+}
+
+TEST(BuildCommand, AMissingSourceOrABadScriptIsReportedAndFails) {
+    std::string directory = test::makeTempDirectory("cli-build-fail");
+    std::string out;
+    EXPECT_EQ(runCli(directory,
+                     "build '" + SHOWCASE + "' --trle '" + DEMO + "' --sources . --out out", out),
+              1);
+    EXPECT_EQ(out,
+              "Kavrin: Could not find the demo.WAD file in the current directory.  Specify the "
+              "directory for demo.WAD.\n(no folder can be chosen here; looked in .)\n");
+    EXPECT_FALSE(fs::exists(directory + "/out/showcase.WAS"));
+
+    test::writeFileText(directory + "/future.KVS", "KVS V3\r\n");
+    std::string future;
+    EXPECT_EQ(runCli(directory, "build future.KVS --trle '" + DEMO + "'", future), 1);
+    EXPECT_EQ(future,
+              "Unsupported Script Version: Error in script file line 0.\nScript is version 3, "
+              "this version of Kavrin supports up to version 2.\n");
+
+    std::string usage;
+    EXPECT_EQ(runCli(directory, "build --trle '" + DEMO + "'", usage), 2);
+}
+
+}  // namespace
+}  // namespace kavrin

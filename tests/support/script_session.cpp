@@ -1,0 +1,43 @@
+#include "support/script_session.h"
+
+#include <gtest/gtest.h>
+
+#include "framework/file_types.h"
+#include "script/build_script.h"
+#include "support/synthetic_level.h"
+#include "support/synthetic_wad.h"
+#include "support/test_data.h"
+
+namespace kavrin::test {
+
+ScriptSession::ScriptSession()
+    : directory(makeTempDirectory("script")),
+      set(listSet("set", {.moveables = {0, 1, 5},
+                          .spriteSequences = {SKY_GRAPHICS_SLOT, DEFAULT_SPRITES_SLOT},
+                          .statics = {0, 3}})) {
+    session.wadDirectory = directory;
+    session.sourceDirectory = directory;
+    writeScriptLevel(directory);
+}
+
+bool ScriptSession::run(const std::string& text, bool build) {
+    writeFileText(directory + "/made.KVS", text);
+    return runBuildScriptFile(session, *makeFileRecord(FILE_BUILD_SCRIPT, directory, "made"),
+                              build);
+}
+
+std::vector<uint32_t> placedSlots(const Session& session) {
+    std::vector<uint32_t> slots;
+    for (uint32_t slot = 0; slot < SLOT_COUNT; ++slot) {
+        if (session.edited.slotTable[slot]) slots.push_back(slot);
+    }
+    return slots;
+}
+
+void writeScriptLevel(const std::string& directory) {
+    SyntheticLevel level = populatedLevel();
+    level.staticMeshes[0].staticNumber = 3;
+    ASSERT_TRUE(writeBytes(directory + "/lvl.tr4", buildLevelFile(level)));
+}
+
+}  // namespace kavrin::test
