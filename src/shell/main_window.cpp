@@ -22,6 +22,8 @@
 #include "editing/session.h"
 #include "editing/wad_commands.h"
 #include "framework/launch.h"
+#include "script/build_script.h"
+#include "script/script_writer.h"
 #include "shell/about_box.h"
 #include "shell/combo_boxes.h"
 #include "shell/edited_list_model.h"
@@ -165,6 +167,13 @@ void MainWindow::makeMenus() {
     file->addAction(tr("E&xit"), this, &QWidget::close);
     connect(file, &QMenu::aboutToShow, this, &MainWindow::enableSaveCommands);
 
+    QMenu* script = menuBar()->addMenu(tr("&Script"));
+    script->addAction(tr("Build Wad from Script..."), this, [this] { runScript(true); });
+    script->addAction(tr("&Load Script..."), this, [this] { runScript(false); });
+    saveScript_ =
+        script->addAction(tr("&Save Script"), this, [this] { saveBuildScript(session_); });
+    connect(script, &QMenu::aboutToShow, this, &MainWindow::enableSaveCommands);
+
     QMenu* utilities = menuBar()->addMenu(tr("&Utilities"));
     utilities->addAction(tr("&Decompile script.dat"), this,
                          [this] { decompileGameScript(session_.ui, *session_.languageStrings); });
@@ -228,8 +237,12 @@ void MainWindow::showSortOrder() {
 
 void MainWindow::enableSaveCommands() {
     bool anything = session_.edited.occupiedCount != 0;
-    for (QAction* action : {saveWad_, saveWadAs_})
+    for (QAction* action : {saveWad_, saveWadAs_, saveScript_})
         action->setEnabled(anything);
+}
+
+void MainWindow::runScript(bool build) {
+    if (dropEditedWad(session_)) runBuildScript(session_, build);
 }
 
 void MainWindow::sizeControls() {

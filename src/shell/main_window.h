@@ -42,6 +42,8 @@ private:
     void selectRow(int row);
     void showSortOrder();
     void enableSaveCommands();
+    // Load Script and Build Wad from Script start from an empty edited WAD.
+    void runScript(bool build);
 
     Session& session_;
     QTreeWidget* tree_ = nullptr;
@@ -55,6 +57,7 @@ private:
     QComboBox* categories_ = nullptr;
     QAction* saveWad_ = nullptr;
     QAction* saveWadAs_ = nullptr;
+    QAction* saveScript_ = nullptr;
     bool followingCore_ = false;  // the view is being told the core's selection
 };
 

@@ -60,13 +60,16 @@ private:
                   header->height() / 2);
         QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
     }
-    // Whether Save Wad and Save Wad As are enabled when the user opens the File menu.
-    std::pair<bool, bool> saveCommandsEnabled() {
-        QMenu* file = shell->menu("File");
-        file->popup(QPoint(0, 0));
-        std::pair<bool, bool> enabled{shell->menuItem("File", "Save Wad")->isEnabled(),
-                                      shell->menuItem("File", "Save Wad As...")->isEnabled()};
-        file->hide();
+    // Whether Save Wad, Save Wad As and Save Script are enabled when the user opens their menus.
+    QList<bool> saveCommandsEnabled() {
+        QList<bool> enabled;
+        for (auto [menu, item] :
+             {std::pair{"File", "Save Wad"}, std::pair{"File", "Save Wad As..."},
+              std::pair{"Script", "Save Script"}}) {
+            shell->menu(menu)->popup(QPoint(0, 0));
+            enabled << shell->menuItem(menu, item)->isEnabled();
+            shell->menu(menu)->hide();
+        }
         return enabled;
     }
 
@@ -116,7 +119,7 @@ private slots:
         QStringList menus;
         for (QAction* menu : shell->window->menuBar()->actions())
             menus << menu->text().remove('&');
-        QCOMPARE(menus, (QStringList{"File", "Utilities", "Options", "Help"}));
+        QCOMPARE(menus, (QStringList{"File", "Script", "Utilities", "Options", "Help"}));
         QVERIFY(shell->menuItem("Options", "Confirm Deletions")->isChecked());
         QVERIFY(shell->menuItem("Options", "Confirm Overwriting Objects")->isChecked());
     }
@@ -278,16 +281,15 @@ private slots:
     }
 
     void saveCommandsAreGreyedWhileNothingIsPlaced() {
-        using Enabled = std::pair<bool, bool>;
-        QCOMPARE(saveCommandsEnabled(), Enabled(false, false));
+        QCOMPARE(saveCommandsEnabled(), (QList<bool>{false, false, false}));
         loadReference(shell->realPath("graphics/wads/tut1.WAS"), 1);
         tree()->setCurrentItem(tree()->topLevelItem(0)->child(0));
         QTest::mouseClick(button("Add >>"), Qt::LeftButton);
-        QCOMPARE(saveCommandsEnabled(), Enabled(true, true));
+        QCOMPARE(saveCommandsEnabled(), (QList<bool>{true, true, true}));
         list()->selectRow(0);
         shell->answers = {Button::Yes};
         QTest::mouseClick(button("Delete >>"), Qt::LeftButton);
-        QCOMPARE(saveCommandsEnabled(), Enabled(false, false));
+        QCOMPARE(saveCommandsEnabled(), (QList<bool>{false, false, false}));
     }
 
     void saveWadAsWritesASetThatOpensAgain() {

@@ -10,7 +10,6 @@
 
 #include "editing/start_up.h"
 #include "framework/paths.h"
-#include "support/test_data.h"
 
 namespace kavrin::test {
 
@@ -27,8 +26,7 @@ QString withoutMnemonics(QString text) {
 
 }  // namespace
 
-ShellSession::ShellSession() : before(currentDirectory()) {
-    std::string trle = realTrleDirectory();
+ShellSession::ShellSession(const std::string& trle) : before(currentDirectory()) {
     if (trle.empty()) return;
     started = startSession(session, &trle);
     if (started) window = std::make_unique<shell::MainWindow>(session, ui);

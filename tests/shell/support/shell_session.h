@@ -12,6 +12,7 @@
 #include "editing/session.h"
 #include "shell/main_window.h"
 #include "shell/qt_ui.h"
+#include "support/test_data.h"
 
 class QAction;
 class QMenu;
@@ -26,8 +27,9 @@ struct ShownMessage {
 };
 
 struct ShellSession {
-    // Starts on the real Level Editor directory; `started` is false when it is not there.
-    ShellSession();
+    // Starts on the Level Editor directory, the real one by default; `started` is false when it
+    // is not there.
+    explicit ShellSession(const std::string& trle = realTrleDirectory());
     ~ShellSession();
 
     // Replaces the Qt message box and file dialogs with the queues below. Unqueued questions and
