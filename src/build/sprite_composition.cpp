@@ -14,7 +14,6 @@ namespace {
 
 constexpr uint32_t SKY_SPRITES = 4;
 constexpr uint32_t DEFAULT_SPRITES = 33;
-constexpr uint32_t ROW_BYTES = 256 * 3;
 constexpr uint32_t SKY_ROWS = 64;
 constexpr uint32_t DEFAULT_ROWS = 128;
 constexpr size_t HEIGHT_MINUS_ONE_BYTE = 7;
@@ -58,7 +57,7 @@ bool fitsLayout(const ObjectEntry& entry, uint32_t slot) {
     if (sequence.slot != slot || sequence.firstSprite != layout.firstSprite ||
         sequence.negativeLength != -static_cast<int32_t>(layout.spriteCount) ||
         block.spriteTextures.size() < layout.firstSprite + layout.spriteCount ||
-        block.spriteData.size() < (layout.firstRow + layout.rowCount) * ROW_BYTES) {
+        block.spriteData.size() < (layout.firstRow + layout.rowCount) * TEXTURE_ROW_BYTES) {
         return false;
     }
     auto sprites = block.spriteTextures.subspan(layout.firstSprite, layout.spriteCount);
@@ -88,8 +87,8 @@ void appendSlot(SpriteWad& out, const ObjectEntry& entry, uint32_t slot, uint32_
         sprite.bytes[1] = static_cast<uint8_t>(sprite.bytes[1] + shift);
         out.sprites.push_back(sprite);
     }
-    std::copy_n(block.spriteData.begin() + layout.firstRow * ROW_BYTES, layout.rowCount * ROW_BYTES,
-                out.page.begin() + row * ROW_BYTES);
+    std::copy_n(block.spriteData.begin() + layout.firstRow * TEXTURE_ROW_BYTES, layout.rowCount * TEXTURE_ROW_BYTES,
+                out.page.begin() + row * TEXTURE_ROW_BYTES);
     SpriteSequence sequence = block.spriteSequences[layout.sequence];
     sequence.firstSprite = static_cast<uint16_t>(firstOutputSprite);
     out.sequences.push_back(sequence);

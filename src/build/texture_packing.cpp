@@ -13,13 +13,10 @@ namespace kavrin {
 
 namespace {
 
-constexpr uint32_t PAGE_SIDE = 256;
-constexpr uint32_t PIXEL_BYTES = 3;
-constexpr uint32_t ROW_BYTES = PAGE_SIDE * PIXEL_BYTES;
 constexpr int COPY_PROGRESS_WIDTH = 2000;
 
 size_t pixelOffset(uint32_t page, uint32_t x, uint32_t y) {
-    return ((size_t{page} * PAGE_SIDE + y) * PAGE_SIDE + x) * PIXEL_BYTES;
+    return ((size_t{page} * TEXTURE_PAGE_SIDE + y) * TEXTURE_PAGE_SIDE + x) * TEXTURE_PIXEL_BYTES;
 }
 
 bool sameRectangle(const TextureOrigin& a, const TextureOrigin& b) {
@@ -170,7 +167,7 @@ void copyPixels(SaveState& state, uint32_t i) {
     const ObjectTexture& from = origin.texture;
     const ObjectTexture& to = state.outTextures.records[i];
     std::span<const uint8_t> source = origin.source->block.texturePages;
-    const size_t rowBytes = (from.widthMinusOne + 1u) * PIXEL_BYTES;
+    const size_t rowBytes = (from.widthMinusOne + 1u) * TEXTURE_PIXEL_BYTES;
     const uint32_t rows = from.heightMinusOne + 1u;
     // The readers keep every texture on its page; this only refuses to follow a broken promise.
     if (pixelOffset(from.page, from.x, from.y + rows - 1) + rowBytes > source.size()) return;
@@ -212,7 +209,7 @@ void packTextures(SaveState& state) {
     state.textureArea = 0;
     while (packer.remaining() > 0) {
         progressSet(ui, -1, "Generating tile %d", static_cast<int>(state.pageCount));
-        packer.place(state.pageCount, 0, 0, PAGE_SIDE, PAGE_SIDE);
+        packer.place(state.pageCount, 0, 0, TEXTURE_PAGE_SIDE, TEXTURE_PAGE_SIDE);
         ++state.pageCount;
     }
     state.pages.assign(size_t{state.pageCount} * TEXTURE_PAGE_BYTES, 0);

@@ -1,12 +1,12 @@
 #include "formats/object_references.h"
 
+#include "formats/wad.h"
 #include "framework/text_format.h"
 
 namespace kavrin {
 
 namespace {
 
-constexpr uint32_t PAGE_SIDE = 256;
 constexpr uint32_t WORDS_PER_LINK = 4;
 
 // True when `count` entries from `first` lie inside a table of `size` entries.
@@ -121,7 +121,7 @@ std::string checkUsedTexture(const ObjectReferenceViews& v, uint16_t index) {
         return format("object texture %u lies on page %u of only %u", index, t.page,
                       v.texturePageCount);
     }
-    if (t.x + t.widthMinusOne >= PAGE_SIDE || t.y + t.heightMinusOne >= PAGE_SIDE) {
+    if (t.x + t.widthMinusOne >= TEXTURE_PAGE_SIDE || t.y + t.heightMinusOne >= TEXTURE_PAGE_SIDE) {
         return format("object texture %u reaches past the edge of its page", index);
     }
     return {};

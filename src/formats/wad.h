@@ -13,7 +13,11 @@ namespace kavrin {
 struct FileRecord;
 struct ParseContext;
 
-inline constexpr uint32_t TEXTURE_PAGE_BYTES = 256 * 256 * 3;
+// Texture pages: 256 x 256 pixels of red, green and blue bytes, rows from the top down.
+inline constexpr uint32_t TEXTURE_PAGE_SIDE = 256;
+inline constexpr uint32_t TEXTURE_PIXEL_BYTES = 3;
+inline constexpr uint32_t TEXTURE_ROW_BYTES = TEXTURE_PAGE_SIDE * TEXTURE_PIXEL_BYTES;
+inline constexpr uint32_t TEXTURE_PAGE_BYTES = TEXTURE_PAGE_SIDE * TEXTURE_ROW_BYTES;
 inline constexpr uint32_t NO_ANIMATION_END = 0xFFFFFFFF;
 
 struct ObjectWad {
