@@ -7,7 +7,7 @@
 
 namespace kavrin {
 
-Session::Session() {
+Session::Session() : languageStrings(std::make_unique<LanguageStrings>()) {
     edited.editedWasFile = makeFileRecord(FILE_WAS, wadDirectory, "");
     fillRows(edited);
 }

@@ -23,11 +23,16 @@ bool askSaveChanges(Session& session) {
     }
 }
 
-void newWad(Session& session) {
-    if (!askSaveChanges(session)) return;
+bool dropEditedWad(Session& session) {
+    if (!askSaveChanges(session)) return false;
     // The slots point into the old source: empty them before it goes.
     clearEditedWad(session);
     releaseReference(session.edited.editedSource);
+    return true;
+}
+
+void newWad(Session& session) {
+    if (!dropEditedWad(session)) return;
     session.edited.editedWasFile->name.clear();
     updateTitle(session);
 }

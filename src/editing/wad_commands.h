@@ -9,6 +9,11 @@ struct Session;
 // when the user cancelled or the save failed.
 bool askSaveChanges(Session& session);
 
+// Before a command that starts the edited WAD over: asks about unsaved changes, then empties
+// every slot and lets the set opened for editing go. False, nothing changed, when the user
+// cancelled or the save failed.
+bool dropEditedWad(Session& session);
+
 // Starts an untitled, empty edited WAD in the same directory.
 void newWad(Session& session);
 

@@ -1,0 +1,56 @@
+#include "framework/launch.h"
+
+#include <optional>
+
+#include "framework/program_info.h"
+#include "framework/text_format.h"
+#include "framework/ui.h"
+
+namespace kavrin {
+
+std::string launchErrorText(int code) {
+    switch (code) {
+        case 0:
+            return "The operating system is out of memory or resources.";
+        case 2:
+            return "The specified file was not found.";
+        case 3:
+            return "The specified path was not found.";
+        case 5:
+            return "The operating system denied access to the specified file.";
+        case 8:
+            return "There was not enough memory to complete the operation.";
+        case 11:
+            return "The .exe file is invalid (non-Win32\xC2\xAE .exe or error in .exe image).";
+        case 26:
+            return "A sharing violation occurred.";
+        case 27:
+            return "The file name association is incomplete or invalid.";
+        case 28:
+            return "The DDE transaction could not be completed because the request timed out.";
+        case 29:
+            return "The DDE transaction failed.";
+        case 30:
+            return "The DDE transaction could not be completed because other DDE transactions "
+                   "were being processed.";
+        case LAUNCH_NO_ASSOCIATION:
+            return "There is no application associated with the given file name extension. This "
+                   "error will also be returned if you attempt to print a file that is not "
+                   "printable.";
+        case 32:
+            return "The specified dynamic-link library was not found.";
+        default:
+            return format("Unknown error code %d", code);
+    }
+}
+
+void showOnlineHelp(Ui& ui) {
+    if (!ui.port.launch) return;
+    std::optional<std::string> failure = ui.port.launch(ONLINE_HELP_ADDRESS);
+    if (!failure) return;
+    showMessage(ui, MessageStyle::ErrorOk, PROGRAM_NAME,
+                "Could not open your web browser:\n%s\n\n%s on-line help is at:\n%s",
+                failure->c_str(), PROGRAM_NAME, ONLINE_HELP_ADDRESS);
+}
+
+}  // namespace kavrin
