@@ -10,6 +10,7 @@
 #include <QTableView>
 #include <QTreeWidget>
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 #include "decompiler/decompile_command.h"
@@ -250,8 +251,15 @@ void MainWindow::sizeControls() {
     QSize size = buttonSize(*replace_);
     for (QPushButton* button : {add_, replace_, delete_})
         button->setFixedSize(size);
-    for (QLabel* caption : {treeCaption_, categoryCaption_})
+    for (QLabel* caption : {treeCaption_, categoryCaption_}) {
+        // Glyph advances are fractional and the label's own size rounds them down, which cuts
+        // the last letter by a pixel or two: size it to the text's exact bounds, rounded up.
+        QString text = caption->text().remove(QLatin1Char('&'));
+        QRectF bounds = QFontMetricsF(caption->font()).boundingRect(text);
         caption->adjustSize();
+        caption->resize(std::max(caption->width(), static_cast<int>(std::ceil(bounds.right())) + 1),
+                        caption->height());
+    }
     categories_->setFixedSize(categoryBoxWidth(*categories_), categories_->sizeHint().height());
 }
 
