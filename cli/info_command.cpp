@@ -57,7 +57,7 @@ std::vector<Count> levelCounts(const LevelRecord& level) {
             {"mesh tree words", level.meshTrees.size()},
             {"frame words", level.frames.size()},
             {"moveables", level.moveables.size()},
-            {"static meshes", level.staticMeshes.size()},
+            {"static meshes", level.statics.size()},
             {"object textures", level.objectTextures.size()},
             {"sprite textures", level.spriteTextures.count},
             {"sprite sequences", level.spriteSequences.count},

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "formats/mesh.h"
+#include "formats/object_records.h"
 #include "formats/wad_records.h"
 
 namespace kavrin {
@@ -46,5 +47,8 @@ struct ObjectSourceBlock {
     std::span<const uint32_t> meshPointers;
     uint32_t meshWordCount = 0;
 };
+
+// Points the block's animation, object and keyframe views at a source's records.
+void viewObjectRecords(ObjectSourceBlock& block, const ObjectRecords& records);
 
 }  // namespace kavrin

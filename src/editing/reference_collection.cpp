@@ -131,14 +131,7 @@ bool buildEntryTable(Ui& ui, ReferenceSource& source) {
     block.spriteSequences = swd->sequences;
     block.textures = wad->textures;
     block.texturePages = wad->texturePages;
-    block.animations = wad->animations;
-    block.stateChanges = wad->stateChanges;
-    block.dispatches = wad->dispatches;
-    block.commands = wad->commands;
-    block.meshTrees = wad->meshTrees;
-    block.frames = wad->frames;
-    block.moveables = wad->moveables;
-    block.staticMeshes = wad->statics;
+    viewObjectRecords(block, *wad);
     block.meshInfo = wad->meshInfos;
     block.meshSize = wad->meshSizes;
     block.meshOfPointer = wad->meshOfPointer;
@@ -184,7 +177,7 @@ ReferenceSource* loadLevelReference(Session& session, std::unique_ptr<FileRecord
 
     std::unique_ptr<ReferenceSource> loaded = makeReferenceSource(REF_LEVEL, name);
     loaded->levelFile = std::move(level);
-    makeEntries(*loaded, record->moveables, {}, record->staticMeshes);
+    makeEntries(*loaded, record->moveables, {}, record->statics);
     loaded->loadOrder = session.nextLoadOrder++;
     ReferenceSource& source = listAtHead(session, std::move(loaded));
     source.convertedLevel = std::make_unique<ConvertedLevel>();

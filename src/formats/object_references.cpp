@@ -16,8 +16,8 @@ bool rangeFits(uint64_t first, uint64_t count, uint64_t size) {
 
 std::string checkMoveables(const ObjectReferenceViews& v) {
     uint32_t previousFirst = 0;
-    for (size_t i = 0; i < v.moveables.size(); ++i) {
-        const Moveable& m = v.moveables[i];
+    for (size_t i = 0; i < v.records.moveables.size(); ++i) {
+        const Moveable& m = v.records.moveables[i];
         if (!rangeFits(m.firstMeshPointer, m.meshCount, v.meshPointers.size())) {
             return format(
                 "moveable %zu's mesh pointers run past the end of the Mesh Pointers "
@@ -25,17 +25,17 @@ std::string checkMoveables(const ObjectReferenceViews& v) {
                 i);
         }
         const uint64_t links = m.meshCount == 0 ? 0 : m.meshCount - 1;
-        if (!rangeFits(m.meshTreeIndex, links * WORDS_PER_LINK, v.meshTreeWordCount)) {
+        if (!rangeFits(m.meshTreeIndex, links * WORDS_PER_LINK, v.records.meshTrees.size())) {
             return format("moveable %zu's links run past the end of the Mesh Trees section", i);
         }
         // Only the animations of a moveable lead to its keyframes.
         if (m.firstAnimation == NO_ANIMATION) continue;
-        if (m.frameOffset > v.frameByteCount) {
+        if (m.frameOffset > v.records.frames.size() * 2) {
             return format("moveable %zu's keyframes start past the end of the Frames section", i);
         }
-        if (m.firstAnimation >= v.animations.size()) {
+        if (m.firstAnimation >= v.records.animations.size()) {
             return format("moveable %zu starts at animation %u of only %zu", i, m.firstAnimation,
-                          v.animations.size());
+                          v.records.animations.size());
         }
         // A moveable's animations end where the next one's begin, so they must not run backwards.
         if (m.firstAnimation < previousFirst) {
@@ -48,10 +48,10 @@ std::string checkMoveables(const ObjectReferenceViews& v) {
 }
 
 std::string checkStatics(const ObjectReferenceViews& v) {
-    for (size_t i = 0; i < v.statics.size(); ++i) {
-        if (v.statics[i].meshPointer >= v.meshPointers.size()) {
+    for (size_t i = 0; i < v.records.statics.size(); ++i) {
+        if (v.records.statics[i].meshPointer >= v.meshPointers.size()) {
             return format("static mesh %zu uses mesh pointer %u of only %zu", i,
-                          v.statics[i].meshPointer, v.meshPointers.size());
+                          v.records.statics[i].meshPointer, v.meshPointers.size());
         }
     }
     return {};
@@ -72,27 +72,27 @@ std::string checkMeshPointers(const ObjectReferenceViews& v) {
 // must rise through the table. Dispatches may name animations the set lacks (saving drops those
 // links), and a command count may overstate the commands: neither is followed blindly.
 std::string checkAnimations(const ObjectReferenceViews& v) {
-    for (size_t a = 0; a < v.animations.size(); ++a) {
-        const Animation& n = v.animations[a];
-        if (!rangeFits(n.firstStateChange, n.stateChangeCount, v.stateChanges.size())) {
+    for (size_t a = 0; a < v.records.animations.size(); ++a) {
+        const Animation& n = v.records.animations[a];
+        if (!rangeFits(n.firstStateChange, n.stateChangeCount, v.records.stateChanges.size())) {
             return format("animation %zu's state changes run past the end of the States section",
                           a);
         }
-        if (n.commandOffset > v.commandWordCount) {
+        if (n.commandOffset > v.records.commands.size()) {
             return format(
                 "animation %zu's commands start past the end of the Animation Commands "
                 "section",
                 a);
         }
-        if (n.frameOffset > v.frameByteCount) {
+        if (n.frameOffset > v.records.frames.size() * 2) {
             return format("animation %zu's keyframes start past the end of the Frames section", a);
         }
-        if (n.nextAnimation >= v.animations.size()) {
+        if (n.nextAnimation >= v.records.animations.size()) {
             return format("animation %zu leads to animation %u of only %zu", a, n.nextAnimation,
-                          v.animations.size());
+                          v.records.animations.size());
         }
         if (a == 0) continue;
-        const Animation& before = v.animations[a - 1];
+        const Animation& before = v.records.animations[a - 1];
         if (n.commandOffset < before.commandOffset || n.frameOffset < before.frameOffset) {
             return format("animation %zu starts before the animation ahead of it", a);
         }
@@ -101,9 +101,9 @@ std::string checkAnimations(const ObjectReferenceViews& v) {
 }
 
 std::string checkStateChanges(const ObjectReferenceViews& v) {
-    for (size_t i = 0; i < v.stateChanges.size(); ++i) {
-        const StateChange& c = v.stateChanges[i];
-        if (!rangeFits(c.firstDispatch, c.dispatchCount, v.dispatches.size())) {
+    for (size_t i = 0; i < v.records.stateChanges.size(); ++i) {
+        const StateChange& c = v.records.stateChanges[i];
+        if (!rangeFits(c.firstDispatch, c.dispatchCount, v.records.dispatches.size())) {
             return format(
                 "state change %zu's dispatches run past the end of the Dispatches "
                 "section",

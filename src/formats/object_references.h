@@ -12,25 +12,19 @@
 #include <string>
 
 #include "formats/mesh.h"
+#include "formats/object_records.h"
 #include "formats/wad_records.h"
 
 namespace kavrin {
 
 struct ObjectReferenceViews {
-    std::span<const Moveable> moveables;
-    std::span<const StaticMesh> statics;
-    std::span<const Animation> animations;
-    std::span<const StateChange> stateChanges;
-    std::span<const Dispatch> dispatches;
+    const ObjectRecords& records;
     std::span<const uint32_t> meshPointers;   // byte offsets into the mesh data
     std::span<const uint32_t> meshOfPointer;  // per mesh pointer: the mesh it names
     std::span<const uint32_t> meshOffsets;    // per mesh: where it starts in the mesh data
     std::span<const MeshInfo> meshInfos;
     std::span<const ObjectTexture> textures;
     uint32_t texturePageCount = 0;
-    uint32_t commandWordCount = 0;
-    uint32_t meshTreeWordCount = 0;
-    uint32_t frameByteCount = 0;
 };
 
 // The first reference that leads outside its table, as a sentence for the user; empty when all

@@ -13,42 +13,19 @@ namespace kavrin {
 
 namespace {
 
-// Reads one section: its count, then that many records.
-template <class T>
-bool readSection(ByteCursor& in, std::vector<T>& out) {
-    return readRecords(in, in.u32(), out);
-}
-
-bool readSection(ByteCursor& in, std::vector<uint16_t>& out) {
-    out = readWords16(in, in.u32());
-    return in.ok();
-}
-
-bool readSection(ByteCursor& in, std::vector<uint32_t>& out) {
-    out = readWords32(in, in.u32());
-    return in.ok();
-}
-
 // Reads the twelve counted sections after the version, keeping the mesh data as it stands for the
 // mesh walk. Returns the name of the first section that runs past the end of the file, or nullptr.
 const char* readSections(ByteCursor& in, ObjectWad& wad, std::span<const uint8_t>& meshData) {
-    if (!readSection(in, wad.textures)) return "Textures";
+    if (!readRecords(in, in.u32(), wad.textures)) return "Textures";
     std::span<const uint8_t> pages = in.take(in.u32());
     if (!in.ok()) return "Textures";
     wad.texturePages.assign(pages.begin(), pages.end());
-    if (!readSection(in, wad.meshPointers)) return "Mesh Pointers";
+    wad.meshPointers = readWords32(in, in.u32());
+    if (!in.ok()) return "Mesh Pointers";
     wad.meshWordCount = in.u32();
     meshData = in.take(uint64_t{wad.meshWordCount} * 2);
     if (!in.ok()) return "Meshes";
-    if (!readSection(in, wad.animations)) return "Animations";
-    if (!readSection(in, wad.stateChanges)) return "States";
-    if (!readSection(in, wad.dispatches)) return "Dispatches";
-    if (!readSection(in, wad.commands)) return "Animation Commands";
-    if (!readSection(in, wad.meshTrees)) return "Mesh Trees";
-    if (!readSection(in, wad.frames)) return "Frames";
-    if (!readSection(in, wad.moveables)) return "Moveables";
-    if (!readSection(in, wad.statics)) return "Static Meshes";
-    return nullptr;
+    return readObjectRecords(in, wad);
 }
 
 // Walks the meshes stored back to back, each padded to a multiple of 4 bytes from the start of the
@@ -81,20 +58,13 @@ std::string walkMeshes(std::span<const uint8_t> meshData, ObjectWad& wad, Ui& ui
 
 ObjectReferenceViews referenceViews(const ObjectWad& wad) {
     return {
-        .moveables = wad.moveables,
-        .statics = wad.statics,
-        .animations = wad.animations,
-        .stateChanges = wad.stateChanges,
-        .dispatches = wad.dispatches,
+        .records = wad,
         .meshPointers = wad.meshPointers,
         .meshOfPointer = wad.meshOfPointer,
         .meshOffsets = wad.meshOffsets,
         .meshInfos = wad.meshInfos,
         .textures = wad.textures,
         .texturePageCount = static_cast<uint32_t>(wad.texturePages.size() / TEXTURE_PAGE_BYTES),
-        .commandWordCount = static_cast<uint32_t>(wad.commands.size()),
-        .meshTreeWordCount = static_cast<uint32_t>(wad.meshTrees.size()),
-        .frameByteCount = static_cast<uint32_t>(wad.frames.size() * 2),
     };
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "formats/mesh.h"
+#include "formats/object_records.h"
 #include "formats/wad_records.h"
 
 namespace kavrin {
@@ -20,20 +21,14 @@ inline constexpr uint32_t TEXTURE_ROW_BYTES = TEXTURE_PAGE_SIDE * TEXTURE_PIXEL_
 inline constexpr uint32_t TEXTURE_PAGE_BYTES = TEXTURE_PAGE_SIDE * TEXTURE_ROW_BYTES;
 inline constexpr uint32_t NO_ANIMATION_END = 0xFFFFFFFF;
 
-struct ObjectWad {
+// The sections in file order: the version, the textures and meshes, then the records a WAD shares
+// with a compiled level (ObjectRecords), followed by the tables derived on loading.
+struct ObjectWad : ObjectRecords {
     uint32_t version = 0;
     std::vector<ObjectTexture> textures;
     std::vector<uint8_t> texturePages;  // whole pages of 256 x 256 RGB pixels
     std::vector<uint32_t> meshPointers;  // byte offsets into the mesh data
     uint32_t meshWordCount = 0;
-    std::vector<Animation> animations;
-    std::vector<StateChange> stateChanges;
-    std::vector<Dispatch> dispatches;
-    std::vector<uint16_t> commands;
-    std::vector<uint32_t> meshTrees;
-    std::vector<uint16_t> frames;
-    std::vector<Moveable> moveables;
-    std::vector<StaticMesh> statics;
 
     // Derived on loading.
     std::vector<uint32_t> meshOfPointer;  // per mesh pointer: the mesh it names

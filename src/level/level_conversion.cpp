@@ -54,14 +54,7 @@ ObjectSourceBlock viewConvertedLevel(const LevelRecord& level, const ConvertedLe
     block.samples = level.sampleIndices;
     block.textures = converted.textures;
     block.texturePages = converted.texturePages;
-    block.animations = level.animations;
-    block.stateChanges = level.stateChanges;
-    block.dispatches = level.dispatches;
-    block.commands = level.commands;
-    block.meshTrees = level.meshTrees;
-    block.frames = level.frames;
-    block.moveables = level.moveables;
-    block.staticMeshes = level.staticMeshes;
+    viewObjectRecords(block, level);
     block.meshInfo = level.meshes;
     block.meshSize = converted.meshSize;
     block.meshOfPointer = converted.meshOfPointer;

@@ -81,11 +81,6 @@ void readSection(LevelDataWalk& walk, const char* label, std::vector<T>& out) {
     walk.check(label);
 }
 
-void readWordSection(LevelDataWalk& walk, const char* label, std::vector<uint16_t>& out) {
-    out = readWords16(walk.in, walk.in.u32());
-    walk.check(label);
-}
-
 void readWordSection(LevelDataWalk& walk, const char* label, std::vector<uint32_t>& out) {
     out = readWords32(walk.in, walk.in.u32());
     walk.check(label);
@@ -211,14 +206,9 @@ bool parseLevelData(Ui& ui, const std::string& path, std::span<const uint8_t> da
     progressMark(ui, nullptr);
     if (!readMeshes(walk, level)) return false;
     readWordSection(walk, "Mesh Pointers", level.meshPointers);
-    readSection(walk, "Animations", level.animations);
-    readSection(walk, "States", level.stateChanges);
-    readSection(walk, "Dispatches", level.dispatches);
-    readWordSection(walk, "Animation Commands", level.commands);
-    readWordSection(walk, "Mesh Trees", level.meshTrees);
-    readWordSection(walk, "Frames", level.frames);
-    readSection(walk, "Moveables", level.moveables);
-    readSection(walk, "Static Meshes", level.staticMeshes);
+    if (const char* section = readObjectRecords(in, level); section && !walk.failed) {
+        walk.failed = section;
+    }
     level.spriteMarkerOffset = static_cast<uint32_t>(in.offset());
     std::span<const uint8_t> spriteMarker = in.take(sizeof SPRITE_MARKER);
     walk.check("Sprite Textures");
@@ -328,20 +318,13 @@ bool checkReferences(OuterWalk& walk, const LevelRecord& level) {
     const std::vector<uint32_t> meshOfPointer =
         mapMeshPointers(level.meshPointers, level.meshOffsets);
     const std::string broken = findBrokenReference({
-        .moveables = level.moveables,
-        .statics = level.staticMeshes,
-        .animations = level.animations,
-        .stateChanges = level.stateChanges,
-        .dispatches = level.dispatches,
+        .records = level,
         .meshPointers = level.meshPointers,
         .meshOfPointer = meshOfPointer,
         .meshOffsets = level.meshOffsets,
         .meshInfos = level.meshes,
         .textures = textures,
         .texturePageCount = static_cast<uint32_t>(level.texturePages32.size() / LEVEL_PAGE_BYTES),
-        .commandWordCount = static_cast<uint32_t>(level.commands.size()),
-        .meshTreeWordCount = static_cast<uint32_t>(level.meshTrees.size()),
-        .frameByteCount = static_cast<uint32_t>(level.frames.size() * 2),
     });
     return broken.empty() || refuseFile(walk.ui, walk.path, "%s", broken.c_str());
 }

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "formats/mesh.h"
+#include "formats/object_records.h"
 #include "formats/sound_files.h"
 #include "formats/wad_records.h"
 
@@ -80,7 +81,7 @@ template <>
 inline constexpr uint32_t RECORD_SIZE<LevelObjectTexture> = 38;
 void decodeRecord(ByteCursor& in, LevelObjectTexture& out);
 
-struct LevelRecord {
+struct LevelRecord : ObjectRecords {
     uint32_t version = 0;
     uint16_t roomPageCount = 0;
     uint16_t objectPageCount = 0;
@@ -99,14 +100,7 @@ struct LevelRecord {
     std::vector<MeshInfo> meshes;        // in mesh-data order
     std::vector<uint32_t> meshOffsets;   // per mesh: bytes from the start of the mesh data
     std::vector<uint32_t> meshPointers;  // byte offsets of meshes in the mesh data
-    std::vector<Animation> animations;
-    std::vector<StateChange> stateChanges;
-    std::vector<Dispatch> dispatches;
-    std::vector<uint16_t> commands;
-    std::vector<uint32_t> meshTrees;
-    std::vector<uint16_t> frames;
-    std::vector<Moveable> moveables;
-    std::vector<StaticMesh> staticMeshes;
+    // The animations, moveables and static meshes lie here, as ObjectRecords (in a WAD's order).
     uint32_t spriteMarkerOffset = 0;
     LevelSection spriteTextures;
     LevelSection spriteSequences;

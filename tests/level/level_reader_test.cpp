@@ -62,7 +62,7 @@ TEST(LevelReader, TitleLevelParsesWithEverySectionCounted) {
     EXPECT_EQ(level.meshTrees.size(), 708u);
     EXPECT_EQ(level.frames.size(), 155714u);
     EXPECT_EQ(level.moveables.size(), 49u);
-    EXPECT_EQ(level.staticMeshes.size(), 23u);
+    EXPECT_EQ(level.statics.size(), 23u);
     EXPECT_EQ(level.objectTextures.size(), 1792u);
     EXPECT_EQ(level.soundDetails.size(), 7u);
     EXPECT_EQ(level.sampleIndices.size(), 7u);

@@ -36,7 +36,7 @@ std::vector<uint32_t> placedSlots(const Session& session) {
 
 void writeScriptLevel(const std::string& directory) {
     SyntheticLevel level = populatedLevel();
-    level.staticMeshes[0].staticNumber = 3;
+    level.statics[0].staticNumber = 3;
     ASSERT_TRUE(writeBytes(directory + "/lvl.tr4", buildLevelFile(level)));
 }
 

@@ -167,7 +167,7 @@ std::vector<uint8_t> buildLevelData(const SyntheticLevel& level, SyntheticLevelL
     w.mark("Frames");
     out.words16(level.frames);
     w.records("Moveables", level.moveables);
-    w.records("Static Meshes", level.staticMeshes);
+    w.records("Static Meshes", level.statics);
 
     w.mark("Sprite Marker");
     out.text("SPR");
@@ -259,7 +259,7 @@ SyntheticLevel populatedLevel() {
     level.meshTrees = {0, 0, 0, 0};
     level.frames = {1, 2, 3};
     level.moveables = {Moveable{}};
-    level.staticMeshes = {StaticMesh{}};
+    level.statics = {StaticMesh{}};
     level.spriteTextures = level.spriteSequences = level.cameras = level.flybyCameras = 1;
     level.soundSources = level.boxes = level.overlaps = level.animatedTextureWords = 1;
     level.objectTextures = {syntheticObjectTexture(0, 0, 0), syntheticObjectTexture(0, 16, 0)};

@@ -29,7 +29,8 @@ struct SyntheticRoom {
     uint16_t staticMeshes = 0;
 };
 
-struct SyntheticLevel {
+// The animations, moveables and static meshes are its ObjectRecords, written in their place.
+struct SyntheticLevel : ObjectRecords {
     uint32_t version = LEVEL_VERSION;
     std::vector<uint8_t> pages32 = std::vector<uint8_t>(LEVEL_PAGE_BYTES, 0);
     std::vector<uint8_t> pages16 = std::vector<uint8_t>(16, 0x16);
@@ -41,14 +42,6 @@ struct SyntheticLevel {
     std::vector<MeshInfo> meshes;
     // Absent: one pointer per mesh, at its offset.
     std::optional<std::vector<uint32_t>> meshPointers;
-    std::vector<Animation> animations;
-    std::vector<StateChange> stateChanges;
-    std::vector<Dispatch> dispatches;
-    std::vector<uint16_t> commands;
-    std::vector<uint32_t> meshTrees;
-    std::vector<uint16_t> frames;
-    std::vector<Moveable> moveables;
-    std::vector<StaticMesh> staticMeshes;
     // Counts of the sections nobody converts; their elements are written as bytes of 0xEE.
     uint32_t spriteTextures = 0;
     uint32_t spriteSequences = 0;

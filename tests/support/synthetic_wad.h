@@ -9,11 +9,13 @@
 #include <vector>
 
 #include "formats/mesh.h"
+#include "formats/object_records.h"
 #include "formats/wad_records.h"
 
 namespace kavrin::test {
 
-struct SyntheticWad {
+// The animations, moveables and static meshes are its ObjectRecords.
+struct SyntheticWad : ObjectRecords {
     uint32_t version = 129;
     std::vector<ObjectTexture> textures;
     uint32_t pageCount = 0;  // pages of 196608 bytes; pixel bytes are filled from `pagePixel`
@@ -21,14 +23,6 @@ struct SyntheticWad {
     std::vector<uint32_t> meshPointers;  // see meshStarts
     std::vector<MeshInfo> meshes;        // written back to back, each padded to 4 bytes
     std::vector<uint8_t> meshDataTail;   // raw bytes after the meshes; keep the length even
-    std::vector<Animation> animations;
-    std::vector<StateChange> stateChanges;
-    std::vector<Dispatch> dispatches;
-    std::vector<uint16_t> commands;
-    std::vector<uint32_t> meshTrees;
-    std::vector<uint16_t> frames;
-    std::vector<Moveable> moveables;
-    std::vector<StaticMesh> statics;
 };
 
 std::vector<uint8_t> wadBytes(const SyntheticWad& wad);
