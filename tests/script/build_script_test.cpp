@@ -71,9 +71,6 @@ const ScriptCase SCRIPT_CASES[] = {
     {"sky elsewhere", "KVS V2\r\n1:WAD:460:set\r\n", "Kavrin",
      "Invalid object addition at line 1.\nYou can only replace SKY_GRAPHICS with other "
      "SKY_GRAPHICS.", {}},
-    {"default sprites into the sky", "KVS V2\r\n460:WAD:463:set\r\n", "Kavrin",
-     "Invalid object addition at line 1.\nYou can only replace SKY_GRAPHICS with other "
-     "SKY_GRAPHICS.", {}},
     {"sky from a level", "KVS V2\r\n460:TR4:460:lvl\r\n", "Kavrin",
      "Adding SKY_GRAPHICS from a level is not supported yet.", {}},
     {"another object into the default sprites", "KVS V2\r\n463:WAD:1:set\r\n", "Kavrin",
@@ -204,16 +201,6 @@ TEST(RunBuildScript, AScriptThatCannotBeReadIsReportedWithTheSystemsErrorNumber)
         folder.session, *makeFileRecord(FILE_BUILD_SCRIPT, folder.directory, "folder"), false));
     EXPECT_EQ(folder.recording.onlyMessage().text,
               format("Error reading script at line 0, error = %d\n", EISDIR));
-}
-
-TEST(RunBuildScript, TheCommandAsksForTheScriptAndACancelEndsIt) {
-    ScriptSession s;
-    s.recording.fileChoices = {std::nullopt};
-    EXPECT_FALSE(runBuildScript(s.session, true));
-    const FileDialogRequest& request = s.recording.fileRequests.at(0);
-    EXPECT_EQ(request.title, "Load Script");
-    EXPECT_TRUE(!request.save && request.type == FILE_BUILD_SCRIPT);
-    EXPECT_TRUE(s.recording.messages.empty());
 }
 
 }  // namespace
