@@ -8,6 +8,7 @@
 #include "formats/wad.h"
 #include "framework/file_types.h"
 #include "support/editing_session.h"
+#include "support/saved_objects.h"
 
 namespace kavrin {
 namespace {
@@ -37,20 +38,11 @@ struct Packing : ::testing::Test {
     }
     // The pixels of a texture placed in the output, and as its source has them.
     std::vector<uint8_t> placed(uint32_t i) {
-        return pixels(state.pages, state.outTextures.records[i]);
+        return test::texturePixels(state.pages, state.outTextures.records[i]);
     }
     std::vector<uint8_t> original(uint32_t i) {
         const TextureOrigin& origin = state.outTextureSources[i];
-        return pixels(origin.source->block.texturePages, origin.texture);
-    }
-    static std::vector<uint8_t> pixels(std::span<const uint8_t> pages, const ObjectTexture& t) {
-        std::vector<uint8_t> out;
-        for (int row = 0; row <= t.heightMinusOne; ++row) {
-            auto at = pages.begin() +
-                      static_cast<ptrdiff_t>(((t.page * 256u + t.y + row) * 256 + t.x) * 3);
-            out.insert(out.end(), at, at + (t.widthMinusOne + 1) * 3);
-        }
-        return out;
+        return test::texturePixels(origin.source->block.texturePages, origin.texture);
     }
 
     test::EditingSession e;

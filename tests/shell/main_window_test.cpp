@@ -270,16 +270,6 @@ private slots:
         QCOMPARE(cell(465, 1), QString::fromUtf8("S\u2007\u20070"));
     }
 
-    void saveCommandsAreGreyedWhileNothingIsPlaced() {
-        QCOMPARE(saveCommandsEnabled(), (QList<bool>{false, false, false}));
-        addFromTut1([](QTreeWidgetItem* root) { return root->child(0); });
-        QCOMPARE(saveCommandsEnabled(), (QList<bool>{true, true, true}));
-        list()->selectRow(0);
-        shell->recording.answers = {Button::Yes};
-        QTest::mouseClick(button("Delete >>"), Qt::LeftButton);
-        QCOMPARE(saveCommandsEnabled(), (QList<bool>{false, false, false}));
-    }
-
     void saveWadAsWritesASetThatOpensAgain() {
         addFromTut1([](QTreeWidgetItem* root) { return root; });
         QStringList placed = shell->occupiedNames();
@@ -300,11 +290,13 @@ private slots:
         fs::remove_all(fs::path(mine).parent_path());
     }
 
-    void closingAsksToSaveChangesAndCancelKeepsTheWindow() {
+    void saveCommandsAreGreyedWhileNothingIsPlacedAndClosingAsksToSaveChanges() {
+        QCOMPARE(saveCommandsEnabled(), (QList<bool>{false, false, false}));
         shell->window->close();  // nothing unsaved: no question
         QVERIFY(!shell->window->isVisible());
         shell->window->show();
         addFromTut1([](QTreeWidgetItem* root) { return root->child(0); });
+        QCOMPARE(saveCommandsEnabled(), (QList<bool>{true, true, true}));
 
         shell->recording.answers = {Button::Cancel};
         shell->menuItem("File", "Exit")->trigger();
@@ -313,7 +305,12 @@ private slots:
                  std::string("Save changes to [untitled] Wad?"));
         QCOMPARE(shell->recording.messages.back().style, MessageStyle::QuestionYesNoCancel);
         QVERIFY(occupied(0));
-        shell->recording.answers = {Button::No};
+
+        list()->selectRow(0);
+        shell->recording.answers = {Button::Yes};
+        QTest::mouseClick(button("Delete >>"), Qt::LeftButton);
+        QCOMPARE(saveCommandsEnabled(), (QList<bool>{false, false, false}));
+        shell->recording.answers = {Button::No};  // the deletion is unsaved
         QVERIFY(shell->window->close());
         QVERIFY(!shell->window->isVisible());
     }
