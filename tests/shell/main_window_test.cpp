@@ -106,8 +106,6 @@ private slots:
             headers << rows->headerData(column, Qt::Horizontal).toString();
         QCOMPARE(headers, (QStringList{"", "ID", "Name", "File", "Label"}));
         QCOMPARE(cell(0, 1), QString::fromUtf8("M\u2007\u20070"));  // "M  0", digits lined up
-        QCOMPARE(cell(0, 2), QStringLiteral("LARA"));
-        QCOMPARE(cell(465, 1), QString::fromUtf8("S\u2007\u20070"));
         QVERIFY(shell->occupiedNames().isEmpty());
 
         auto* categories = shell->window->findChild<QComboBox*>();
