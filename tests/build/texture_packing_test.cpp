@@ -27,8 +27,10 @@ struct Packing : ::testing::Test {
         ReferenceSource& made = *sources.emplace_back(makeReferenceSource(REF_WAD_SET, "s"));
         made.loadOrder = loadOrder;
         std::vector<uint8_t>& bytes = pages.emplace_back(pageCount * TEXTURE_PAGE_BYTES);
+        // Bytes that change along a row, from row to row, page to page and source to source.
         for (size_t i = 0; i < bytes.size(); ++i)
-            bytes[i] = static_cast<uint8_t>(i * 7 + loadOrder);
+            bytes[i] =
+                static_cast<uint8_t>(i * 7 + i / 768 + i / TEXTURE_PAGE_BYTES * 37 + loadOrder);
         made.block.texturePages = bytes;
         return made;
     }
