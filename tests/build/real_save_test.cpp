@@ -4,52 +4,23 @@
 #include <filesystem>
 #include <map>
 
-#include "build/save_pipeline.h"
 #include "editing/edited_wad_commands.h"
-#include "editing/objects_h_location.h"
 #include "editing/reference_collection.h"
-#include "editing/wad_commands.h"
 #include "formats/wad.h"
 #include "framework/file_types.h"
 #include "framework/paths.h"
 #include "framework/text_format.h"
-#include "support/editing_session.h"
 #include "support/mixed_set.h"
 #include "support/parsed_file.h"
+#include "support/save_session.h"
 #include "support/saved_objects.h"
-#include "support/test_data.h"
 
 namespace kavrin {
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string join(std::string path, std::string_view part) {
-    joinPath(path, part);
-    return path;
-}
-
-struct RealSave : test::EditingSession, ::testing::Test {
-    void SetUp() override {
-        KAVRIN_REQUIRE_DATA(trle);
-        ASSERT_TRUE(locateObjectsH(session, &trle));
-    }
-
-    void openForEditing(const std::string& name) {
-        recording.fileChoices = {FileChoice{join(session.wadDirectory, name + ".WAS"), 1}};
-        openWadForEditing(session);
-        ASSERT_NE(session.edited.editedSource, nullptr);
-    }
-    ReferenceSource* reference(const std::string& name) {
-        return loadWadSetReference(session, *makeFileRecord(FILE_WAS, session.wadDirectory, name));
-    }
-    bool save(const std::string& directory, const std::string& name) {
-        return saveWadSet(session, *makeFileRecord(FILE_WAS, directory, name));
-    }
-    std::unique_ptr<ReferenceSource> loadSaved(const std::string& directory,
-                                               const std::string& name) {
-        return loadUnlinkedWadSet(session, *makeFileRecord(FILE_WAS, directory, name));
-    }
+struct RealSave : test::RealSession {
     std::string shippedBytes(const std::string& name, uint32_t type) {
         return test::readBytes(resolveExistingPath(
             deriveFileRecord(*makeFileRecord(FILE_WAS, session.wadDirectory, name), type)->path));
@@ -99,25 +70,21 @@ struct RealSave : test::EditingSession, ::testing::Test {
     // Opens the shipped set, saves it whole under another name and checks what must survive.
     void resaveWhole(const std::string& name, int objects, int bytes, const char* megabytes,
                      int tiles) {
-        openForEditing(name);
-        std::string directory = test::makeTempDirectory("resave-" + name);
+        openShipped(name);
         recording.messages.clear();
-        ASSERT_TRUE(save(directory, "copy"));
+        ASSERT_TRUE(save());
         EXPECT_EQ(recording.onlyMessage().title, "Wad Saved");
         EXPECT_EQ(recording.onlyMessage().text,
-                  format("%s%ccopy.WAS\n\nThis wad uses %d texture objects.\n\nAnd uses %d bytes "
+                  format("%s%cout.WAS\n\nThis wad uses %d texture objects.\n\nAnd uses %d bytes "
                          "(%sMB) of texture memory, approximately %d out of 16 texture tiles.",
                          directory.c_str(), PATH_SEPARATOR, objects, bytes, megabytes, tiles));
-        EXPECT_EQ(session.edited.editedWasFile->name, "copy");
-        EXPECT_EQ(view.title, "copy - Kavrin v2.00");
-
+        EXPECT_EQ(session.edited.editedWasFile->name, "out");
+        EXPECT_EQ(view.title, "out - Kavrin v2.00");
         for (uint32_t type : {FILE_SAM, FILE_SFX, FILE_SWD}) {
-            EXPECT_EQ(
-                test::readBytes(join(directory, std::string("copy") + fileType(type).extension)),
-                shippedBytes(name, type))
+            EXPECT_EQ(savedFile(fileType(type).extension), shippedBytes(name, type))
                 << fileType(type).extension;
         }
-        std::unique_ptr<ReferenceSource> saved = loadSaved(directory, "copy");
+        std::unique_ptr<ReferenceSource> saved = loadSaved();
         ASSERT_NE(saved, nullptr);
         expectWadSameButTextures(*session.edited.editedSource, *saved);
         expectSavedAsPlaced(*saved);
@@ -155,8 +122,6 @@ struct RealSave : test::EditingSession, ::testing::Test {
             EXPECT_EQ(a.meshInfos[m], withoutTextures) << "mesh " << m;
         }
     }
-
-    std::string trle = test::realTrleDirectory();
 };
 
 const ObjectEntry& entryOfSlot(const ReferenceSource& source, uint32_t slot) {
@@ -182,19 +147,18 @@ TEST_F(RealSave, TitleSavedWhole) {
 // cleopal's sky is one sprite and its default sprites start at row 0: taken together they are
 // written as the set has them.
 TEST_F(RealSave, SpritesWhoseSlotsComeFromOneSetAreKeptWhateverTheirLayout) {
-    openForEditing("cleopal");
-    std::string directory = test::makeTempDirectory("cleopal");
-    ASSERT_TRUE(save(directory, "copy"));
-    EXPECT_EQ(test::readBytes(join(directory, "copy.SWD")), shippedBytes("cleopal", FILE_SWD));
+    openShipped("cleopal");
+    ASSERT_TRUE(save());
+    EXPECT_EQ(savedFile(".SWD"), shippedBytes("cleopal", FILE_SWD));
 }
 
 TEST_F(RealSave, ASetOfObjectsFromSeveralSourcesKeepsEachAsItsSourceHasIt) {
-    ReferenceSource* level =
-        loadLevelReference(session, makeFileRecord(FILE_REFERENCE, join(trle, "data"), "title"));
-    ReferenceSource* tut1 = reference("tut1");
-    ReferenceSource* karnak = reference("karnak");
-    ReferenceSource* coastal = reference("coastal");
-    ReferenceSource* title = reference("title");
+    ReferenceSource* level = loadLevelReference(
+        session, makeFileRecord(FILE_REFERENCE, (fs::path(trle) / "data").string(), "title"));
+    ReferenceSource* tut1 = loadShipped("tut1");
+    ReferenceSource* karnak = loadShipped("karnak");
+    ReferenceSource* coastal = loadShipped("coastal");
+    ReferenceSource* title = loadShipped("title");
     ASSERT_TRUE(level && tut1 && karnak && coastal && title);
 
     auto place = [&](ReferenceSource& source, const ObjectEntry& entry) {
@@ -212,13 +176,11 @@ TEST_F(RealSave, ASetOfObjectsFromSeveralSourcesKeepsEachAsItsSourceHasIt) {
     for (int count : placed)
         EXPECT_GT(count, 0);
 
-    std::string directory = test::makeTempDirectory("mixed");
-    ASSERT_TRUE(save(directory, "mixed"));
-    std::unique_ptr<ReferenceSource> saved = loadSaved(directory, "mixed");
+    ASSERT_TRUE(save());
+    std::unique_ptr<ReferenceSource> saved = loadSaved();
     ASSERT_NE(saved, nullptr) << recording.messages.back().text;
     expectSavedAsPlaced(*saved);
-    EXPECT_NE(test::readBytes(join(directory, "mixed.WAS")).find(":Z:\\TR4\\title\\"),
-              std::string::npos);
+    EXPECT_NE(savedFile(".WAS").find(":Z:\\TR4\\title\\"), std::string::npos);
 
     const ObjectSourceBlock& sprites = saved->block;
     const ObjectSourceBlock& sky = karnak->block;
@@ -238,21 +200,19 @@ TEST_F(RealSave, ASetOfObjectsFromSeveralSourcesKeepsEachAsItsSourceHasIt) {
                            sprites.spriteData.begin() + rows64));
     ASSERT_EQ(sprites.spriteSequences.size(), 2u);
     EXPECT_EQ(sprites.spriteSequences[0], sky.spriteSequences[0]);
-    EXPECT_EQ(sprites.spriteSequences[1].slot, DEFAULT_SPRITES_SLOT);
     EXPECT_EQ(sprites.spriteSequences[1].firstSprite, 4u);
 }
 
 TEST_F(RealSave, AMoveableLeadingIntoAnotherThatIsNotSavedStopsTheSave) {
-    ReferenceSource* tut1 = reference("tut1");
+    ReferenceSource* tut1 = loadShipped("tut1");
     ASSERT_NE(tut1, nullptr);
     placeEntries(session, *tut1, entryOfSlot(*tut1, 429).index, entryOfSlot(*tut1, 429).index);
-    std::string directory = test::makeTempDirectory("dependency");
     recording.messages.clear();
-    EXPECT_FALSE(save(directory, "broken"));
+    EXPECT_FALSE(save());
 
     const test::RecordedMessage& message = recording.onlyMessage();
     EXPECT_EQ(message.title, "Kavrin");
-    EXPECT_EQ(message.text.rfind("Could not find next animation #", 0), 0u) << message.text;
+    EXPECT_TRUE(message.text.starts_with("Could not find next animation #")) << message.text;
     const std::string needing = std::string(slotName(session, 429));
     const std::string needed = std::string(slotName(session, 437));
     EXPECT_TRUE(message.text.ends_with(
@@ -260,31 +220,29 @@ TEST_F(RealSave, AMoveableLeadingIntoAnotherThatIsNotSavedStopsTheSave) {
                "tut1.WAS file for\nthe %s moveable in the tut1.WAS file to work correctly.",
                needing.c_str(), needed.c_str(), needing.c_str())))
         << message.text;
-    EXPECT_EQ(recording.progressTexts().back(), "Updating animations");
-    EXPECT_TRUE(fs::is_empty(directory));
+    EXPECT_TRUE(nothingWritten());
     EXPECT_TRUE(session.edited.dirty);
     EXPECT_EQ(session.edited.editedWasFile->name, "");
 }
 
 TEST_F(RealSave, AFileThatCannotBeWrittenLeavesTheSetAtThatPathWhole) {
-    openForEditing("title");
-    std::string directory = test::makeTempDirectory("unwritable");
-    ASSERT_TRUE(save(directory, "kept"));
-    const std::string wad = join(directory, "kept.WAD");
-    const std::string before = test::readBytes(wad);
+    openShipped("title");
+    ASSERT_TRUE(save());
+    const std::string wad = (fs::path(directory) / "out.WAD").string();
+    const std::string before = savedFile(".WAD");
     // Nothing can be created where the new .WAD would be written before it replaces the old one.
     fs::create_directory(wad + ".kavrin-tmp");
     session.edited.slotTable[0] = nullptr;
     --session.edited.occupiedCount;
     recording.messages.clear();
-    EXPECT_TRUE(save(directory, "kept"));
+    EXPECT_TRUE(save());
     ASSERT_EQ(recording.messages.size(), 2u);
     EXPECT_EQ(recording.messages[0].title, "Error Opening File");
-    EXPECT_EQ(recording.messages[0].text.rfind("Could not open " + wad + " for writing: ", 0), 0u);
+    EXPECT_TRUE(recording.messages[0].text.starts_with("Could not open " + wad + " for writing: "));
     EXPECT_EQ(recording.messages[1].title, "Wad Saved");
-    EXPECT_EQ(test::readBytes(wad), before);
-    EXPECT_NE(loadSaved(directory, "kept"), nullptr);
-    EXPECT_NE(test::readBytes(join(directory, "kept.WAS")).find("LARA"), std::string::npos);
+    EXPECT_EQ(savedFile(".WAD"), before);
+    EXPECT_NE(loadSaved(), nullptr);
+    EXPECT_NE(savedFile(".WAS").find("LARA"), std::string::npos);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "formats/wad.h"
 #include "framework/file_types.h"
 #include "support/editing_session.h"
+#include "support/saved_objects.h"
 
 namespace kavrin {
 namespace {
@@ -26,8 +27,10 @@ struct Packing : ::testing::Test {
         ReferenceSource& made = *sources.emplace_back(makeReferenceSource(REF_WAD_SET, "s"));
         made.loadOrder = loadOrder;
         std::vector<uint8_t>& bytes = pages.emplace_back(pageCount * TEXTURE_PAGE_BYTES);
+        // Bytes that change along a row, from row to row, page to page and source to source.
         for (size_t i = 0; i < bytes.size(); ++i)
-            bytes[i] = static_cast<uint8_t>(i * 7 + loadOrder);
+            bytes[i] =
+                static_cast<uint8_t>(i * 7 + i / 768 + i / TEXTURE_PAGE_BYTES * 37 + loadOrder);
         made.block.texturePages = bytes;
         return made;
     }
@@ -37,20 +40,11 @@ struct Packing : ::testing::Test {
     }
     // The pixels of a texture placed in the output, and as its source has them.
     std::vector<uint8_t> placed(uint32_t i) {
-        return pixels(state.pages, state.outTextures.records[i]);
+        return test::texturePixels(state.pages, state.outTextures.records[i]);
     }
     std::vector<uint8_t> original(uint32_t i) {
         const TextureOrigin& origin = state.outTextureSources[i];
-        return pixels(origin.source->block.texturePages, origin.texture);
-    }
-    static std::vector<uint8_t> pixels(std::span<const uint8_t> pages, const ObjectTexture& t) {
-        std::vector<uint8_t> out;
-        for (int row = 0; row <= t.heightMinusOne; ++row) {
-            auto at = pages.begin() +
-                      static_cast<ptrdiff_t>(((t.page * 256u + t.y + row) * 256 + t.x) * 3);
-            out.insert(out.end(), at, at + (t.widthMinusOne + 1) * 3);
-        }
-        return out;
+        return test::texturePixels(origin.source->block.texturePages, origin.texture);
     }
 
     test::EditingSession e;

@@ -8,19 +8,20 @@
 namespace kavrin {
 namespace {
 
-std::string shellQuoted(const std::string& path) { return "'" + path + "'"; }
+// Runs `kavrin-cli info FILE --trle TRLE` with the options; returns its exit code.
+int info(const std::string& file, const std::string& trle, const std::string& options,
+         std::string& out) {
+    return test::runCli(".", "info '" + file + "' --trle '" + trle + "' " + options, out);
+}
 
 // Any of a set's five files names the set; the counts and the entries are the set's.
-TEST(InfoCommand, ShowsTheCountsAndEntriesOfARealSetFromAnyOfItsFiles) {
+TEST(InfoCommand, ShowsTheCountsAndEntriesOfARealSetAndLevel) {
     std::string trle = test::realTrleDirectory();
     KAVRIN_REQUIRE_DATA(trle);
     std::string out;
-    ASSERT_EQ(test::runCli(".", "info " + shellQuoted(trle + "/graphics/wads/tut1.sam") +
-                                    " --json --trle " + shellQuoted(trle), out),
-              0)
-        << out;
-    nlohmann::json info = nlohmann::json::parse(out);
-    const nlohmann::json& counts = info["counts"];
+    ASSERT_EQ(info(trle + "/graphics/wads/tut1.sam", trle, "--json", out), 0) << out;
+    nlohmann::json set = nlohmann::json::parse(out);
+    const nlohmann::json& counts = set["counts"];
     EXPECT_EQ(counts["moveables"], 109);
     EXPECT_EQ(counts["static meshes"], 11);
     EXPECT_EQ(counts["animations"], 731);
@@ -32,41 +33,29 @@ TEST(InfoCommand, ShowsTheCountsAndEntriesOfARealSetFromAnyOfItsFiles) {
     EXPECT_EQ(counts["sprite sequences"], 2);
     EXPECT_EQ(counts["sound infos"], 122);
     EXPECT_EQ(counts["samples"], 144);
-    ASSERT_EQ(info["objects"].size(), 122u);
-    EXPECT_EQ(info["objects"][0]["tree"], "M  0 LARA");
-    EXPECT_EQ(info["objects"][109]["kind"], "sprite sequence");
-    EXPECT_EQ(info["objects"][121]["kind"], "static mesh");
-    EXPECT_EQ(info["objects"][121]["slot"], 465 + info["objects"][121]["number"].get<int>());
+    ASSERT_EQ(set["objects"].size(), 122u);
+    EXPECT_EQ(set["objects"][0]["tree"], "M  0 LARA");
+    EXPECT_EQ(set["objects"][109]["kind"], "sprite sequence");
+    EXPECT_EQ(set["objects"][121]["kind"], "static mesh");
+    EXPECT_EQ(set["objects"][121]["slot"], 465 + set["objects"][121]["number"].get<int>());
+
+    std::string levelOut;
+    ASSERT_EQ(info(trle + "/data/title.tr4", trle, "--json", levelOut), 0) << levelOut;
+    nlohmann::json level = nlohmann::json::parse(levelOut);
+    EXPECT_EQ(level["counts"]["rooms"], 42);
+    EXPECT_EQ(level["counts"]["frame words"], 155714);
+    EXPECT_EQ(level["counts"]["inflated level data bytes"], 709191);
+    EXPECT_EQ(level["objects"].size(), 72u);
 }
 
-TEST(InfoCommand, ShowsEverySectionOfALevel) {
-    std::string trle = test::realTrleDirectory();
-    KAVRIN_REQUIRE_DATA(trle);
-    std::string out;
-    ASSERT_EQ(test::runCli(".", "info " + shellQuoted(trle + "/data/title.tr4") + " --json --trle " +
-                                    shellQuoted(trle), out),
-              0)
-        << out;
-    nlohmann::json info = nlohmann::json::parse(out);
-    EXPECT_EQ(info["counts"]["rooms"], 42);
-    EXPECT_EQ(info["counts"]["frame words"], 155714);
-    EXPECT_EQ(info["counts"]["inflated level data bytes"], 709191);
-    EXPECT_EQ(info["objects"].size(), 72u);
-}
-
-TEST(InfoCommand, RefusesWhatCannotBeLoadedWithTheReasonAndExitCodeOne) {
+TEST(InfoCommand, ListsTheDemoAsTextAndRefusesWhatCannotBeLoadedWithExitCodeOne) {
     std::string demo = test::sourcePath("data/demo");
     std::string out;
-    EXPECT_EQ(test::runCli(".", "info " + shellQuoted(demo + "/graphics/wads/props.WAD") + " --trle " +
-                                    shellQuoted(demo), out),
-              0)
-        << out;
+    EXPECT_EQ(info(demo + "/graphics/wads/props.WAD", demo, "", out), 0) << out;
     EXPECT_NE(out.find("M122 DEMO_DOOR"), std::string::npos) << out;
 
     std::string missing;
-    EXPECT_EQ(test::runCli(".", "info " + shellQuoted(demo + "/graphics/wads/absent.WAS") +
-                                    " --trle " + shellQuoted(demo), missing),
-              1);
+    EXPECT_EQ(info(demo + "/graphics/wads/absent.WAS", demo, "", missing), 1);
     EXPECT_NE(missing.find("Kavrin: Unable to open"), std::string::npos) << missing;
     std::string usage;
     EXPECT_EQ(test::runCli(".", "info", usage), 2);

@@ -8,18 +8,16 @@ namespace {
 // Sizes as a 800 x 500 window shows them with a usual font; the positions below are worked out
 // by hand from the placement rules.
 MainWindowSizes usualSizes() {
-    MainWindowSizes sizes;
-    sizes.clientWidth = 784;
-    sizes.clientHeight = 457;
-    sizes.statusHeight = 20;
-    sizes.treeWidth = 250;
-    sizes.buttonWidth = 97;
-    sizes.buttonHeight = 23;
-    sizes.treeCaptionWidth = 101;
-    sizes.treeCaptionHeight = 13;
-    sizes.categoryCaptionWidth = 123;
-    sizes.categoryBoxHeight = 21;
-    return sizes;
+    return {.clientWidth = 784,
+            .clientHeight = 457,
+            .statusHeight = 20,
+            .treeWidth = 250,
+            .buttonWidth = 97,
+            .buttonHeight = 23,
+            .treeCaptionWidth = 101,
+            .treeCaptionHeight = 13,
+            .categoryCaptionWidth = 123,
+            .categoryBoxHeight = 21};
 }
 
 TEST(MainWindowLayout, PlacesEveryControlAroundTheTreeAndTheList) {

@@ -1,54 +1,36 @@
+// The Level Editor's own objects.h, sets and levels as references and as the edited set.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <any>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <set>
 
-#include "editing/edited_wad_commands.h"
 #include "editing/entries.h"
 #include "editing/objects_h_location.h"
 #include "editing/reference_collection.h"
+#include "editing/start_up.h"
 #include "editing/wad_commands.h"
 #include "formats/was.h"
 #include "framework/file_types.h"
 #include "framework/paths.h"
 #include "framework/text_format.h"
-#include "support/editing_session.h"
-#include "support/test_data.h"
+#include "support/save_session.h"
 
 namespace kavrin {
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string join(std::string path, std::string_view part) {
-    joinPath(path, part);
-    return path;
-}
-
-// A session whose catalogue is the Level Editor's own objects.h; skips without the real files.
-struct RealSession : test::EditingSession, ::testing::Test {
-    void SetUp() override {
-        KAVRIN_REQUIRE_DATA(trle);
-        ASSERT_TRUE(locateObjectsH(session, &trle));
-    }
-    ReferenceSource* loadSet(const std::string& directory, const std::string& name) {
-        return loadWadSetReference(session, *makeFileRecord(FILE_WAS, directory, name));
-    }
-    std::string trle = test::realTrleDirectory();
-};
-
-using LocateObjectsH = RealSession;
-using RealReferences = RealSession;
-using RealEditedWad = RealSession;
+using LocateObjectsH = test::RealSession;
+using RealReferences = test::RealSession;
+using RealEditedWad = test::RealSession;
 
 TEST_F(LocateObjectsH, LoadsTheCatalogueAndDerivesTheWadDirectory) {
     EXPECT_TRUE(recording.messages.empty());
     EXPECT_EQ(slotName(session, 0), "LARA");
-    std::string wads = join(join(trle, "graphics"), "wads");
+    std::string wads = (fs::path(trle) / "graphics" / "wads").string();
     EXPECT_EQ(session.wadDirectory, wads);
     EXPECT_EQ(session.sourceDirectory, wads);
     EXPECT_EQ(session.edited.editedWasFile->directory, wads);
@@ -77,17 +59,19 @@ TEST_F(LocateObjectsH, WithoutObjectsHWarnsAndAsksForTheLevelEditorFolder) {
     EXPECT_FALSE(request.okEnabled(empty));
     EXPECT_EQ(e.session.wadDirectory, session.wadDirectory);
 
-    // Giving up leaves the session without a catalogue.
+    // Giving up ends the start without a catalogue, in the directory it started in.
     Session cancelled;
     cancelled.ui.port = e.recording.ui.port;
-    EXPECT_FALSE(locateObjectsH(cancelled, &empty));
+    const std::string before = currentDirectory();
+    EXPECT_FALSE(startSession(cancelled, &empty));
     EXPECT_EQ(cancelled.catalogue, nullptr);
     EXPECT_EQ(cancelled.wadDirectory, "");
+    EXPECT_EQ(currentDirectory(), before);
 }
 
 TEST_F(RealReferences, Tut1GivesItsMoveablesSpriteSequencesAndStaticsInOrder) {
     listSet("older", {});
-    ReferenceSource* tut1 = loadSet(session.wadDirectory, "tut1");
+    ReferenceSource* tut1 = loadShipped("tut1");
     ASSERT_NE(tut1, nullptr);
     EXPECT_EQ(session.references.front().get(), tut1);
     EXPECT_EQ(tut1->loadOrder, 1u);
@@ -133,22 +117,14 @@ TEST_F(RealReferences, Tut1GivesItsMoveablesSpriteSequencesAndStaticsInOrder) {
 }
 
 TEST_F(RealReferences, TheTitleLevelGivesItsMoveablesThenItsStatics) {
-    std::string data = join(trle, "data");
-    ReferenceSource* title =
-        loadLevelReference(session, makeFileRecord(FILE_REFERENCE, data, "title"));
+    ReferenceSource* title = loadLevelReference(
+        session, makeFileRecord(FILE_REFERENCE, (fs::path(trle) / "data").string(), "title"));
     ASSERT_NE(title, nullptr);
     EXPECT_EQ(title->kind, REF_LEVEL);
-    EXPECT_EQ(title->levelFile->type, FILE_LEVEL_REFERENCE);
     ASSERT_EQ(title->objectCount(), 72u);
-    size_t moveables = title->block.moveables.size();
+    const size_t moveables = title->block.moveables.size();
     EXPECT_EQ(moveables + title->block.staticMeshes.size(), 72u);
-    for (const ObjectEntry& entry : title->entries) {
-        bool moveable = static_cast<size_t>(entry.index) < moveables;
-        EXPECT_EQ(entry.isMoveable, moveable ? 1u : 0u);
-        EXPECT_EQ(entry.objectNumber,
-                  moveable ? title->block.moveables[entry.kindIndex].slot
-                           : title->block.staticMeshes[entry.kindIndex].staticNumber);
-    }
+    EXPECT_TRUE(title->entries[moveables - 1].isMoveable && !title->entries[moveables].isMoveable);
     ASSERT_EQ(view.roots.size(), 1u);
     EXPECT_EQ(view.roots[0].text, "title.tr4");
     EXPECT_EQ(view.roots[0].children.size(), 72u);
@@ -157,34 +133,34 @@ TEST_F(RealReferences, TheTitleLevelGivesItsMoveablesThenItsStatics) {
     EXPECT_FALSE(session.ui.progress.visible);
 }
 
-// A set directory whose files are the real tut1 files (linked, not copied), but for one.
-std::string linkedTut1(const std::string& without) {
-    std::string wads = test::testDataPath("trle/graphics/wads");
-    std::string directory = test::makeTempDirectory("linked-" + without);
-    for (std::string extension : {"WAS", "WAD", "sfx", "sam", "SWD"}) {
-        if (extension == without) continue;
-        fs::create_symlink(join(wads, "tut1." + extension), join(directory, "set." + extension));
-    }
-    return directory;
-}
-
 TEST_F(RealReferences, ASetThatFailsToLoadLeavesTheListAndTheTreeAsTheyWere) {
     listSet("older", {});
     auto refused = [&](const std::string& directory, const std::string& name) {
         recording.messages.clear();
         recording.progress.clear();
-        EXPECT_EQ(loadSet(directory, name), nullptr);
+        EXPECT_EQ(loadWadSetReference(session, *makeFileRecord(FILE_WAS, directory, name)),
+                  nullptr);
         EXPECT_EQ(session.references.size(), 1u);
         EXPECT_EQ(view.roots.size(), 1u);
         EXPECT_FALSE(session.ui.progress.visible);
         return recording.onlyMessage().text;
     };
-    std::string noSprites = linkedTut1("SWD");
-    EXPECT_EQ(refused(noSprites, "set").rfind("Unable to open " + join(noSprites, "set.SWD"), 0),
-              0u);
+    // A set directory whose files are the real tut1 files (linked, not copied), but for one.
+    auto linkedTut1 = [&](const std::string& without) {
+        fs::path linked = test::makeTempDirectory("linked-" + without);
+        for (std::string extension : {"WAS", "WAD", "sfx", "sam", "SWD"}) {
+            if (extension == without) continue;
+            fs::create_symlink(fs::path(session.wadDirectory) / ("tut1." + extension),
+                               linked / ("set." + extension));
+        }
+        return linked;
+    };
+    fs::path noSprites = linkedTut1("SWD");
+    EXPECT_TRUE(refused(noSprites, "set")
+                    .starts_with("Unable to open " + (noSprites / "set.SWD").string()));
 
-    std::string mismatch = linkedTut1("sam");
-    std::ofstream(join(mismatch, "set.SAM"), std::ios::binary) << "ONE.WAV\r\n";
+    fs::path mismatch = linkedTut1("sam");
+    std::ofstream(mismatch / "set.SAM", std::ios::binary) << "ONE.WAV\r\n";
     EXPECT_EQ(refused(mismatch, "set"),
               "Mismatch in number of sound samples: SFX has 144, SAM has 1");
     EXPECT_EQ(recording.progressTexts().back(), "Reading set.SAM");  // the SWD is not read
@@ -193,22 +169,9 @@ TEST_F(RealReferences, ASetThatFailsToLoadLeavesTheListAndTheTreeAsTheyWere) {
     EXPECT_EQ(session.nextLoadOrder, 1u);
 }
 
-TEST_F(RealReferences, ABuildScriptFindsItsLevelInTheFolderTheUserNames) {
-    std::string data = join(trle, "data");
-    recording.folderChoices = {data};
-    ReferenceSource* title = findOrLoadReference(session, REF_LEVEL, "title");
-    ASSERT_NE(title, nullptr);
-    EXPECT_EQ(session.sourceDirectory, data);
-    EXPECT_EQ(findOrLoadReference(session, REF_LEVEL, "title"), title);
-    EXPECT_EQ(recording.folderRequests.size(), 1u);
-}
-
 TEST_F(RealEditedWad, OpeningASetPlacesEveryObjectInItsOwnSlotWithNothingUnsaved) {
-    recording.fileChoices = {FileChoice{join(session.wadDirectory, "tut1.WAS"), 1},
-                             FileChoice{join(session.wadDirectory, "city.WAS"), 1}};
-    openWadForEditing(session);
+    openShipped("tut1");
     const EditedWad& edited = session.edited;
-    ASSERT_NE(edited.editedSource, nullptr);
     const ReferenceSource& source = *edited.editedSource;
     ASSERT_EQ(source.objectCount(), 122u);
     std::set<uint32_t> slots;
@@ -226,7 +189,9 @@ TEST_F(RealEditedWad, OpeningASetPlacesEveryObjectInItsOwnSlotWithNothingUnsaved
     EXPECT_TRUE(view.roots.empty());
 
     // A failed open afterwards keeps the opened set as it is.
+    recording.fileChoices = {FileChoice{session.wadDirectory + PATH_SEPARATOR + "city.WAS", 1}};
     openWadForEditing(session);
+    EXPECT_EQ(recording.fileRequests.back().title, "Open Wad for Editing");
     EXPECT_EQ(edited.editedSource.get(), &source);
     EXPECT_EQ(edited.occupiedCount, 122u);
     EXPECT_EQ(edited.editedWasFile->name, "tut1");

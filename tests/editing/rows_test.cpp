@@ -61,13 +61,6 @@ TEST_F(SortedRows, EveryColumnSortsBothWaysWithFixedTieBreaks) {
     EXPECT_EQ(e.session.edited.sortCode, -5);
 }
 
-TEST_F(SortedRows, CompareRowsTreatsUnknownCodesAsEqual) {
-    EXPECT_LT(compareRows(e.session, 31, 32, 2), 0);
-    EXPECT_GT(compareRows(e.session, 31, 32, -2), 0);
-    for (int32_t code : {0, 6, -6})
-        EXPECT_EQ(compareRows(e.session, 31, 32, code), 0);
-}
-
 TEST_F(SortedRows, TheSelectionStaysWithItsSlot) {
     e.selectRowOf(121);
     e.view.events.clear();

@@ -12,7 +12,6 @@
 namespace kavrin {
 namespace {
 
-using test::placedSlots;
 using test::ScriptSession;
 using Slots = std::vector<uint32_t>;
 
@@ -71,9 +70,6 @@ const ScriptCase SCRIPT_CASES[] = {
     {"sky elsewhere", "KVS V2\r\n1:WAD:460:set\r\n", "Kavrin",
      "Invalid object addition at line 1.\nYou can only replace SKY_GRAPHICS with other "
      "SKY_GRAPHICS.", {}},
-    {"default sprites into the sky", "KVS V2\r\n460:WAD:463:set\r\n", "Kavrin",
-     "Invalid object addition at line 1.\nYou can only replace SKY_GRAPHICS with other "
-     "SKY_GRAPHICS.", {}},
     {"sky from a level", "KVS V2\r\n460:TR4:460:lvl\r\n", "Kavrin",
      "Adding SKY_GRAPHICS from a level is not supported yet.", {}},
     {"another object into the default sprites", "KVS V2\r\n463:WAD:1:set\r\n", "Kavrin",
@@ -109,7 +105,7 @@ TEST(RunBuildScript, EveryCheckStopsTheRunWithItsMessageKeepingTheLinesBeforeIt)
         } else {
             EXPECT_TRUE(s.recording.messages.empty());
         }
-        EXPECT_EQ(placedSlots(s.session), c.placed);
+        EXPECT_EQ(s.placedSlots(), c.placed);
         EXPECT_EQ(s.session.edited.occupiedCount, c.placed.size());
     }
 }
@@ -144,7 +140,7 @@ TEST(RunBuildScript, LinesLongerThan255CharactersAreReadInPieces) {
     const std::string longer = first + std::string(244, ' ');
     ScriptSession s;
     EXPECT_TRUE(s.run("KVS V2\r\n" + fits + longer + "2:WAD:5:set\r\n"));
-    EXPECT_EQ(placedSlots(s.session), (Slots{1, 2}));
+    EXPECT_EQ(s.placedSlots(), (Slots{1, 2}));
 
     ScriptSession broken;
     EXPECT_FALSE(broken.run("KVS V2\r\n" + longer + "\r\n"));
@@ -160,13 +156,13 @@ TEST(RunBuildScript, AMissingSourceIsLookedForInThePickedFolderAndCancellingStop
     s.recording.folderChoices = {std::nullopt, elsewhere};
     EXPECT_FALSE(s.run("KVS V2\r\n1:WAD:1:set\r\n0:TR4:0:lvl\r\n"));
     EXPECT_TRUE(s.recording.messages.empty());
-    EXPECT_EQ(placedSlots(s.session), (Slots{1}));
+    EXPECT_EQ(s.placedSlots(), (Slots{1}));
 
     // Once a folder is picked, later sources are looked for there first.
     EXPECT_TRUE(s.run("KVS V2\r\n0:TR4:0:lvl\r\n465:TR4:468:other\r\n"));
     EXPECT_EQ(s.recording.folderRequests.size(), 2u);
     EXPECT_EQ(s.session.sourceDirectory, elsewhere);
-    EXPECT_EQ(placedSlots(s.session), (Slots{0, 1, 465}));
+    EXPECT_EQ(s.placedSlots(), (Slots{0, 1, 465}));
 }
 
 TEST(RunBuildScript, BuildAsksBeforeReplacingASetOfTheScriptsNameAndMayStopThere) {
@@ -186,7 +182,7 @@ TEST(RunBuildScript, BuildAsksBeforeReplacingASetOfTheScriptsNameAndMayStopThere
     const FileDialogRequest& dialog = s.recording.fileRequests.at(0);
     EXPECT_EQ(dialog.title, "Save Wad As");
     EXPECT_TRUE(dialog.save && dialog.type == FILE_WAS);
-    EXPECT_EQ(placedSlots(s.session), Slots{});
+    EXPECT_EQ(s.placedSlots(), Slots{});
     EXPECT_EQ(test::fileContents(existing), "kept");
 }
 
@@ -204,16 +200,6 @@ TEST(RunBuildScript, AScriptThatCannotBeReadIsReportedWithTheSystemsErrorNumber)
         folder.session, *makeFileRecord(FILE_BUILD_SCRIPT, folder.directory, "folder"), false));
     EXPECT_EQ(folder.recording.onlyMessage().text,
               format("Error reading script at line 0, error = %d\n", EISDIR));
-}
-
-TEST(RunBuildScript, TheCommandAsksForTheScriptAndACancelEndsIt) {
-    ScriptSession s;
-    s.recording.fileChoices = {std::nullopt};
-    EXPECT_FALSE(runBuildScript(s.session, true));
-    const FileDialogRequest& request = s.recording.fileRequests.at(0);
-    EXPECT_EQ(request.title, "Load Script");
-    EXPECT_TRUE(!request.save && request.type == FILE_BUILD_SCRIPT);
-    EXPECT_TRUE(s.recording.messages.empty());
 }
 
 }  // namespace

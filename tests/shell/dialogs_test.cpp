@@ -14,7 +14,6 @@
 #include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSpinBox>
 #include <QTest>
 #include <QTreeView>
 #include <filesystem>
@@ -24,6 +23,7 @@
 #include "shell/qt_ui.h"
 #include "shell/support/shell_session.h"
 #include "support/test_data.h"
+#include "texture/extraction_settings.h"
 
 namespace kavrin {
 
@@ -122,34 +122,33 @@ private slots:
              QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::NoButton,
              Button::Cancel},
         };
-        for (const Case& c : cases) {
-            QMessageBox* seen = nullptr;
+        struct Seen {
             QString title, text;
-            QMessageBox::Icon icon = QMessageBox::NoIcon;
+            QMessageBox::Icon icon;
             QMessageBox::StandardButtons buttons;
-            QWidget* parent = nullptr;
+            QWidget* parent;
+        };
+        for (const Case& c : cases) {
+            std::optional<Seen> seen;
             test::whenModalOpens([&](QWidget* dialog) {
-                seen = qobject_cast<QMessageBox*>(dialog);
-                if (!seen) return;
-                title = seen->windowTitle();
-                text = seen->text();
-                icon = seen->icon();
-                buttons = seen->standardButtons();
-                parent = seen->parentWidget();
+                auto* box = qobject_cast<QMessageBox*>(dialog);
+                if (!box) return;
+                seen = Seen{box->windowTitle(), box->text(), box->icon(), box->standardButtons(),
+                            box->parentWidget()};
                 if (c.press == QMessageBox::NoButton) {
-                    QTest::keyClick(seen, Qt::Key_Escape);
+                    QTest::keyClick(box, Qt::Key_Escape);
                 } else {
-                    QTest::mouseClick(seen->button(c.press), Qt::LeftButton);
+                    QTest::mouseClick(box->button(c.press), Qt::LeftButton);
                 }
             });
             Button answer = showMessage(ui, c.style, "Kavrin", "<b>%s</b>\nline two", "tut1.WAS");
             QVERIFY(seen);
             QCOMPARE(answer, c.expected);
-            QCOMPARE(title, QStringLiteral("Kavrin"));
-            QCOMPARE(text, QStringLiteral("<b>tut1.WAS</b>\nline two"));  // shown as plain text
-            QCOMPARE(icon, c.icon);
-            QCOMPARE(buttons, c.buttons);
-            QCOMPARE(parent, &owner);
+            QCOMPARE(seen->title, QStringLiteral("Kavrin"));
+            QCOMPARE(seen->text, QStringLiteral("<b>tut1.WAS</b>\nline two"));  // as plain text
+            QCOMPARE(seen->icon, c.icon);
+            QCOMPARE(seen->buttons, c.buttons);
+            QCOMPARE(seen->parent, &owner);
         }
     }
 
@@ -173,11 +172,8 @@ private slots:
             pickFile(files, (fs::path(wads) / "tut1.WAS").string());
             pressAccept(files);
         });
-        FileDialogRequest open;
-        open.title = "Load Reference File";
-        open.type = FILE_REFERENCE;
-        open.strict = true;
-        std::optional<FileChoice> chosen = ui.port.chooseFile(open);
+        std::optional<FileChoice> chosen = ui.port.chooseFile(
+            {.title = "Load Reference File", .type = FILE_REFERENCE, .strict = true});
         QCOMPARE(filters, (QStringList{"Object WAD Script (.WAS) (*.WAS)",
                                        "Tomb Raider 4 Level (.tr4) (*.tr4)"}));
         QCOMPARE(title, QStringLiteral("Load Reference File"));
@@ -197,11 +193,8 @@ private slots:
             typeFileName(files, scratch, "newset");
             pressAccept(files);
         });
-        FileDialogRequest save;
-        save.save = true;
-        save.title = "Save Wad As";
-        save.type = FILE_WAS;
-        save.strict = true;
+        const FileDialogRequest save{
+            .save = true, .title = "Save Wad As", .type = FILE_WAS, .strict = true};
         chosen = ui.port.chooseFile(save);
         QVERIFY(confirms);
         QVERIFY(suffix.isEmpty());
@@ -222,12 +215,9 @@ private slots:
         std::string without = test::makeTempDirectory("without-objects");
         std::ofstream(fs::path(with) / "objects.h") << "x";
 
-        FolderRequest request;
-        request.prompt = "Tomb Raider Level Editor Directory\nLocation of objects.h";
-        request.startDirectory = without;
-        request.okEnabled = [](const std::string& folder) {
-            return fs::exists(fs::path(folder) / "objects.h");
-        };
+        const FolderRequest request{
+            "Tomb Raider Level Editor Directory\nLocation of objects.h", without,
+            [](const std::string& folder) { return fs::exists(fs::path(folder) / "objects.h"); }};
         bool okAtStart = true, okWithFile = false, promptShown = false;
         test::whenModalOpens([&](QWidget* dialog) {
             QPushButton* ok = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
@@ -249,36 +239,30 @@ private slots:
         fs::remove_all(without);
     }
 
-    void theExtractionPanelShowsTheOptionsOfTheChosenTypesAndKeepsThem() {
+    void theExtractionPanelShowsTheRowsOfTheChosenTypesAndKeepsTheChoices() {
         test::ShellSession shell;
         if (!shell.started) QSKIP("the real Level Editor files are not there");
         auto realDialog = shell.session.ui.port.chooseFile;
         shell.answerFromQueues();
         shell.session.ui.port.chooseFile = realDialog;
         std::string chosenFolder = test::makeTempDirectory("textures");
-        shell.folders = {chosenFolder};
+        shell.recording.folderChoices = {chosenFolder};
 
-        struct Seen {
-            QString title, accept, outputDirectory;
-            int filters = 0;
-            bool level, wad, raw, none, transparency, rle, bump, stillOpen;
-            int widthMax = 0;
-        } first{}, raw{}, sprite{}, reopened{};
-        auto look = [](QWidget* dialog, Seen& seen) {
-            auto* files = qobject_cast<QFileDialog*>(dialog);
-            seen.title = files->windowTitle();
-            seen.accept = files->labelText(QFileDialog::Accept);
-            seen.filters = static_cast<int>(files->nameFilters().size());
-            seen.level = shown(withText<QCheckBox>(dialog, "16 bit Texture"));
-            seen.wad = shown(withText<QCheckBox>(dialog, "Room Textures"));
-            seen.raw = shown(withText<QLabel>(dialog, "Byte Order"));
-            seen.none = shown(withText<QLabel>(dialog, "None"));
-            seen.transparency = shown(withText<QCheckBox>(dialog, "Transparency Color"));
-            seen.rle = shown(withText<QCheckBox>(dialog, "RLE Compression"));
-            seen.bump = shown(withText<QCheckBox>(dialog, "Output Bumpmap File (.TBM)"));
-            for (QLineEdit* edit : dialog->findChildren<QLineEdit*>()) {
-                if (edit->objectName() != "fileNameEdit") seen.outputDirectory = edit->text();
-            }
+        // The rows shown, in the order of ExtractionPanelRows.
+        auto visibleRows = [](QWidget* dialog) {
+            return QList<bool>{shown(withText<QCheckBox>(dialog, "16 bit Texture")),
+                               shown(withText<QCheckBox>(dialog, "Room Textures")),
+                               shown(withText<QLabel>(dialog, "Byte Order")),
+                               shown(withText<QLabel>(dialog, "None")),
+                               shown(withText<QCheckBox>(dialog, "Transparency Color")),
+                               shown(withText<QCheckBox>(dialog, "RLE Compression")),
+                               shown(withText<QCheckBox>(dialog, "Output Bumpmap File (.TBM)"))};
+        };
+        auto rowsFor = [](uint32_t input, uint32_t output) {
+            ExtractionPanelRows rows = extractionPanelRows(input, output);
+            return QList<bool>{rows.level,          rows.objectWad,         rows.rawImage,
+                               rows.noInputOptions, rows.inputTransparency, rows.rleCompression,
+                               rows.bumpMap};
         };
         auto outputType = [](QWidget* dialog) {
             for (QComboBox* box : dialog->findChildren<QComboBox*>()) {
@@ -286,92 +270,88 @@ private slots:
             }
             return static_cast<QComboBox*>(nullptr);
         };
+        // Clicks the transparency swatch; the colour dialog opens with `seen` and takes `chosen`.
+        QString colourTitle;
+        auto pickColour = [&](QWidget* dialog, QColor& seen, const QColor& chosen) {
+            test::whenModalOpens([&](QWidget* colours) {
+                auto* chooser = qobject_cast<QColorDialog*>(colours);
+                colourTitle = chooser->windowTitle();
+                seen = chooser->currentColor();
+                chooser->setCurrentColor(chosen);
+                chooser->accept();
+            });
+            for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
+                if (button->accessibleName() == "Color") QTest::mouseClick(button, Qt::LeftButton);
+            }
+        };
 
+        QString title, accept;
+        int filters = 0;
+        QStringList wrongRows;
+        QColor firstColour, keptColour;
+        bool stillOpen = false;
         test::whenModalOpens([&](QWidget* dialog) {
-            look(dialog, first);
-            // Level input with room editor output asks about the bump map; Targa about RLE.
-            outputType(dialog)->setCurrentIndex(2);
-            first.bump = shown(withText<QCheckBox>(dialog, "Output Bumpmap File (.TBM)"));
-            outputType(dialog)->setCurrentIndex(4);
-            first.rle = shown(withText<QCheckBox>(dialog, "RLE Compression"));
-
-            chooseFilter(dialog, 2);
-            look(dialog, raw);
-            QSpinBox* width = dialog->findChildren<QSpinBox*>().value(0);
-            raw.widthMax = width ? width->maximum() : 0;
-            chooseFilter(dialog, 3);
-            look(dialog, sprite);
-
-            QTest::mouseClick(withText<QPushButton>(dialog, "Browse..."), Qt::LeftButton);
-
-            // Extract on a chosen file says what it would do and the dialog stays open.
             auto* files = qobject_cast<QFileDialog*>(dialog);
+            title = files->windowTitle();
+            accept = files->labelText(QFileDialog::Accept);
+            filters = static_cast<int>(files->nameFilters().size());
+            // Every input with every output, the rows looked at after each change of either.
+            auto check = [&](uint32_t input) {
+                auto output = static_cast<uint32_t>(outputType(dialog)->currentIndex());
+                if (visibleRows(dialog) != rowsFor(input, output))
+                    wrongRows << QStringLiteral("input %1, output %2").arg(input).arg(output);
+            };
+            for (uint32_t input = INPUT_LEVEL; input <= INPUT_TARGA; ++input) {
+                chooseFilter(dialog, static_cast<int>(input) - 1);
+                check(input);
+                for (int output = 0; output < int{OUTPUT_TYPE_NAMES.size()}; ++output) {
+                    outputType(dialog)->setCurrentIndex(output);
+                    check(input);
+                }
+            }
+            pickColour(dialog, firstColour, Qt::red);  // Targa input offers the colour
+            QTest::mouseClick(withText<QPushButton>(dialog, "Browse..."), Qt::LeftButton);
+            // Extract on a chosen file says what it would do and the dialog stays open.
+            chooseFilter(dialog, INPUT_SPRITE_WAD - 1);
             pickFile(files, shell.realPath("graphics/wads/tut1.SWD"));
             pressAccept(files);
-            sprite.stillOpen = files->isVisible();
+            stillOpen = files->isVisible();
             files->reject();
         });
         extractFromFile(shell);
+        QCOMPARE(title, QStringLiteral("Extract Texture From File"));
+        QCOMPARE(accept, QStringLiteral("Extract"));
+        QCOMPARE(filters, 5);
+        QVERIFY2(wrongRows.isEmpty(), qPrintable(wrongRows.join(", ")));
+        QCOMPARE(colourTitle, QStringLiteral("Input File Transparency Color"));
+        QCOMPARE(firstColour, QColor(255, 0, 255));
+        QVERIFY(stillOpen);
+        QCOMPARE(shell.recording.messages.size(), size_t(1));
+        QCOMPARE(shell.recording.messages[0].title, std::string("testing"));
+        QCOMPARE(shell.recording.messages[0].text, std::string("do extraction here"));
 
-        QCOMPARE(first.title, QStringLiteral("Extract Texture From File"));
-        QCOMPARE(first.accept, QStringLiteral("Extract"));
-        QCOMPARE(first.filters, 5);
-        QVERIFY(first.level && !first.wad && !first.raw && !first.none && !first.transparency);
-        QVERIFY(first.bump);
-        QVERIFY(first.rle);
-        QVERIFY(raw.raw && raw.transparency && !raw.level && !raw.wad && !raw.none);
-        QCOMPARE(raw.widthMax, 0x7FFFF);
-        QVERIFY(sprite.none && !sprite.raw && !sprite.level && !sprite.transparency);
-        QVERIFY(!sprite.bump);
-        QVERIFY(sprite.stillOpen);
-        QCOMPARE(shell.messages.size(), size_t(1));
-        QCOMPARE(shell.messages[0].title, std::string("testing"));
-        QCOMPARE(shell.messages[0].text, std::string("do extraction here"));
-
-        // The next opening keeps the types and the folder; the boxes start afresh.
-        bool rleChecked = true, levelChecked = false;
+        // The next opening keeps the types, the folder and the colour; the boxes start afresh.
+        QList<bool> reopenedRows;
+        QString outputDirectory;
+        bool levelChecked = false, rleChecked = true;
         test::whenModalOpens([&](QWidget* dialog) {
-            look(dialog, reopened);
+            reopenedRows = visibleRows(dialog);
+            for (QLineEdit* edit : dialog->findChildren<QLineEdit*>()) {
+                if (edit->objectName() != "fileNameEdit") outputDirectory = edit->text();
+            }
+            chooseFilter(dialog, INPUT_TARGA - 1);
+            pickColour(dialog, keptColour, Qt::blue);
+            rleChecked = withText<QCheckBox>(dialog, "RLE Compression")->isChecked();
             chooseFilter(dialog, 0);
             levelChecked = withText<QCheckBox>(dialog, "16 bit Texture")->isChecked();
-            rleChecked = withText<QCheckBox>(dialog, "RLE Compression")->isChecked();
         });
         extractFromFile(shell);
-        QVERIFY(reopened.none && reopened.rle);
-        QCOMPARE(reopened.outputDirectory, QString::fromStdString(chosenFolder));
+        QCOMPARE(reopenedRows, rowsFor(INPUT_SPRITE_WAD, OUTPUT_TARGA));
+        QCOMPARE(outputDirectory, QString::fromStdString(chosenFolder));
+        QCOMPARE(keptColour, QColor(Qt::red));
         QVERIFY(levelChecked);
         QVERIFY(!rleChecked);
         fs::remove_all(chosenFolder);
-    }
-
-    void theTransparencySwatchKeepsTheColourChosen() {
-        test::ShellSession shell;
-        if (!shell.started) QSKIP("the real Level Editor files are not there");
-        QColor before, after;
-        QString title;
-        auto pickColour = [&](QColor* seen, const QColor& chosen) {
-            test::whenModalOpens([&, seen, chosen](QWidget* dialog) {
-                chooseFilter(dialog, 4);  // Targa: the transparency colour is offered
-                test::whenModalOpens([&, seen, chosen](QWidget* colours) {
-                    auto* chooser = qobject_cast<QColorDialog*>(colours);
-                    title = chooser->windowTitle();
-                    *seen = chooser->currentColor();
-                    chooser->setCurrentColor(chosen);
-                    chooser->accept();
-                });
-                QPushButton* swatch = nullptr;
-                for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
-                    if (button->accessibleName() == "Color") swatch = button;
-                }
-                QTest::mouseClick(swatch, Qt::LeftButton);
-            });
-            extractFromFile(shell);
-        };
-        pickColour(&before, Qt::red);
-        pickColour(&after, Qt::blue);
-        QCOMPARE(title, QStringLiteral("Input File Transparency Color"));
-        QCOMPARE(before, QColor(255, 0, 255));
-        QCOMPARE(after, QColor(Qt::red));
     }
 };
 

@@ -1,28 +1,15 @@
 // The Script menu on a copy of the bundled demo directory, where sets may be written.
-#include <QTableView>
 #include <QTest>
 #include <QTreeWidget>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "shell/support/shell_session.h"
 #include "support/test_data.h"
+#include "support/text_files.h"
 
 namespace kavrin {
 
 namespace fs = std::filesystem;
-
-namespace {
-
-std::string readFile(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
-}
-
-}  // namespace
 
 class ScriptMenuTest : public QObject {
     Q_OBJECT
@@ -31,18 +18,6 @@ private:
     std::string demo;
     fs::path wads;
     std::unique_ptr<test::ShellSession> shell;
-
-    QStringList occupiedNames() const {
-        auto* list = shell->window->findChild<QTableView*>("kavrin_edit_list");
-        QStringList names;
-        for (int row = 0; row < list->model()->rowCount(); ++row) {
-            QModelIndex mark = list->model()->index(row, 0);
-            if (!mark.data(Qt::DecorationRole).isNull()) {
-                names << list->model()->index(row, 2).data().toString();
-            }
-        }
-        return names;
-    }
 
 private slots:
     void init() {
@@ -55,53 +30,39 @@ private slots:
         shell->window->show();
     }
     void cleanup() {
-        std::string unexpected;
-        for (const std::string& what : shell->unexpected)
-            unexpected += what + "\n";
+        std::string unexpected = shell->unexpected();
         shell.reset();
         fs::remove_all(demo);
         QVERIFY2(unexpected.empty(), unexpected.c_str());
     }
 
-    void loadScriptPlacesItsObjectsAndSaveScriptWritesThemBack() {
-        shell->files.push_back(FileChoice{(wads / "showcase.KVS").string(), 1});
+    void loadSaveAndBuildFromScripts() {
+        const std::string showcase = (wads / "showcase.KVS").string();
+        shell->recording.fileChoices.push_back(FileChoice{showcase, 1});
         shell->menuItem("Script", "Load Script...")->trigger();
-        QCOMPARE(shell->fileRequests.back().title, std::string("Load Script"));
+        QCOMPARE(shell->recording.fileRequests.back().title, std::string("Load Script"));
         QCOMPARE(shell->window->windowTitle(), QStringLiteral("showcase - Kavrin v2.00"));
-        QCOMPARE(occupiedNames().size(), 8);
-        // The sources the script named are references now.
-        auto* tree = shell->window->findChild<QTreeWidget*>("kavrin_ref_tree");
-        QCOMPARE(tree->topLevelItemCount(), 2);
+        const QStringList placed = shell->occupiedNames();
+        QCOMPARE(placed.size(), 8);
+        QCOMPARE(shell->tree()->topLevelItemCount(), 2);  // the sources the script named
 
-        fs::path again = fs::path(demo) / "again.KVS";
-        shell->files.push_back(FileChoice{again.string(), 1});
+        const std::string again = demo + "/again.KVS";
+        shell->recording.fileChoices.push_back(FileChoice{again, 1});
         shell->menuItem("Script", "Save Script")->trigger();
-        QCOMPARE(readFile(again), readFile(wads / "showcase.KVS"));
+        QCOMPARE(test::fileContents(again), test::fileContents(showcase));
 
-        // Nothing was saved: closing asks.
-        shell->answers = {Button::Cancel};
-        QVERIFY(!shell->window->close());
-    }
-
-    void buildWadFromScriptSavesTheSetBesideTheScriptAfterDroppingTheEditedWad() {
-        shell->files.push_back(FileChoice{(wads / "showcase.KVS").string(), 1});
-        shell->menuItem("Script", "Load Script...")->trigger();
-        QStringList placed = occupiedNames();
-
-        shell->answers = {Button::No};  // the loaded objects are not saved first
-        shell->files.push_back(FileChoice{(wads / "showcase.KVS").string(), 1});
+        // Building drops the loaded objects after asking (No: they are not saved first) and saves
+        // the set beside the script; the built set opens with the objects the script placed.
+        shell->recording.answers = {Button::No};
+        shell->recording.fileChoices.push_back(FileChoice{showcase, 1});
         shell->menuItem("Script", "Build Wad from Script...")->trigger();
-        QCOMPARE(shell->messages.at(0).text, std::string("Save changes to showcase Wad?"));
-        QCOMPARE(shell->messages.back().title, std::string("Wad Saved"));
-        for (const char* extension : {".WAS", ".WAD", ".SWD", ".SFX", ".SAM"}) {
-            QVERIFY2(fs::exists(wads / (std::string("showcase") + extension)), extension);
-        }
-
-        // The built set opens with the objects the script placed.
-        shell->answers = {Button::No};
-        shell->files.push_back(FileChoice{(wads / "showcase.WAS").string(), 1});
+        QCOMPARE(shell->recording.messages.at(0).text,
+                 std::string("Save changes to showcase Wad?"));
+        QCOMPARE(shell->recording.messages.back().title, std::string("Wad Saved"));
+        shell->recording.answers = {Button::No};
+        shell->recording.fileChoices.push_back(FileChoice{(wads / "showcase.WAS").string(), 1});
         shell->menuItem("File", "Open Wad for Editing...")->trigger();
-        QCOMPARE(occupiedNames(), placed);
+        QCOMPARE(shell->occupiedNames(), placed);
     }
 };
 

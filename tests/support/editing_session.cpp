@@ -2,10 +2,90 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "editing/entries.h"
 #include "editing/reference_collection.h"
 #include "editing/rows.h"
+#include "formats/sound_files.h"
+#include "formats/swd.h"
+#include "formats/wad.h"
+#include "framework/file_types.h"
+#include "framework/text_format.h"
 
 namespace kavrin::test {
+
+std::unique_ptr<ReferenceSource> madeWadSet(Ui& ui, const std::string& name,
+                                            const SetObjects& objects) {
+    std::unique_ptr<ReferenceSource> source = makeReferenceSource(REF_WAD_SET, name);
+    ObjectWad wad;
+    for (uint32_t id : objects.moveables)
+        wad.moveables.push_back(Moveable{.slot = id});
+    for (uint32_t number : objects.statics)
+        wad.statics.push_back(StaticMesh{.staticNumber = number});
+    SpriteWad swd;
+    for (uint32_t slot : objects.spriteSequences)
+        swd.sequences.push_back(SpriteSequence{.slot = slot});
+    auto record = [&](uint32_t type, auto contents) {
+        std::unique_ptr<FileRecord> made = makeFileRecord(type, "made", name);
+        made->contents = std::move(contents);
+        return made;
+    };
+    source->wadFile = record(FILE_WAD, std::move(wad));
+    source->swdFile = record(FILE_SWD, std::move(swd));
+    source->sfxFile = record(FILE_SFX, SoundResources{});
+    source->samFile = record(FILE_SAM, SoundNames{});
+    EXPECT_TRUE(buildEntryTable(ui, *source));
+    return source;
+}
+
+ObjectCatalogue labelledCatalogue() {
+    ObjectCatalogue catalogue;
+    catalogue.version = OBJECT_VERSION;
+    for (uint32_t slot = 0; slot < SLOT_COUNT; ++slot) {
+        catalogue.labels[slot] = slot < FIRST_STATIC_SLOT
+                                     ? format("OBJECT_%03u", slot)
+                                     : format("STATIC_%02u", slot - FIRST_STATIC_SLOT);
+    }
+    catalogue.labels[0] = "LARA";
+    catalogue.labels[SKY_GRAPHICS_SLOT] = "SKY_GRAPHICS";
+    catalogue.labels[DEFAULT_SPRITES_SLOT] = "DEFAULT_SPRITES";
+    catalogue.labels[MISC_SPRITES_SLOT] = "MISC_SPRITES";
+    // Indexed as the reader indexes objects.h, so label lookups (loading a .WAS) find them.
+    for (uint32_t slot = 0; slot < SLOT_COUNT; ++slot) {
+        catalogue.index.push_back({catalogue.labels[slot], slot});
+    }
+    std::sort(
+        catalogue.index.begin(), catalogue.index.end(),
+        [](const LabelIndexEntry& a, const LabelIndexEntry& b) { return compareLabels(a, b) < 0; });
+    return catalogue;
+}
+
+RecordingView::RecordingView(Session& session) {
+    ViewPort& view = session.view;
+    view.referenceAdded = [this, &session](ReferenceSource& source, size_t position) {
+        events.push_back("reference " + source.fileName + " at " + std::to_string(position));
+        if (position > roots.size()) {
+            ADD_FAILURE() << "root position " << position << " past " << roots.size() << " roots";
+            position = roots.size();
+        }
+        TreeRoot root{source.fileName, {}};
+        source.rootEntry.treeItem = nextItem++;
+        for (ObjectEntry& entry : source.entries) {
+            root.children.push_back(entryTreeText(*session.catalogue, entry));
+            entry.treeItem = nextItem++;
+        }
+        roots.insert(roots.begin() + static_cast<std::ptrdiff_t>(position), std::move(root));
+    };
+    view.rowChanged = [this](size_t row) { events.push_back("row " + std::to_string(row)); };
+    view.rowsRebuilt = [this] { events.push_back("rebuilt"); };
+    view.rowSelected = [this](size_t row) { events.push_back("select " + std::to_string(row)); };
+    view.redraw = [this](bool on) { events.push_back(on ? "redraw on" : "redraw off"); };
+    view.titleChanged = [this](const std::string& shown) {
+        title = shown;
+        events.push_back("title " + shown);
+    };
+}
 
 EditingSession::EditingSession() {
     session.ui.port = recording.ui.port;

@@ -1,16 +1,52 @@
-// A session as the editing tests use it: a labelled catalogue, the recording ui and the recording
-// view, and sources listed as if the user had loaded them.
+// A session as the editing tests use it: a labelled catalogue, the recording ui, a recording view
+// that keeps the reference tree as a window shows it, and sources made in the test listed as if
+// the user had loaded them.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "editing/session.h"
-#include "support/made_sources.h"
 #include "support/recording_ui.h"
-#include "support/recording_view.h"
 
 namespace kavrin::test {
+
+// A catalogue that labels every slot: "OBJECT_<slot>" and "STATIC_<number>", with the labels the
+// Level Editor gives slots 0, 460, 463 and 464, indexed for label lookups.
+ObjectCatalogue labelledCatalogue();
+
+struct SetObjects {
+    std::vector<uint32_t> moveables = {};        // object ids
+    std::vector<uint32_t> spriteSequences = {};  // slots
+    std::vector<uint32_t> statics = {};          // static numbers
+};
+
+// A WAD-set source named `name` whose five records hold contents with these objects (and nothing
+// else), its entries and block made by buildEntryTable.
+std::unique_ptr<ReferenceSource> madeWadSet(Ui& ui, const std::string& name,
+                                            const SetObjects& objects);
+
+struct TreeRoot {
+    std::string text;
+    std::vector<std::string> children;  // the child texts, in entry order
+};
+
+// A view port that remembers what the editing core told it.
+struct RecordingView {
+    // Installs itself as the session's view; the session must outlive it.
+    explicit RecordingView(Session& session);
+    RecordingView(const RecordingView&) = delete;
+    RecordingView& operator=(const RecordingView&) = delete;
+
+    // In order: "reference <file> at <position>", "row <n>", "rebuilt", "select <n>",
+    // "redraw off", "redraw on", "title <title>".
+    std::vector<std::string> events;
+    std::vector<TreeRoot> roots;  // in the tree's order
+    std::string title;
+    TreeItem nextItem = 1;  // handles as a tree control hands them out: unique, never 0
+};
 
 struct EditingSession {
     EditingSession();

@@ -5,7 +5,9 @@
 #include <filesystem>
 
 #include "build/save_pipeline.h"
+#include "editing/objects_h_location.h"
 #include "editing/reference_collection.h"
+#include "editing/wad_commands.h"
 #include "formats/wad_file.h"
 #include "framework/file_types.h"
 #include "framework/paths.h"
@@ -62,6 +64,21 @@ std::string SaveSession::savedFile(const std::string& extension) const {
 
 bool SaveSession::nothingWritten() const {
     return std::filesystem::is_empty(directory);
+}
+
+void RealSession::SetUp() {
+    KAVRIN_REQUIRE_DATA(trle);
+    ASSERT_TRUE(locateObjectsH(session, &trle));
+}
+
+ReferenceSource* RealSession::loadShipped(const std::string& name) {
+    return loadWadSetReference(session, *makeFileRecord(FILE_WAS, session.wadDirectory, name));
+}
+
+void RealSession::openShipped(const std::string& name) {
+    recording.fileChoices = {FileChoice{session.wadDirectory + PATH_SEPARATOR + name + ".WAS", 1}};
+    openWadForEditing(session);
+    ASSERT_NE(session.edited.editedSource, nullptr);
 }
 
 SyntheticSet animatedSet(const std::vector<uint32_t>& slots, uint16_t animations) {

@@ -1,6 +1,8 @@
-// An editing session that loads WAD sets made in the test, saves into a fresh directory and reads
-// back what it saved.
+// An editing session that loads WAD sets made in the test or shipped with the Level Editor, saves
+// into a fresh directory and reads back what it saved.
 #pragma once
+
+#include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
@@ -35,6 +37,17 @@ struct SaveSession : EditingSession {
     std::unique_ptr<ReferenceSource> loadSaved(const std::string& name = "out");
     std::string savedFile(const std::string& extension) const;
     bool nothingWritten() const;
+};
+
+// A session over the real Level Editor's objects.h and WAD directory; the test is skipped when the
+// real files are not there.
+struct RealSession : SaveSession, ::testing::Test {
+    void SetUp() override;
+    // The shipped set `name`, loaded as a reference, or opened for editing.
+    ReferenceSource* loadShipped(const std::string& name);
+    void openShipped(const std::string& name);
+
+    std::string trle = realTrleDirectory();
 };
 
 // Moveables in the given slots, all of one mesh with one 32 x 32 texture, each with `animations`

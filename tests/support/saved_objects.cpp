@@ -16,16 +16,6 @@ std::vector<T> range(std::span<const T> table, size_t first, size_t end) {
     return {table.begin() + first, table.begin() + end};
 }
 
-std::vector<uint8_t> texturePixels(const ObjectSourceBlock& block, const ObjectTexture& t) {
-    std::vector<uint8_t> pixels;
-    for (uint32_t row = 0; row <= t.heightMinusOne; ++row) {
-        size_t start = ((size_t{t.page} * 256 + t.y + row) * 256 + t.x) * 3;
-        auto rowPixels = range(block.texturePages, start, start + (t.widthMinusOne + 1) * 3u);
-        pixels.insert(pixels.end(), rowPixels.begin(), rowPixels.end());
-    }
-    return pixels;
-}
-
 std::vector<uint8_t> keyframes(const ObjectSourceBlock& block, uint32_t a) {
     auto bytes =
         std::span(reinterpret_cast<const uint8_t*>(block.frames.data()), block.frames.size() * 2);
@@ -89,6 +79,16 @@ std::vector<std::string> sampleNamesOf(const ObjectSourceBlock& block, uint32_t 
 
 }  // namespace
 
+std::vector<uint8_t> texturePixels(std::span<const uint8_t> pages, const ObjectTexture& t) {
+    std::vector<uint8_t> pixels;
+    for (uint32_t row = 0; row <= t.heightMinusOne; ++row) {
+        size_t start = ((size_t{t.page} * 256 + t.y + row) * 256 + t.x) * 3;
+        auto rowPixels = range(pages, start, start + (t.widthMinusOne + 1) * 3u);
+        pixels.insert(pixels.end(), rowPixels.begin(), rowPixels.end());
+    }
+    return pixels;
+}
+
 std::string meshDifference(const ObjectSourceBlock& source, uint32_t sourcePointer,
                            const ObjectSourceBlock& saved, uint32_t savedPointer) {
     MeshInfo a = source.meshInfo[source.meshOfPointer[sourcePointer]];
@@ -101,7 +101,7 @@ std::string meshDifference(const ObjectSourceBlock& source, uint32_t sourcePoint
         if (compared.emplace(word, b.polygons[p].texture).second) {
             ObjectTexture ta = source.textures[textureIndexOfWord(word)];
             const ObjectTexture& tb = saved.textures[textureIndexOfWord(b.polygons[p].texture)];
-            if (texturePixels(source, ta) != texturePixels(saved, tb)) {
+            if (texturePixels(source.texturePages, ta) != texturePixels(saved.texturePages, tb)) {
                 return format("polygon %zu shows other pixels", p);
             }
             ta.x = tb.x, ta.y = tb.y, ta.page = tb.page;  // placed anew; the rest is carried

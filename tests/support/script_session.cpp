@@ -17,7 +17,9 @@ ScriptSession::ScriptSession()
                           .statics = {0, 3}})) {
     session.wadDirectory = directory;
     session.sourceDirectory = directory;
-    writeScriptLevel(directory);
+    SyntheticLevel level = populatedLevel();
+    level.statics[0].staticNumber = 3;
+    EXPECT_TRUE(writeBytes(directory + "/lvl.tr4", buildLevelFile(level)));
 }
 
 bool ScriptSession::run(const std::string& text, bool build) {
@@ -26,18 +28,12 @@ bool ScriptSession::run(const std::string& text, bool build) {
                               build);
 }
 
-std::vector<uint32_t> placedSlots(const Session& session) {
+std::vector<uint32_t> ScriptSession::placedSlots() const {
     std::vector<uint32_t> slots;
     for (uint32_t slot = 0; slot < SLOT_COUNT; ++slot) {
         if (session.edited.slotTable[slot]) slots.push_back(slot);
     }
     return slots;
-}
-
-void writeScriptLevel(const std::string& directory) {
-    SyntheticLevel level = populatedLevel();
-    level.statics[0].staticNumber = 3;
-    ASSERT_TRUE(writeBytes(directory + "/lvl.tr4", buildLevelFile(level)));
 }
 
 }  // namespace kavrin::test

@@ -15,16 +15,13 @@ struct ScriptSession : EditingSession {
 
     // Writes `text` as made.KVS in the directory and runs it.
     bool run(const std::string& text, bool build = false);
+    // The occupied slots of the edited WAD, in slot order.
+    std::vector<uint32_t> placedSlots() const;
 
     std::string directory;
-    // Moveables 0, 1 and 5, the sky and default sprites, and static meshes 0 and 3.
+    // Moveables 0, 1 and 5, the sky and default sprites, and static meshes 0 and 3; lvl.tr4 has a
+    // moveable in slot 0 and static mesh 3 (slot 468).
     ReferenceSource& set;
 };
-
-// The occupied slots of the edited WAD, in slot order.
-std::vector<uint32_t> placedSlots(const Session& session);
-
-// The level lvl.tr4 of a ScriptSession: a moveable in slot 0 and static mesh 3 (slot 468).
-void writeScriptLevel(const std::string& directory);
 
 }  // namespace kavrin::test

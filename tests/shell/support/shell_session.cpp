@@ -5,8 +5,12 @@
 #include <QElapsedTimer>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTableView>
 #include <QTimer>
+#include <QTreeWidget>
 #include <filesystem>
+
+#include <gtest/gtest.h>
 
 #include "editing/start_up.h"
 #include "framework/paths.h"
@@ -15,18 +19,20 @@ namespace kavrin::test {
 
 namespace {
 
-bool isQuestion(MessageStyle style) {
-    return style == MessageStyle::QuestionYesNo || style == MessageStyle::QuestionYesNoCancel ||
-           style == MessageStyle::WarningYesNoCancel;
-}
-
 QString withoutMnemonics(QString text) {
     return text.remove(u'&');
 }
 
+// The recording reports what nobody queued an answer for as a GoogleTest failure; outside a
+// GoogleTest run such failures collect here.
+const ::testing::TestResult& complaints() {
+    return ::testing::UnitTest::GetInstance()->ad_hoc_test_result();
+}
+
 }  // namespace
 
-ShellSession::ShellSession(const std::string& trle) : before(currentDirectory()) {
+ShellSession::ShellSession(const std::string& trle)
+    : before(currentDirectory()), failuresBefore(complaints().total_part_count()) {
     if (trle.empty()) return;
     started = startSession(session, &trle);
     if (started) window = std::make_unique<shell::MainWindow>(session, ui);
@@ -39,37 +45,17 @@ ShellSession::~ShellSession() {
 
 void ShellSession::answerFromQueues() {
     UiPort& port = session.ui.port;
-    port.message = [this](MessageStyle style, const std::string& title, const std::string& text) {
-        messages.push_back({style, title, text});
-        if (!isQuestion(style)) return Button::Ok;
-        if (answers.empty()) {
-            unexpected.push_back("question " + title + ": " + text);
-            return style == MessageStyle::QuestionYesNo ? Button::No : Button::Cancel;
-        }
-        Button answer = answers.front();
-        answers.pop_front();
-        return answer;
-    };
-    port.beep = [this] { ++beeps; };
-    port.chooseFile = [this](const FileDialogRequest& request) -> std::optional<FileChoice> {
-        fileRequests.push_back(request);
-        if (files.empty()) {
-            unexpected.push_back("file dialog " + request.title);
-            return std::nullopt;
-        }
-        std::optional<FileChoice> choice = files.front();
-        files.pop_front();
-        return choice;
-    };
-    port.browseForFolder = [this](const FolderRequest& request) -> std::optional<std::string> {
-        if (folders.empty()) {
-            unexpected.push_back("folder picker " + request.prompt);
-            return std::nullopt;
-        }
-        std::optional<std::string> choice = folders.front();
-        folders.pop_front();
-        return choice;
-    };
+    port.message = recording.ui.port.message;
+    port.beep = recording.ui.port.beep;
+    port.chooseFile = recording.ui.port.chooseFile;
+    port.browseForFolder = recording.ui.port.browseForFolder;
+}
+
+std::string ShellSession::unexpected() const {
+    std::string lines;
+    for (int i = failuresBefore; i < complaints().total_part_count(); ++i)
+        lines += complaints().GetTestPartResult(i).message() + std::string("\n");
+    return lines;
 }
 
 QMenu* ShellSession::menu(const QString& title) const {
@@ -85,6 +71,24 @@ QAction* ShellSession::menuItem(const QString& title, const QString& item) const
         if (withoutMnemonics(action->text()) == item) return action;
     }
     return nullptr;
+}
+
+QTreeWidget* ShellSession::tree() const {
+    return window->findChild<QTreeWidget*>(QStringLiteral("kavrin_ref_tree"));
+}
+
+QTableView* ShellSession::list() const {
+    return window->findChild<QTableView*>(QStringLiteral("kavrin_edit_list"));
+}
+
+QStringList ShellSession::occupiedNames() const {
+    QAbstractItemModel* rows = list()->model();
+    QStringList names;
+    for (int row = 0; row < rows->rowCount(); ++row) {
+        if (!rows->index(row, 0).data(Qt::DecorationRole).isNull())
+            names << rows->index(row, 2).data().toString();
+    }
+    return names;
 }
 
 std::string ShellSession::realPath(const std::string& relative) const {
