@@ -8,6 +8,7 @@
 #include "framework/paths.h"
 #include "support/recording_ui.h"
 #include "support/synthetic_script.h"
+#include "support/synthetic_wad.h"
 #include "support/test_data.h"
 
 namespace kavrin {
@@ -19,8 +20,8 @@ struct DecompileCommand : ::testing::Test {
     void SetUp() override {
         test::SyntheticLanguage strings;
         strings.generic = {"Lara"};
-        test::writeFileBytes(language, test::buildLanguageFile(strings));
-        test::writeFileBytes(script, test::buildScriptFile({}));
+        test::writeBytes(language, test::buildLanguageFile(strings));
+        test::writeBytes(script, test::buildScriptFile({}));
     }
     void TearDown() override { fs::remove_all(directory); }
 

@@ -6,7 +6,7 @@
 
 #include "framework/file_record.h"
 #include "framework/file_types.h"
-#include "support/recording_ui.h"
+#include "support/parsed_file.h"
 #include "support/synthetic_level.h"
 #include "support/test_data.h"
 
