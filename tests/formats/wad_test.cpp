@@ -101,9 +101,7 @@ TEST(WadReader, MeshesKeepNormalsOrShadesAndArePaddedFromTheMeshDataStart) {
     EXPECT_EQ(wad.meshOffsets, (Words{0, 44, 108}));
     EXPECT_EQ(wad.meshSizes, (Words{44, 64, 48}));
     EXPECT_EQ(wad.meshOfPointer, (Words{2, 0, 1, 1}));
-    ASSERT_EQ(wad.meshInfos, written.meshes);
-    EXPECT_EQ(wad.meshInfos[0].shades.size(), 4u);   // N = -4
-    EXPECT_EQ(wad.meshInfos[1].normals.size(), 3u);  // N = 3
+    EXPECT_EQ(wad.meshInfos, written.meshes);
 }
 
 TEST(WadReader, ProgressNamesTheFileAndAdvancesThroughThreePhases) {

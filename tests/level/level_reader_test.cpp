@@ -110,8 +110,6 @@ TEST(LevelReader, SectionsAreFoundWhereTheyLie) {
     for (const auto& [label, section] : sections) {
         EXPECT_EQ(section->offset, layout.at(label)) << label;
     }
-    EXPECT_EQ(level.floors.count, 3u);
-    EXPECT_EQ(level.demoData.count, 2u);
     EXPECT_EQ(level.spriteMarkerOffset, layout.at("Sprite Marker"));
     EXPECT_EQ(level.zonesOffset, layout.at("Zones"));
     EXPECT_EQ(level.textureMarker, 0x58455401u);
@@ -130,7 +128,6 @@ TEST(LevelReader, SectionsAreFoundWhereTheyLie) {
     EXPECT_EQ(level.commands, synthetic.commands);
     EXPECT_EQ(level.frames, synthetic.frames);
     EXPECT_EQ(level.meshTrees, synthetic.meshTrees);
-    EXPECT_EQ(level.objectTextures[1].corners[1].xPixel, 31);
     EXPECT_EQ(level.sampleIndices, synthetic.sampleIndices);
 
     // A level with nothing in it walks too: every count 0, every section right after its count.
