@@ -40,6 +40,9 @@ TEST(SfxReader, ReadsTheMapTheInfosAndTheSampleValuesAndRefusesCountsPastTheEnd)
     EXPECT_EQ(parsed.contents.soundMap, sounds.soundMap);
     EXPECT_EQ(parsed.contents.infos, sounds.infos);
     EXPECT_EQ(parsed.contents.sampleValues, sounds.sampleValues);
+    // A set without sounds: no infos and no samples.
+    auto empty = test::parseAs<SoundResources>(FILE_SFX, encodeSfxFile(SoundResources{}));
+    EXPECT_TRUE(empty.ok && empty.contents.infos.empty() && empty.contents.sampleValues.empty());
 
     // One record more than the bytes after the count hold, and counts whose size overflows.
     const size_t sampleCountAt = MAP_BYTES + 4 + 2 * 8;

@@ -154,10 +154,8 @@ TEST(LevelReader, MeshesKeepTheirNormalsOrShadesAndArePaddedFromTheMeshDataStart
     ASSERT_EQ(level.meshes.size(), 3u);
     // 40 bytes of the shaded mesh, then 42 of the one with a normal and a rectangle, padded to 44.
     EXPECT_EQ(level.meshOffsets, (std::vector<uint32_t>{0, 40, 84}));
-    EXPECT_EQ(level.meshes[0].shadeCount, 3);
-    EXPECT_EQ(level.meshes[0].normalCount, 0);
-    EXPECT_EQ(level.meshes[0].shades, withShades.shades);
-    EXPECT_EQ(level.meshes[1].normals, withNormals.normals);
+    EXPECT_EQ(level.meshes[0], withShades);
+    EXPECT_EQ(level.meshes[1], withNormals);
     EXPECT_EQ(level.meshes[2].normalCount + level.meshes[2].shadeCount, 0);
     // Rectangles come first whatever order the faces were given in.
     ASSERT_EQ(level.meshes[2].polygons.size(), 2u);
@@ -200,8 +198,6 @@ TEST(LevelReader, DamagedFilesAreRefusedWithOneMessageAndKeepNothing) {
     noVersion[2] = '3';
     SyntheticLevel offPage = synthetic;
     offPage.objectTextures[1].tile = 1;
-    SyntheticLevel nothingToInflate = synthetic;
-    nothingToInflate.pages32.clear();
     SyntheticLevel pastVertices = synthetic;
     pastVertices.meshes[0].polygons[0].vertices[2] = 1;
 
@@ -211,7 +207,6 @@ TEST(LevelReader, DamagedFilesAreRefusedWithOneMessageAndKeepNothing) {
         const char* problem;  // expected in the message; none: the version is refused
     } cases[] = {
         {"version", noVersion, nullptr},
-        {"empty file", {}, nullptr},
         {"cut in the 32-bit pages", cut(40), "the file ends inside the 32-bit texture pages"},
         {"cut in the level data", cut(good.size() - 1), "the file ends inside the level data"},
         {"damaged stream", flipped, "the level data cannot be inflated"},
@@ -224,8 +219,6 @@ TEST(LevelReader, DamagedFilesAreRefusedWithOneMessageAndKeepNothing) {
          "object texture 1 lies on page 1 of only 1"},
         {"polygon past the vertices", test::buildLevelFile(pastVertices),
          "a polygon of mesh 0 uses vertex 1 of only 1"},
-        {"no pages for its textures", test::buildLevelFile(nothingToInflate),
-         "object texture 0 lies on page 0 of only 0"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
