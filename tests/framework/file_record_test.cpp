@@ -13,7 +13,7 @@
 #include "framework/file_types.h"
 #include "framework/paths.h"
 #include "framework/text_lines.h"
-#include "support/recording_ui.h"
+#include "support/parsed_file.h"
 #include "support/test_data.h"
 
 namespace kavrin {
@@ -125,8 +125,7 @@ TEST(FileOutput, ReplacesAFileWholeAndLeavesTheOldOneWhenItCannotWrite) {
     test::RecordingUi rec;
     ASSERT_TRUE(writeFileReplacing(rec.ui, path, std::string_view("first\r\n")));
     ASSERT_TRUE(writeFileReplacing(rec.ui, path, std::string_view("second\r\n")));
-    std::ifstream in(path, std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "second\r\n");
+    EXPECT_EQ(test::readBytes(path), "second\r\n");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
 
     std::string inMissingDirectory = sep(sep(dir, "absent"), "set.SAM");
@@ -153,8 +152,7 @@ TEST(FileOutput, AFailedWriteIsReportedAndTheEarlierFileStaysWhole) {
         std::exit(!written && reported ? 0 : 1);
     };
     EXPECT_EXIT(writeUnderASizeLimit(), ::testing::ExitedWithCode(0), "");
-    std::ifstream in(path, std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "earlier");
+    EXPECT_EQ(test::readBytes(path), "earlier");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
 }
 #endif

@@ -1,12 +1,11 @@
 #include "support/synthetic_script.h"
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "framework/bytes.h"
 #include "framework/file_record.h"
 #include "framework/paths.h"
+#include "support/parsed_file.h"
 #include "support/synthetic_wad.h"
 #include "support/test_data.h"
 
@@ -87,10 +86,7 @@ Decompiled decompileFile(uint32_t type, const std::string& inputPath,
     Decompiled result;
     result.ok = loadFile(record, context);
     result.outputPath = record.path;
-    std::ifstream output(record.path, std::ios::binary);
-    if (record.path != inputPath && output) {
-        result.text.assign(std::istreambuf_iterator<char>(output), {});
-    }
+    if (record.path != inputPath) result.text = readBytes(record.path);
     return result;
 }
 
