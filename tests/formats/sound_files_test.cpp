@@ -72,8 +72,8 @@ TEST(SamReader, EveryLineIsASampleNameUpTo1000Lines) {
     EXPECT_EQ(over.messages[0].text, "Number of lines in " + over.path + " exceeds 1000!");
 }
 
-// Every set's SFX reads exactly to its end, its SAM names as many samples, and a cut SFX is
-// refused at the section it ends in.
+// Every set's SFX reads exactly to its end, its SAM names as many samples, a cut SFX is refused
+// at the section it ends in and a cut SAM is a shorter list.
 TEST(RealSoundFiles, EverySetsSfxAndSamLoadAgreeAndRefuseCuts) {
     std::string wads = test::testDataPath("trle/graphics/wads");
     KAVRIN_REQUIRE_DATA(wads);
@@ -92,6 +92,12 @@ TEST(RealSoundFiles, EverySetsSfxAndSamLoadAgreeAndRefuseCuts) {
             {bytes.size() - 1, "the sample values"}};
         for (const auto& [at, section] : cuts)
             expectCutInside(test::textBytes(std::string_view(bytes).substr(0, at)), section);
+        // A SAM cut inside its second line is a list of two names.
+        std::string names = test::readBytes(resolveExistingPath(sam.path));
+        auto cut = test::parseAs<SoundNames>(FILE_SAM, names.substr(0, names.find("\r\n") + 3));
+        EXPECT_TRUE(cut.ok && cut.messages.empty());
+        EXPECT_EQ(cut.contents.lines, (std::vector<std::string>{sam.contents.lines[0],
+                                                                sam.contents.lines[1].substr(0, 1)}));
     }
     auto tut1 = test::loadAs<SoundResources>(FILE_SFX, wads, "tut1");
     EXPECT_EQ(tut1.contents.infos.size(), 122u);
