@@ -32,6 +32,7 @@ TEST(Paths, JoinAddsOneSeparatorUnlessASideHasOneAndAnExtensionNeedsALastPartWit
         std::string path, part, joined;
     } joins[] = {{"dir", "name", sep("dir", "name")},
                  {sep("dir", ""), "name", sep("dir", "name")},
+                 {"dir", sep("", "name"), sep("dir", "name")},
                  {sep("dir", ""), sep("", "name"), sep("dir", "") + sep("", "name")},
                  {"", "name", sep("", "name")}};
     for (const auto& join : joins) {
