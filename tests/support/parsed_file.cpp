@@ -1,30 +1,39 @@
 #include "support/parsed_file.h"
 
+#include <gtest/gtest.h>
+
 #include <fstream>
 #include <iterator>
 
 #include "framework/file_types.h"
+#include "support/synthetic_wad.h"
 #include "support/test_data.h"
 
 namespace kavrin::test {
 
-std::string temporaryFileDirectory() {
-    static const std::string directory = makeTempDirectory("parsed");
-    return directory;
-}
-
-std::string writeTemporaryFile(uint32_t type, std::string_view bytes) {
-    static int count = 0;
-    std::string name = "file" + std::to_string(count++);
-    std::string path = makeFileRecord(type, temporaryFileDirectory(), name)->path;
-    std::ofstream(path, std::ios::binary)
-        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    return name;
-}
-
 std::string readBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::unique_ptr<FileRecord> writeTemporaryFile(uint32_t type, std::span<const uint8_t> bytes) {
+    static const std::string directory = makeTempDirectory("parsed");
+    static int count = 0;
+    auto record = makeFileRecord(type, directory, "file" + std::to_string(count++));
+    if (!writeBytes(record->path, bytes)) ADD_FAILURE() << "cannot write " << record->path;
+    return record;
+}
+
+bool parseCut(const FileRecord& whole, size_t length, ParseContext& context) {
+    FileRecord cut;
+    cut.type = whole.type;
+    cut.path = whole.path;
+    cut.directory = whole.directory;
+    cut.name = whole.name;
+    cut.size = static_cast<uint32_t>(length);
+    cut.buffer.assign(whole.buffer.begin(), whole.buffer.begin() + static_cast<ptrdiff_t>(length));
+    cut.buffer.push_back(0);
+    return fileType(cut.type).parse(cut, context);
 }
 
 }  // namespace kavrin::test

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <any>
+#include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,40 +15,64 @@
 namespace kavrin::test {
 
 std::string readBytes(const std::string& path);
-// The directory of the files below, and a new file of `type` there; returns its base name.
-std::string temporaryFileDirectory();
-std::string writeTemporaryFile(uint32_t type, std::string_view bytes);
+inline std::span<const uint8_t> textBytes(std::string_view text) {
+    return {reinterpret_cast<const uint8_t*>(text.data()), text.size()};
+}
+// Overwrites four bytes at `offset` with `value`, little-endian, as a damaged file would hold it.
+inline void patchU32(std::vector<uint8_t>& bytes, size_t offset, uint32_t value) {
+    for (int i = 0; i < 4; ++i)
+        bytes.at(offset + i) = static_cast<uint8_t>(value >> (8 * i));
+}
+
+// A new file of `type` holding `bytes`, in a temporary directory: its record, not loaded yet.
+std::unique_ptr<FileRecord> writeTemporaryFile(uint32_t type, std::span<const uint8_t> bytes);
+
+// Parses the first `length` bytes of a loaded file as its type would if the file ended there.
+// The copy is laid out as loadFile lays out a file, NUL included.
+bool parseCut(const FileRecord& whole, size_t length, ParseContext& context);
 
 template <class Contents>
 struct ParsedFile {
     bool ok = false;
-    Contents contents{};  // default when the parse stored none
+    bool stored = false;  // whether the record kept contents of this type
+    Contents contents{};  // default when it kept none
     std::vector<RecordedMessage> messages;
     std::string path;
 };
 
-// Loads the file of `type` with the given directory and base name through loadFile.
+// Loads `record` through loadFile with a ui of its own.
 template <class Contents>
-ParsedFile<Contents> loadAs(uint32_t type, const std::string& directory, const std::string& name,
-                            const ObjectCatalogue* catalogue = nullptr) {
+ParsedFile<Contents> loadRecord(FileRecord& record, const ObjectCatalogue* catalogue = nullptr) {
     RecordingUi rec;
     ParseContext context{rec.ui, catalogue};
-    auto record = makeFileRecord(type, directory, name);
     ParsedFile<Contents> parsed;
-    parsed.ok = loadFile(*record, context);
-    if (const auto* contents = std::any_cast<Contents>(&record->contents))
+    parsed.ok = loadFile(record, context);
+    if (const auto* contents = std::any_cast<Contents>(&record.contents)) {
+        parsed.stored = true;
         parsed.contents = *contents;
+    }
     parsed.messages = rec.messages;
-    parsed.path = record->path;
+    parsed.path = record.path;
     return parsed;
 }
 
-// Writes `bytes` as a new file of `type` in a temporary directory, then loads it with loadAs.
+// Loads the file of `type` with the given directory and base name.
 template <class Contents>
-ParsedFile<Contents> parseAs(uint32_t type, std::string_view bytes,
+ParsedFile<Contents> loadAs(uint32_t type, const std::string& directory, const std::string& name,
+                            const ObjectCatalogue* catalogue = nullptr) {
+    return loadRecord<Contents>(*makeFileRecord(type, directory, name), catalogue);
+}
+
+// Writes `bytes` as a new file of `type` in a temporary directory, then loads it.
+template <class Contents>
+ParsedFile<Contents> parseAs(uint32_t type, std::span<const uint8_t> bytes,
                              const ObjectCatalogue* catalogue = nullptr) {
-    std::string name = writeTemporaryFile(type, bytes);
-    return loadAs<Contents>(type, temporaryFileDirectory(), name, catalogue);
+    return loadRecord<Contents>(*writeTemporaryFile(type, bytes), catalogue);
+}
+template <class Contents>
+ParsedFile<Contents> parseAs(uint32_t type, std::string_view text,
+                             const ObjectCatalogue* catalogue = nullptr) {
+    return parseAs<Contents>(type, textBytes(text), catalogue);
 }
 
 }  // namespace kavrin::test

@@ -270,9 +270,4 @@ SyntheticLevel populatedLevel() {
     return level;
 }
 
-void patchU32(std::vector<uint8_t>& bytes, size_t offset, uint32_t value) {
-    for (int i = 0; i < 4; ++i)
-        bytes.at(offset + i) = static_cast<uint8_t>(value >> (8 * i));
-}
-
 }  // namespace kavrin::test

@@ -87,6 +87,4 @@ LevelObjectTexture syntheticObjectTexture(uint8_t page, uint8_t x, uint8_t y);
 // A level in which every section holds something, for walks that must reach them all.
 SyntheticLevel populatedLevel();
 
-void patchU32(std::vector<uint8_t>& bytes, size_t offset, uint32_t value);
-
 }  // namespace kavrin::test

@@ -1,12 +1,12 @@
 #include "support/synthetic_script.h"
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "framework/bytes.h"
 #include "framework/file_record.h"
 #include "framework/paths.h"
+#include "support/parsed_file.h"
+#include "support/synthetic_wad.h"
 #include "support/test_data.h"
 
 namespace kavrin::test {
@@ -75,12 +75,6 @@ std::vector<uint8_t> buildScriptFile(const SyntheticScript& script) {
     return out.release();
 }
 
-void writeFileBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
-}
-
 Decompiled decompileFile(uint32_t type, const std::string& inputPath,
                          const std::string& outputDirectory, const std::string& name,
                          ParseContext& context) {
@@ -92,10 +86,7 @@ Decompiled decompileFile(uint32_t type, const std::string& inputPath,
     Decompiled result;
     result.ok = loadFile(record, context);
     result.outputPath = record.path;
-    std::ifstream output(record.path, std::ios::binary);
-    if (record.path != inputPath && output) {
-        result.text.assign(std::istreambuf_iterator<char>(output), {});
-    }
+    if (record.path != inputPath) result.text = readBytes(record.path);
     return result;
 }
 
@@ -104,7 +95,7 @@ Decompiled decompileBytes(uint32_t type, const std::vector<uint8_t>& bytes, Pars
     bool scratch = directory.empty();
     if (scratch) directory = makeTempDirectory("decompile");
     std::string input = directory + PATH_SEPARATOR + "INPUT.DAT";
-    writeFileBytes(input, bytes);
+    writeBytes(input, bytes);
     Decompiled result = decompileFile(type, input, directory, "INPUT", context);
     if (scratch) std::filesystem::remove_all(directory);
     return result;

@@ -42,8 +42,6 @@ struct Decompiled {
     std::string text;        // the output file's bytes; empty when there is none
 };
 
-void writeFileBytes(const std::string& path, const std::vector<uint8_t>& bytes);
-
 // Loads the file at `inputPath` as `type` with the record's directory and name set to
 // `outputDirectory` and `name`, as a chosen file would have them, so the text lands there.
 Decompiled decompileFile(uint32_t type, const std::string& inputPath,

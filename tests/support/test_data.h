@@ -16,6 +16,11 @@ std::string sourcePath(const std::string& relative);
 // A fresh, empty directory for one test's files.
 std::string makeTempDirectory(const std::string& stem);
 
+// The WAD sets shipped in trle/graphics/wads, by base name in lower case: the files keep their
+// shipped case (Catacomb.WAS, catacomb.sam), which loading must not depend on.
+inline constexpr const char* SHIPPED_WAD_SETS[] = {
+    "tut1", "karnak", "title", "coastal", "settomb", "angkor", "catacomb", "cleopal", "city"};
+
 }  // namespace kavrin::test
 
 // Skips the test, naming the missing file, when real data is not available.

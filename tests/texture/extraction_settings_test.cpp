@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "framework/paths.h"
 #include "support/recording_ui.h"
 #include "support/test_data.h"
@@ -8,43 +10,29 @@
 namespace kavrin {
 namespace {
 
-TEST(ExtractionPanelRows, EachInputShowsOnlyItsOwnOptions) {
-    for (uint32_t output = OUTPUT_OBJECT_WAD; output <= OUTPUT_TARGA; ++output) {
-        ExtractionPanelRows raw = extractionPanelRows(INPUT_RAW_IMAGE, output);
-        EXPECT_TRUE(raw.rawImage && raw.inputTransparency);
-        EXPECT_FALSE(raw.level || raw.objectWad || raw.noInputOptions || raw.bumpMap);
-
-        ExtractionPanelRows sprites = extractionPanelRows(INPUT_SPRITE_WAD, output);
-        EXPECT_TRUE(sprites.noInputOptions);
-        EXPECT_FALSE(sprites.level || sprites.objectWad || sprites.rawImage ||
-                     sprites.inputTransparency);
-
-        ExtractionPanelRows targa = extractionPanelRows(INPUT_TARGA, output);
-        EXPECT_TRUE(targa.inputTransparency);
-        EXPECT_FALSE(targa.level || targa.objectWad || targa.rawImage || targa.noInputOptions);
-
-        EXPECT_TRUE(extractionPanelRows(INPUT_LEVEL, output).level);
-        EXPECT_TRUE(extractionPanelRows(INPUT_OBJECT_WAD, output).objectWad);
-        EXPECT_FALSE(extractionPanelRows(INPUT_OBJECT_WAD, output).inputTransparency);
-    }
-}
-
-TEST(ExtractionPanelRows, OutputOptionsFollowTheOutputTypeAndTheBumpMapNeedsALevel) {
+TEST(ExtractionPanelRows, EachInputShowsItsOwnOptionsAndOnlyALevelOffersABumpMap) {
+    // Rows shown per input: level, object WAD, raw image, none, input transparency.
+    const std::array<bool, 5> shown[] = {{true, false, false, false, false},
+                                         {false, true, false, false, false},
+                                         {false, false, true, false, true},
+                                         {false, false, false, true, false},
+                                         {false, false, false, false, true}};
     for (uint32_t input = INPUT_LEVEL; input <= INPUT_TARGA; ++input) {
         for (uint32_t output = OUTPUT_OBJECT_WAD; output <= OUTPUT_TARGA; ++output) {
+            SCOPED_TRACE(std::to_string(input) + " " + std::to_string(output));
             ExtractionPanelRows rows = extractionPanelRows(input, output);
-            EXPECT_EQ(rows.rleCompression, output == OUTPUT_TARGA) << input << " " << output;
-            EXPECT_EQ(rows.bumpMap, input == INPUT_LEVEL && output == OUTPUT_ROOM_EDITOR_TEXTURE)
-                << input << " " << output;
+            EXPECT_EQ((std::array<bool, 5>{rows.level, rows.objectWad, rows.rawImage,
+                                           rows.noInputOptions, rows.inputTransparency}),
+                      shown[input - INPUT_LEVEL]);
+            EXPECT_EQ(rows.rleCompression, output == OUTPUT_TARGA);
+            EXPECT_EQ(rows.bumpMap, input == INPUT_LEVEL && output == OUTPUT_ROOM_EDITOR_TEXTURE);
         }
     }
 }
 
 TEST(ExtractionSettings, StartMagentaAndKeepEveryChoiceAcrossOpenings) {
     ExtractionSettings settings;
-    EXPECT_EQ(colourRed(settings.inputTransparency), 0xFF);
-    EXPECT_EQ(colourGreen(settings.inputTransparency), 0x00);
-    EXPECT_EQ(colourBlue(settings.inputTransparency), 0xFF);
+    EXPECT_EQ(settings.inputTransparency, makeColour(0xFF, 0x00, 0xFF));
     EXPECT_EQ(settings.customColours[0], 0xFF00FFu);
     for (size_t i = 1; i < settings.customColours.size(); ++i)
         EXPECT_EQ(settings.customColours[i], 0u);

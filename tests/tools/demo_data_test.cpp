@@ -2,23 +2,17 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 
 #include "formats/catalogue.h"
 #include "framework/file_record.h"
 #include "framework/file_types.h"
-#include "support/recording_ui.h"
+#include "support/parsed_file.h"
 #include "support/test_data.h"
 
 namespace kavrin {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string contentsOf(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 // The committed demo is exactly what the generator writes, so it can always be made again.
 TEST(DemoData, TheCommittedDemoIsWhatMakeDemoWrites) {
@@ -29,7 +23,7 @@ TEST(DemoData, TheCommittedDemoIsWhatMakeDemoWrites) {
     for (const fs::directory_entry& entry : fs::recursive_directory_iterator(fresh)) {
         if (!entry.is_regular_file()) continue;
         fs::path relative = fs::relative(entry.path(), fresh);
-        EXPECT_EQ(contentsOf(entry.path()), contentsOf(committed / relative)) << relative;
+        EXPECT_EQ(test::readBytes(entry.path()), test::readBytes(committed / relative)) << relative;
         ++files;
     }
     EXPECT_EQ(files, 12u);
