@@ -88,37 +88,6 @@ TEST(WadReader, AnimationsBelongToTheMoveableWhoseRangeHoldsThem) {
                 none.contents.animFrameEnd.empty());
 }
 
-TEST(WadReader, MeshesKeepNormalsOrShadesAndArePaddedFromTheMeshDataStart) {
-    // 16 fixed bytes + 1 vertex + 4 shades + one triangle = 42 bytes, so 2 bytes of padding.
-    MeshInfo shaded = test::triangleMesh(1, -4);
-    shaded.polygons[0].vertices = {0, 0, 0, 0};
-    SyntheticWad written = wadWithAnimations({NO_ANIMATION}, 0);
-    written.meshes = {shaded, test::triangleMesh(3, 3), test::triangleMesh(3, 0)};
-    written.meshPointers = {108, 0, 44, 44};
-    auto parsed = parseWad(written);
-    ASSERT_TRUE(parsed.ok);
-    const ObjectWad& wad = parsed.contents;
-    EXPECT_EQ(wad.meshOffsets, (Words{0, 44, 108}));
-    EXPECT_EQ(wad.meshSizes, (Words{44, 64, 48}));
-    EXPECT_EQ(wad.meshOfPointer, (Words{2, 0, 1, 1}));
-    EXPECT_EQ(wad.meshInfos, written.meshes);
-}
-
-TEST(WadReader, ProgressNamesTheFileAndAdvancesThroughThreePhases) {
-    SyntheticWad written = wadWithAnimations({0, NO_ANIMATION, 5}, 9);
-    written.meshes.push_back(written.meshes[0]);  // 48 bytes each
-    written.meshPointers.push_back(48);
-    test::RecordingUi rec;
-    progressBegin(rec.ui, "Loading", 0, 1000, 1, "Loading");
-    ParseContext context{rec.ui};
-    auto record = test::writeTemporaryFile(FILE_WAD, test::wadBytes(written));
-    ASSERT_TRUE(loadFile(*record, context));
-    EXPECT_EQ(rec.progressTexts(),
-              (std::vector<std::string>{"Loading", "Parsing " + record->name + ".WAD"}));
-    // Meshes: the second starts halfway (50). Moveables: 2 x 150 / 3. Animations: 8 x 150 / 9.
-    EXPECT_EQ(rec.ui.progress.position, 50 + 100 + 133);
-}
-
 TEST(WadReader, RefusesIndicesThatLeaveTheirTables) {
     const std::pair<std::function<void(SyntheticWad&)>, const char*> refusals[] = {
         {[](SyntheticWad& w) { w.moveables[0].firstMeshPointer = 1; },
