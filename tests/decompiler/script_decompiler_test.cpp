@@ -71,23 +71,6 @@ TEST(ScriptDecompiler, WritesExtensionsLanguagesAndOptionsBeforeTheLevels) {
               "\r\n[Level]\r\n");
 }
 
-TEST(ScriptDecompiler, ListsLanguageFilesAsTextFilesWithAByteIndex) {
-    SyntheticScript script = onePathScript({});
-    script.languageNames.clear();
-    for (int i = 0; i < 256; ++i)
-        script.languageNames += format("N%d.DAT", i) + '\0';
-    // The 257th name wraps the index; a name shorter than three letters stays, one of three is
-    // replaced whole; the file's end ends the last name.
-    script.languageNames += std::string("AB\0ABC\0\0LAST.DAT", 16);
-    ScriptRun run;
-    std::string text = run.run(script).text;
-    EXPECT_NE(text.find("File=\t\t0,N0.TXT\r\nFile=\t\t1,N1.TXT\r\n"), std::string::npos);
-    EXPECT_NE(text.find("File=\t\t255,N255.TXT\r\nFile=\t\t0,AB\r\nFile=\t\t1,TXT\r\n"
-                        "File=\t\t2,\r\nFile=\t\t3,LAST.TXT\r\n\r\n[Options]"),
-              std::string::npos)
-        << text;
-}
-
 // clang-format off
 std::vector<uint8_t> itemOperands(uint8_t opcode, uint8_t string) {
     // The byte after the string index is unused; then six words.
