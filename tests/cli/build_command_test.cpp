@@ -2,9 +2,9 @@
 
 #include <filesystem>
 
+#include "support/parsed_file.h"
 #include "support/run_cli.h"
 #include "support/test_data.h"
-#include "support/parsed_file.h"
 
 namespace kavrin {
 namespace {

@@ -141,12 +141,9 @@ TEST(WadReader, RefusesIndicesThatLeaveTheirTables) {
 
 TEST(WadReader, RefusesFilesWhoseSectionsOrMeshesDoNotFit) {
     const std::vector<uint8_t> bytes = test::wadBytes(test::smallWad());
-    expectRefused({bytes.begin(), bytes.end() - 1},
-                  "the Static Meshes section runs past the end of the file");
     std::vector<uint8_t> trailing = bytes;
     trailing.insert(trailing.end(), {0, 0});
     expectRefused(trailing, "2 bytes follow the Static Meshes section");
-    expectRefused({1, 0, 0}, "the file ends before its version number");
 
     // The page byte count follows the version, the texture count and one texture.
     ASSERT_EQ(loadU32(&bytes[16]), TEXTURE_PAGE_BYTES);
