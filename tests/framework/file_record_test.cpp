@@ -28,27 +28,6 @@ void writeFile(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
-TEST(Paths, JoinAddsOneSeparatorUnlessASideHasOneAndAnExtensionNeedsALastPartWithoutADot) {
-    const struct {
-        std::string path, part, joined;
-    } joins[] = {{"dir", "name", sep("dir", "name")},
-                 {sep("dir", ""), "name", sep("dir", "name")},
-                 {"dir", sep("", "name"), sep("dir", "name")},
-                 {sep("dir", ""), sep("", "name"), sep("dir", "") + sep("", "name")},
-                 {"", "name", sep("", "name")}};
-    for (const auto& join : joins) {
-        std::string path = join.path;
-        joinPath(path, join.part);
-        EXPECT_EQ(path, join.joined);
-    }
-    std::string plain = sep("my.dir", "LARA");
-    EXPECT_TRUE(appendExtension(plain, ".WAD"));
-    EXPECT_EQ(plain, sep("my.dir", "LARA.WAD"));
-    std::string dotted = sep("dir", "LARA.OLD");
-    EXPECT_FALSE(appendExtension(dotted, ".WAD"));
-    EXPECT_EQ(dotted, sep("dir", "LARA.OLD"));
-}
-
 TEST(FileRecords, DeriveKeepsDirectoryAndNameAndAnExplicitDottedNameKeepsItsOwnExtension) {
     auto was = makeFileRecord(FILE_WAS, "wads", "tut1");
     EXPECT_EQ(makeFileRecord(FILE_WAD, "wads", "LARA.OLD")->path, sep("wads", "LARA.OLD"));
@@ -79,22 +58,6 @@ TEST(FileRecords, AnEmptyFileLoadsAsOneNulAndAMissingOneIsReportedWithItsCode) {
     EXPECT_EQ(rec.onlyMessage().title, "Kavrin");
     EXPECT_EQ(rec.onlyMessage().text, "Unable to open " + missing->path + " for reading: 2");
     EXPECT_FALSE(missing->loaded());
-}
-
-TEST(FileRecords, PathsResolveWithoutRegardToLetterCase) {
-    std::string dir = test::makeTempDirectory("case");
-    fs::create_directories(sep(dir, "Graphics"));
-    writeFile(sep(sep(dir, "Graphics"), "tut1.sam"), "foot01.wav\r\n");
-    std::string spelled = sep(sep(dir, "graphics"), "TUT1.SAM");
-    EXPECT_TRUE(pathExists(spelled));
-    EXPECT_EQ(resolveExistingPath(spelled), sep(sep(dir, "Graphics"), "tut1.sam"));
-    EXPECT_FALSE(pathExists(sep(dir, "tut2.sam")));
-
-    test::RecordingUi rec;
-    ParseContext context{rec.ui};
-    auto record = makeFileRecord(FILE_BUILD_SCRIPT, sep(dir, "GRAPHICS"), "Tut1.Sam");
-    ASSERT_TRUE(loadFile(*record, context));
-    EXPECT_EQ(record->text(), "foot01.wav\r\n");
 }
 
 TEST(FileOutput, ReplacesAFileWholeAndLeavesTheOldOneWhenItCannotWrite) {

@@ -131,22 +131,6 @@ TEST(RunBuildScript, LoadPlacesLikeTheUserReusingLoadedSourcesAndNamesTheEditedW
     EXPECT_FALSE(std::filesystem::exists(s.directory + "/made.WAS"));
 }
 
-TEST(RunBuildScript, LinesLongerThan255CharactersAreReadInPieces) {
-    // 255 characters, the newline counting as one (a CR LF too), make one line; the rest of a
-    // longer line is read as a line of its own.
-    const std::string first = "1:WAD:1:set";
-    const std::string fits = first + std::string(243, ' ') + "\r\n";
-    const std::string longer = first + std::string(244, ' ');
-    ScriptSession s;
-    EXPECT_TRUE(s.run("KVS V2\r\n" + fits + longer + "2:WAD:5:set\r\n"));
-    EXPECT_EQ(s.placedSlots(), (Slots{1, 2}));
-
-    ScriptSession broken;
-    EXPECT_FALSE(broken.run("KVS V2\r\n" + longer + "\r\n"));
-    EXPECT_EQ(broken.recording.onlyMessage().text,
-              "Invalid object specification in script at line 2.");
-}
-
 TEST(RunBuildScript, AMissingSourceIsLookedForInThePickedFolderAndCancellingStopsQuietly) {
     ScriptSession s;
     std::string elsewhere = test::makeTempDirectory("elsewhere");

@@ -136,27 +136,6 @@ private slots:
         QVERIFY(shell->recording.messages.empty());
     }
 
-    void loadingShowsTheProgressWindowAndCannotBeClosedMeanwhile() {
-        QStringList captions;
-        bool closedWhileLoading = false;
-        std::function<void(const ProgressState&)> show = shell->session.ui.port.progressShow;
-        shell->session.ui.port.progressShow = [&](const ProgressState& state) {
-            show(state);
-            for (QWidget* top : QApplication::topLevelWidgets()) {
-                if (top->isVisible() && top->windowTitle() == QString::fromStdString(state.caption))
-                    captions << top->windowTitle();
-            }
-            closedWhileLoading = closedWhileLoading || shell->window->close();
-        };
-        loadReference(shell->realPath("graphics/wads/tut1.WAS"), 1);
-        QVERIFY(captions.contains("Loading tut1 Wad..."));
-        QVERIFY(!closedWhileLoading);
-        for (QWidget* top : QApplication::topLevelWidgets()) {
-            QVERIFY2(!top->isVisible() || top == shell->window.get(),
-                     qPrintable(top->windowTitle()));
-        }
-    }
-
     void addReplaceAndDeleteThroughTheButtons() {
         addFromTut1([](QTreeWidgetItem* root) { return root->child(1); });  // PISTOLS_ANIM
         int pistols = rowOfName("PISTOLS_ANIM");

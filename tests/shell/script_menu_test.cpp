@@ -4,8 +4,8 @@
 #include <filesystem>
 
 #include "shell/support/shell_session.h"
-#include "support/test_data.h"
 #include "support/parsed_file.h"
+#include "support/test_data.h"
 
 namespace kavrin {
 
