@@ -48,29 +48,6 @@ SyntheticScript onePathScript(std::vector<uint8_t> levelData) {
     return script;
 }
 
-TEST(ScriptDecompiler, WritesExtensionsLanguagesAndOptionsBeforeTheLevels) {
-    SyntheticScript script;
-    script.options = 0x8B;  // all but Title
-    script.inputTimeout = -1;
-    script.security = 0x0A;
-    script.pcExtensions = {"ABCDE", ".BIK", ".TR4"};  // a field filled to its last byte
-    script.paths = {"DATA\\TITLE"};
-    script.levelOffsetCount = 1;
-    script.languageNames = std::string("ENGLISH.DAT\0FRENCH.DAT\0", 23);
-    ScriptRun run;
-    test::Decompiled out = run.run(script);
-    ASSERT_TRUE(out.ok);
-    EXPECT_EQ(fileNamePart(out.outputPath), "INPUT.txt");
-    EXPECT_EQ(out.text,
-              "[PSXExtensions]\r\nLevel=\t.PSX\r\nCut=\t.CUT\r\nFMV=\t.FMV\r\n"
-              "\r\n[PCExtensions]\r\nLevel=\tABCDE\r\nCut=\t.TR4\r\nFMV=\t.BIK\r\n"
-              "\r\n[Language]\r\nFile=\t\t0,ENGLISH.TXT\r\nFile=\t\t1,FRENCH.TXT\r\n"
-              "\r\n[Options]\r\nLoadSave=\tENABLED\r\nTitle=\t\tDISABLED\r\n"
-              "PlayAnyLevel=\tENABLED\r\nInputTimeout=\t-1\r\nFlyCheat=\tENABLED\r\n"
-              "Security=\t$0a\r\nDemoDisc=\tENABLED\r\n"
-              "\r\n[Level]\r\n");
-}
-
 // clang-format off
 std::vector<uint8_t> itemOperands(uint8_t opcode, uint8_t string) {
     // The byte after the string index is unused; then six words.

@@ -28,20 +28,6 @@ void writeFile(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
-TEST(FileRecords, DeriveKeepsDirectoryAndNameAndAnExplicitDottedNameKeepsItsOwnExtension) {
-    auto was = makeFileRecord(FILE_WAS, "wads", "tut1");
-    EXPECT_EQ(makeFileRecord(FILE_WAD, "wads", "LARA.OLD")->path, sep("wads", "LARA.OLD"));
-    EXPECT_EQ(deriveFileRecord(*was, FILE_WAD)->path, sep("wads", "tut1.WAD"));
-    EXPECT_EQ(deriveFileRecord(*was, FILE_WAD, ".txt")->path, sep("wads", "tut1.txt"));
-    was->buffer = {1, 2, 0};
-    was->size = 2;
-    was->filterIndex = 2;
-    deriveFileRecordInPlace(*was, FILE_LEVEL_REFERENCE);
-    EXPECT_EQ(was->path, sep("wads", "tut1.tr4"));
-    EXPECT_EQ(was->filterIndex, 0u);
-    EXPECT_EQ(was->size, 2u);  // what it held stays
-}
-
 TEST(FileRecords, AnEmptyFileLoadsAsOneNulAndAMissingOneIsReportedWithItsCode) {
     std::string dir = test::makeTempDirectory("load");
     writeFile(sep(dir, "empty.SAM"), "");

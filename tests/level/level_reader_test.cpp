@@ -80,35 +80,6 @@ TEST(LevelReader, TitleLevelParsesWithEverySectionCounted) {
     EXPECT_EQ(level.walkEndOffset, 709191u - 6);
 }
 
-TEST(LevelReader, SectionsAreFoundWhereTheyLie) {
-    SyntheticLevel synthetic = test::populatedLevel();
-    synthetic.trailing = {'N', 'G', 0, 0, 1, 2};
-    SyntheticLevelLayout layout;
-    const LevelRecord level = walked(test::buildLevelData(synthetic, &layout));
-    EXPECT_EQ(level.cameras.offset, layout.at("Cameras"));
-    EXPECT_EQ(level.demoData.offset, layout.at("Demo Bytes"));
-    EXPECT_EQ(level.walkEndOffset, layout.at("End"));  // the trailing bytes are not read
-
-    ASSERT_EQ(level.rooms.size(), 2u);
-    const RoomRecord& room = level.rooms[0];
-    EXPECT_EQ(room.offset, layout.at("Rooms"));
-    EXPECT_EQ(room.sectorCountZ, 2);
-    EXPECT_EQ(room.sectorCountX, 3);
-    EXPECT_EQ(room.colour, (std::array<uint16_t, 2>{0x1234, 0x5678}));
-    // The second room starts where the first one's three trailing bytes end.
-    EXPECT_EQ(level.rooms[1].offset, room.trailingOffset + 3);
-
-    EXPECT_EQ(level.animations, synthetic.animations);
-    EXPECT_EQ(level.commands, synthetic.commands);
-    EXPECT_EQ(level.frames, synthetic.frames);
-    EXPECT_EQ(level.meshTrees, synthetic.meshTrees);
-    EXPECT_EQ(level.sampleIndices, synthetic.sampleIndices);
-
-    // A level with nothing in it walks too.
-    std::vector<uint8_t> empty = test::buildLevelData(SyntheticLevel{});
-    EXPECT_EQ(walked(empty).walkEndOffset, empty.size());
-}
-
 TEST(LevelReader, MoreMeshesThanTheOldTwoThousandAreAllKept) {
     SyntheticLevel synthetic;
     synthetic.meshes.assign(2001, test::syntheticMesh({}));

@@ -199,7 +199,6 @@ std::vector<uint8_t> buildLevelData(const SyntheticLevel& level, SyntheticLevelL
     w.mark("Sample Indices");
     out.words32(level.sampleIndices);
     w.mark("End");
-    out.raw(level.trailing);
     return out.release();
 }
 

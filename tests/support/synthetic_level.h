@@ -56,7 +56,6 @@ struct SyntheticLevel : ObjectRecords {
     }();
     std::vector<SoundInfo> soundDetails;
     std::vector<uint32_t> sampleIndices;
-    std::vector<uint8_t> trailing;  // after the sample indices, as extended engines write
 };
 
 // Where the builder put each section's first element (for "Sprite Marker" and "Texture Marker",
