@@ -64,14 +64,6 @@ void pickFile(QFileDialog* dialog, const std::string& path) {
     list->setCurrentIndex(files->index(file.absoluteFilePath()));
 }
 
-// Goes to the folder and types a new file name, as the user does to save.
-void typeFileName(QFileDialog* dialog, const std::string& folder, const QString& name) {
-    dialog->setDirectory(QString::fromStdString(folder));
-    auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-    edit->clear();
-    QTest::keyClicks(edit, name);
-}
-
 // Presses the file dialog's Open, Save or Extract button, once the dialog has seen the file.
 void pressAccept(QWidget* dialog) {
     auto* buttons = dialog->findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
@@ -159,7 +151,9 @@ private slots:
             if (files->testOption(QFileDialog::DontConfirmOverwrite) ||
                 !files->defaultSuffix().isEmpty())
                 return;
-            typeFileName(files, scratch, "newset");
+            files->setDirectory(QString::fromStdString(scratch));  // and the name typed
+            QTest::keyClicks(files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")),
+                             "newset");
             pressAccept(files);
         });
         const FileDialogRequest save{
