@@ -1,7 +1,6 @@
 // The save pipeline on small sets made in the test: what it writes, renumbers and refuses.
 #include <gtest/gtest.h>
 
-#include "editing/save_wad.h"
 #include "editing/wad_commands.h"
 #include "framework/paths.h"
 #include "framework/text_format.h"
@@ -34,13 +33,6 @@ TEST(SavePipeline, AnEmptyWadWritesEmptyTablesInFileOrder) {
               summary(s,
                       "1 texture objects.\n\nAnd uses 0 bytes (0.00MB) of texture memory, "
                       "approximately 0 out of 16 texture tiles."));
-    EXPECT_EQ(s.recording.progress.front().caption, "Saving out Wad...");
-    EXPECT_EQ(s.recording.progressTexts(),
-              (std::vector<std::string>{
-                  "Initializing", "Generating moveables and static meshes", "Generating sounds",
-                  "Updating animations", "Generating texture image", "Sorting textures",
-                  "Saving object textures", "Saving out.SAM", "Saving out.SFX", "Saving out.SWD",
-                  "Saving out.WAD", "Saving out.WAS"}));
     EXPECT_EQ(s.savedFile(".SAM") + s.savedFile(".WAS"), "");
     EXPECT_EQ(s.savedFile(".SFX"), std::string(740, '\xFF') + std::string(8, '\0'));
     // The reserved object texture alone, and no page: nothing uses the texture.
@@ -144,10 +136,6 @@ TEST(SavePipeline, ALinkIntoAMoveableThatIsNotSavedStopsTheSaveBeforeAnythingIsW
 TEST(SavePipeline, TheSummaryCountsTilesFromTheAreaAndWarnsFrom2048TextureObjects) {
     ObjectTexture page{.widthMinusOne = 255, .heightMinusOne = 255};
     const std::tuple<std::vector<ObjectTexture>, uint32_t, const char*> cases[] = {
-        {{page},
-         1,
-         "2 texture objects.\n\nAnd uses 262144 bytes (0.25MB) of texture memory, "
-         "approximately 1 out of 16 texture tiles."},
         {{page, {.page = 1}},
          2,
          "3 texture objects.\n\nAnd uses 262148 bytes (0.25MB) of "
@@ -192,24 +180,6 @@ TEST(SavePipeline, TablesThatWouldOutgrowTheirIndicesRefuseTheSave) {
                   format("This wad needs %s.\n\nRemove some objects and save again.", text));
         EXPECT_TRUE(s->nothingWritten());
     }
-}
-
-TEST(SaveWad, SavingFromTheSaveChangesQuestionClearsTheChangesAndNamesTheWad) {
-    SaveSession s;
-    s.put(1, s.load("t", test::animatedSet({1}, 1)), 0);
-    s.recording.answers = {Button::Yes, Button::Yes};
-    s.recording.fileChoices = {FileChoice{s.directory + PATH_SEPARATOR + "mine.WAS", 1},
-                               FileChoice{s.directory + PATH_SEPARATOR + "Tut1.WAS", 1}};
-    EXPECT_TRUE(askSaveChanges(s.session));
-    EXPECT_FALSE(s.session.edited.dirty);
-    EXPECT_EQ(s.session.edited.editedWasFile->directory, s.directory);
-    EXPECT_EQ(s.view.title, "mine - Kavrin v2.00");
-    EXPECT_NE(s.loadSaved("mine"), nullptr);
-    // Save As a distributed name writes it once the question is answered Yes.
-    EXPECT_TRUE(saveWad(s.session, true));
-    EXPECT_EQ(s.session.edited.editedWasFile->name, "Tut1");
-    EXPECT_EQ(s.recording.messages.back().title, "Wad Saved");
-    EXPECT_NE(s.loadSaved("Tut1"), nullptr);
 }
 
 }  // namespace

@@ -2,9 +2,9 @@
 
 #include <filesystem>
 
+#include "support/parsed_file.h"
 #include "support/run_cli.h"
 #include "support/test_data.h"
-#include "support/text_files.h"
 
 namespace kavrin {
 namespace {
@@ -28,18 +28,18 @@ TEST(BuildCommand, BuildsTheDemoScriptIntoTheOutputDirectoryAndReplacesItOnlyWit
     }
 
     // The set is there now: without --yes the question is answered Cancel and nothing is written.
-    const std::string written = test::fileContents(directory + "/" + was);
+    const std::string written = test::readBytes(directory + "/" + was);
     test::writeFileText(directory + "/" + was, "kept");
     std::string refused;
     EXPECT_EQ(runCli(directory, arguments, refused), 1);
     EXPECT_EQ(refused, "Save Wad: " + was +
                            "\nThis file already exists.\n\nReplace existing file?\n"
                            "(answered Cancel; --yes answers Yes)\n");
-    EXPECT_EQ(test::fileContents(directory + "/" + was), "kept");
+    EXPECT_EQ(test::readBytes(directory + "/" + was), "kept");
 
     std::string replaced;
     EXPECT_EQ(runCli(directory, arguments + " --yes", replaced), 0) << replaced;
-    EXPECT_EQ(test::fileContents(directory + "/" + was), written);
+    EXPECT_EQ(test::readBytes(directory + "/" + was), written);
 }
 
 TEST(BuildCommand, AMissingSourceOrABadScriptIsReportedAndFails) {

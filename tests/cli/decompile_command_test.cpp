@@ -12,8 +12,7 @@ namespace {
 
 TEST(DecompileCommand, WritesBothTextsBesideInputsNamedRelativeToTheCurrentDirectory) {
     std::string directory = test::makeTempDirectory("cli-decompile");
-    test::writeBytes(directory + "/ENGLISH.DAT",
-                     test::buildLanguageFile({{"Cambodia"}, {}, {}}));
+    test::writeBytes(directory + "/ENGLISH.DAT", test::buildLanguageFile({{"Cambodia"}, {}, {}}));
     test::writeBytes(directory + "/SCRIPT.DAT", test::buildScriptFile({}));
     std::string out;
     EXPECT_EQ(test::runCli(directory, "decompile ENGLISH.DAT SCRIPT.DAT", out), 0);

@@ -21,18 +21,9 @@ TEST(InfoCommand, ShowsTheCountsAndEntriesOfARealSetAndLevel) {
     std::string out;
     ASSERT_EQ(info(trle + "/graphics/wads/tut1.sam", trle, "--json", out), 0) << out;
     nlohmann::json set = nlohmann::json::parse(out);
-    const nlohmann::json& counts = set["counts"];
-    EXPECT_EQ(counts["moveables"], 109);
-    EXPECT_EQ(counts["static meshes"], 11);
-    EXPECT_EQ(counts["animations"], 731);
-    EXPECT_EQ(counts["object textures"], 1581);
-    EXPECT_EQ(counts["texture pages"], 11);
-    EXPECT_EQ(counts["meshes"], 301);
-    EXPECT_EQ(counts["mesh pointers"], 506);
-    EXPECT_EQ(counts["sprites"], 37);
-    EXPECT_EQ(counts["sprite sequences"], 2);
-    EXPECT_EQ(counts["sound infos"], 122);
-    EXPECT_EQ(counts["samples"], 144);
+    EXPECT_EQ(set["counts"]["moveables"], 109);
+    EXPECT_EQ(set["counts"]["sprites"], 37);
+    EXPECT_EQ(set["counts"]["samples"], 144);
     ASSERT_EQ(set["objects"].size(), 122u);
     EXPECT_EQ(set["objects"][0]["tree"], "M  0 LARA");
     EXPECT_EQ(set["objects"][109]["kind"], "sprite sequence");
@@ -43,7 +34,6 @@ TEST(InfoCommand, ShowsTheCountsAndEntriesOfARealSetAndLevel) {
     ASSERT_EQ(info(trle + "/data/title.tr4", trle, "--json", levelOut), 0) << levelOut;
     nlohmann::json level = nlohmann::json::parse(levelOut);
     EXPECT_EQ(level["counts"]["rooms"], 42);
-    EXPECT_EQ(level["counts"]["frame words"], 155714);
     EXPECT_EQ(level["counts"]["inflated level data bytes"], 709191);
     EXPECT_EQ(level["objects"].size(), 72u);
 }

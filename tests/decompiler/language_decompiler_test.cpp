@@ -1,9 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cerrno>
-#include <filesystem>
-#include <fstream>
-
 #include "decompiler/language_strings.h"
 #include "framework/file_types.h"
 #include "framework/paths.h"
@@ -21,8 +17,8 @@ struct LanguageRun {
     LanguageStrings strings{{"from an earlier file"}};
     ParseContext context{rec.ui, nullptr, &strings};
 
-    test::Decompiled run(const std::vector<uint8_t>& bytes, const std::string& directory = {}) {
-        return test::decompileBytes(FILE_LANGUAGE, bytes, context, directory);
+    test::Decompiled run(const std::vector<uint8_t>& bytes) {
+        return test::decompileBytes(FILE_LANGUAGE, bytes, context);
     }
 };
 
@@ -80,20 +76,6 @@ TEST(LanguageDecompiler, RefusesDamageAndUnwritableOutputsWithoutChangingAnythin
         EXPECT_EQ(fileNamePart(out.outputPath), "INPUT.DAT");  // nothing written
         EXPECT_EQ(run.strings.strings, Strings{"from an earlier file"});
     }
-
-    // The text goes to a file beside the output first; a directory in its place stops the open.
-    std::string directory = test::makeTempDirectory("language-unwritable");
-    std::string output = directory + PATH_SEPARATOR + "INPUT.txt";
-    std::ofstream(output) << "an earlier text";
-    std::filesystem::create_directory(output + ".kavrin-tmp");
-    LanguageRun run;
-    test::Decompiled out = run.run(whole, directory);
-    EXPECT_FALSE(out.ok);
-    EXPECT_EQ(run.rec.onlyMessage().title, "Error Opening File");
-    EXPECT_EQ(run.rec.onlyMessage().text,
-              "Could not open " + output + " for writing: " + std::to_string(EISDIR) + ".");
-    EXPECT_EQ(out.text, "an earlier text");
-    EXPECT_EQ(run.strings.strings, Strings{"from an earlier file"});
 }
 
 }  // namespace

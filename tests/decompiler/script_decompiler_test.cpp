@@ -48,46 +48,6 @@ SyntheticScript onePathScript(std::vector<uint8_t> levelData) {
     return script;
 }
 
-TEST(ScriptDecompiler, WritesExtensionsLanguagesAndOptionsBeforeTheLevels) {
-    SyntheticScript script;
-    script.options = 0x8B;  // all but Title
-    script.inputTimeout = -1;
-    script.security = 0x0A;
-    script.pcExtensions = {"ABCDE", ".BIK", ".TR4"};  // a field filled to its last byte
-    script.paths = {"DATA\\TITLE"};
-    script.levelOffsetCount = 1;
-    script.languageNames = std::string("ENGLISH.DAT\0FRENCH.DAT\0", 23);
-    ScriptRun run;
-    test::Decompiled out = run.run(script);
-    ASSERT_TRUE(out.ok);
-    EXPECT_EQ(fileNamePart(out.outputPath), "INPUT.txt");
-    EXPECT_EQ(out.text,
-              "[PSXExtensions]\r\nLevel=\t.PSX\r\nCut=\t.CUT\r\nFMV=\t.FMV\r\n"
-              "\r\n[PCExtensions]\r\nLevel=\tABCDE\r\nCut=\t.TR4\r\nFMV=\t.BIK\r\n"
-              "\r\n[Language]\r\nFile=\t\t0,ENGLISH.TXT\r\nFile=\t\t1,FRENCH.TXT\r\n"
-              "\r\n[Options]\r\nLoadSave=\tENABLED\r\nTitle=\t\tDISABLED\r\n"
-              "PlayAnyLevel=\tENABLED\r\nInputTimeout=\t-1\r\nFlyCheat=\tENABLED\r\n"
-              "Security=\t$0a\r\nDemoDisc=\tENABLED\r\n"
-              "\r\n[Level]\r\n");
-}
-
-TEST(ScriptDecompiler, ListsLanguageFilesAsTextFilesWithAByteIndex) {
-    SyntheticScript script = onePathScript({});
-    script.languageNames.clear();
-    for (int i = 0; i < 256; ++i)
-        script.languageNames += format("N%d.DAT", i) + '\0';
-    // The 257th name wraps the index; a name shorter than three letters stays, one of three is
-    // replaced whole; the file's end ends the last name.
-    script.languageNames += std::string("AB\0ABC\0\0LAST.DAT", 16);
-    ScriptRun run;
-    std::string text = run.run(script).text;
-    EXPECT_NE(text.find("File=\t\t0,N0.TXT\r\nFile=\t\t1,N1.TXT\r\n"), std::string::npos);
-    EXPECT_NE(text.find("File=\t\t255,N255.TXT\r\nFile=\t\t0,AB\r\nFile=\t\t1,TXT\r\n"
-                        "File=\t\t2,\r\nFile=\t\t3,LAST.TXT\r\n\r\n[Options]"),
-              std::string::npos)
-        << text;
-}
-
 // clang-format off
 std::vector<uint8_t> itemOperands(uint8_t opcode, uint8_t string) {
     // The byte after the string index is unused; then six words.
@@ -184,9 +144,7 @@ TEST(ScriptDecompiler, RefusesDamageAndNeverWritesOverItsInput) {
     ASSERT_EQ(whole.size(), 82u);
     const std::pair<size_t, const char*> cuts[] = {
         {55, "its header runs past the end of the file"},
-        {59, "its level path offsets run past the end of the file"},
         {70, "level path 2 of 2 runs past the end of the file"},
-        {77, "its level path block and level offsets run past the end of the file"},
         {81, "its level data runs past the end of the file"},
     };
     for (const auto& [length, problem] : cuts) {

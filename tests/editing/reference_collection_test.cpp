@@ -53,27 +53,5 @@ TEST(ReferenceTree, RootsSortByTextWithoutRegardToCaseNewestAfterEqualOnes) {
     EXPECT_EQ(e.session.references.front()->name, "ALPHA");  // the list runs newest first
 }
 
-TEST(ReferenceSources, ABuildScriptReusesAListedSourceOfTheSameKindAndExactName) {
-    EditingSession e;
-    e.listSet("karnak", {});
-    ReferenceSource& newer = e.listSet("karnak", {});
-    EXPECT_EQ(findOrLoadReference(e.session, REF_WAD_SET, "karnak"), &newer);
-
-    // Another kind, or another letter case, is looked for on disk; here it is not there.
-    e.session.sourceDirectory = test::makeTempDirectory("sources");
-    e.recording.folderChoices = {std::nullopt, std::nullopt};
-    EXPECT_EQ(findOrLoadReference(e.session, REF_LEVEL, "karnak"), nullptr);
-    EXPECT_EQ(findOrLoadReference(e.session, REF_WAD_SET, "Karnak"), nullptr);
-    ASSERT_EQ(e.recording.folderRequests.size(), 2u);
-    EXPECT_EQ(e.recording.folderRequests[0].prompt,
-              "Could not find the karnak.tr4 file in the current directory.  Specify the "
-              "directory for karnak.tr4.");
-    EXPECT_EQ(e.recording.folderRequests[1].prompt,
-              "Could not find the Karnak.WAD file in the current directory.  Specify the "
-              "directory for Karnak.WAD.");
-    EXPECT_EQ(e.recording.folderRequests[1].startDirectory, e.session.sourceDirectory);
-    EXPECT_EQ(e.session.references.size(), 2u);
-}
-
 }  // namespace
 }  // namespace kavrin

@@ -86,24 +86,5 @@ TEST(NewWad, DropsTheEditedWadOnlyAfterTheQuestion) {
     EXPECT_EQ(e.recording.messages.size(), 2u);
 }
 
-TEST(OpenWadForEditing, ACancelledDialogOrAFailedLoadChangesNothing) {
-    EditingSession e;
-    makeDirty(e, "mine");
-    std::string gone = test::makeTempDirectory("open") + PATH_SEPARATOR + "gone.WAS";
-    e.recording.answers = {Button::No, Button::No};
-    e.recording.fileChoices = {std::nullopt, FileChoice{gone, 1}};
-    openWadForEditing(e.session);
-    e.view.events.clear();
-    openWadForEditing(e.session);
-    EXPECT_EQ(e.recording.messages.back().text.rfind("Unable to open " + gone, 0), 0u);
-
-    const EditedWad& edited = e.session.edited;
-    EXPECT_EQ(edited.editedWasFile->name, "mine");
-    EXPECT_EQ(edited.occupiedCount, 1u);
-    EXPECT_TRUE(edited.dirty);
-    EXPECT_EQ(edited.editedSource, nullptr);
-    EXPECT_TRUE(e.view.events.empty());
-}
-
 }  // namespace
 }  // namespace kavrin

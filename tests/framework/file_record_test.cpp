@@ -4,15 +4,14 @@
 #include <fstream>
 
 #ifndef _WIN32
-#include <csignal>
 #include <sys/resource.h>
+#include <csignal>
 #endif
 
 #include "framework/file_output.h"
 #include "framework/file_record.h"
 #include "framework/file_types.h"
 #include "framework/paths.h"
-#include "framework/text_lines.h"
 #include "support/parsed_file.h"
 #include "support/test_data.h"
 
@@ -21,54 +20,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string sep(const std::string& a, const std::string& b) { return a + PATH_SEPARATOR + b; }
+std::string sep(const std::string& a, const std::string& b) {
+    return a + PATH_SEPARATOR + b;
+}
 
 void writeFile(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
-}
-
-TEST(Paths, JoinAddsOneSeparatorUnlessASideHasOneAndAnExtensionNeedsALastPartWithoutADot) {
-    const struct {
-        std::string path, part, joined;
-    } joins[] = {{"dir", "name", sep("dir", "name")},
-                 {sep("dir", ""), "name", sep("dir", "name")},
-                 {"dir", sep("", "name"), sep("dir", "name")},
-                 {sep("dir", ""), sep("", "name"), sep("dir", "") + sep("", "name")},
-                 {"", "name", sep("", "name")}};
-    for (const auto& join : joins) {
-        std::string path = join.path;
-        joinPath(path, join.part);
-        EXPECT_EQ(path, join.joined);
-    }
-    std::string plain = sep("my.dir", "LARA");
-    EXPECT_TRUE(appendExtension(plain, ".WAD"));
-    EXPECT_EQ(plain, sep("my.dir", "LARA.WAD"));
-    std::string dotted = sep("dir", "LARA.OLD");
-    EXPECT_FALSE(appendExtension(dotted, ".WAD"));
-    EXPECT_EQ(dotted, sep("dir", "LARA.OLD"));
-}
-
-TEST(FileRecords, MakeAndDeriveBuildPathsFromDirectoryNameAndExtension) {
-    auto was = makeFileRecord(FILE_WAS, "wads", "tut1");
-    EXPECT_EQ(was->path, sep("wads", "tut1.WAS"));
-    EXPECT_EQ(was->filterIndex, 0u);
-    auto dotted = makeFileRecord(FILE_WAD, "wads", "LARA.OLD");
-    EXPECT_EQ(dotted->path, sep("wads", "LARA.OLD"));
-
-    was->filterIndex = 2;
-    auto wad = deriveFileRecord(*was, FILE_WAD);
-    EXPECT_EQ(wad->type, FILE_WAD);
-    EXPECT_EQ(wad->path, sep("wads", "tut1.WAD"));
-    EXPECT_EQ(wad->directory, "wads");
-    EXPECT_EQ(wad->name, "tut1");
-    EXPECT_EQ(deriveFileRecord(*was, FILE_WAD, ".txt")->path, sep("wads", "tut1.txt"));
-
-    was->buffer = {1, 2, 0};
-    was->size = 2;
-    deriveFileRecordInPlace(*was, FILE_LEVEL_REFERENCE);
-    EXPECT_EQ(was->path, sep("wads", "tut1.tr4"));
-    EXPECT_EQ(was->filterIndex, 0u);
-    EXPECT_EQ(was->size, 2u);  // what it held stays
 }
 
 TEST(FileRecords, AnEmptyFileLoadsAsOneNulAndAMissingOneIsReportedWithItsCode) {
@@ -87,37 +44,6 @@ TEST(FileRecords, AnEmptyFileLoadsAsOneNulAndAMissingOneIsReportedWithItsCode) {
     EXPECT_EQ(rec.onlyMessage().title, "Kavrin");
     EXPECT_EQ(rec.onlyMessage().text, "Unable to open " + missing->path + " for reading: 2");
     EXPECT_FALSE(missing->loaded());
-}
-
-TEST(FileRecords, PathsResolveWithoutRegardToLetterCase) {
-    std::string dir = test::makeTempDirectory("case");
-    fs::create_directories(sep(dir, "Graphics"));
-    writeFile(sep(sep(dir, "Graphics"), "tut1.sam"), "foot01.wav\r\n");
-    std::string spelled = sep(sep(dir, "graphics"), "TUT1.SAM");
-    EXPECT_TRUE(pathExists(spelled));
-    EXPECT_EQ(resolveExistingPath(spelled), sep(sep(dir, "Graphics"), "tut1.sam"));
-    EXPECT_FALSE(pathExists(sep(dir, "tut2.sam")));
-
-    test::RecordingUi rec;
-    ParseContext context{rec.ui};
-    auto record = makeFileRecord(FILE_BUILD_SCRIPT, sep(dir, "GRAPHICS"), "Tut1.Sam");
-    ASSERT_TRUE(loadFile(*record, context));
-    EXPECT_EQ(record->text(), "foot01.wav\r\n");
-}
-
-TEST(TextLines, LinesEndAtACarriageReturnWithAnOptionalLineFeed) {
-    auto lines = [](std::string_view text) {
-        std::vector<std::string> out;
-        LineReader reader(text);
-        for (std::string_view line; reader.next(line);) out.emplace_back(line);
-        return out;
-    };
-    EXPECT_TRUE(lines("").empty());
-    EXPECT_EQ(lines("a\r\nb\r\nc\r\n"), (std::vector<std::string>{"a", "b", "c"}));
-    EXPECT_EQ(lines("a\r\nb\r\nc"), (std::vector<std::string>{"a", "b", "c"}));
-    EXPECT_EQ(lines("a\r\n\r\nc"), (std::vector<std::string>{"a", "", "c"}));
-    EXPECT_EQ(lines("a\rb\n\nc"), (std::vector<std::string>{"a", "b\n\nc"}));
-    EXPECT_EQ(lines("a\nb\n"), (std::vector<std::string>{"a\nb\n"}));
 }
 
 TEST(FileOutput, ReplacesAFileWholeAndLeavesTheOldOneWhenItCannotWrite) {

@@ -27,7 +27,7 @@ TEST(SaveBuildScript, WritesOccupiedSlotsInOrderAndTheScriptLoadsBackIntoTheSame
     EXPECT_EQ(request.title, "Save Script");
     EXPECT_EQ(request.type, FILE_BUILD_SCRIPT);
     // The name the user typed loses its own extension to the script's.
-    EXPECT_EQ(test::fileContents(s.directory + "/saved.KVS"),
+    EXPECT_EQ(test::readBytes(s.directory + "/saved.KVS"),
               "KVS V2\r\n0:WAD:1:set\r\n465:TR4:468:lvl\r\n");
     EXPECT_FALSE(s.session.edited.dirty);
 

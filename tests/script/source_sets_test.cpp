@@ -6,8 +6,8 @@
 
 #include "framework/file_types.h"
 #include "script/build_script.h"
+#include "support/parsed_file.h"
 #include "support/save_session.h"
-#include "support/text_files.h"
 
 namespace kavrin {
 namespace {

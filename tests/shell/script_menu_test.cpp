@@ -4,8 +4,8 @@
 #include <filesystem>
 
 #include "shell/support/shell_session.h"
+#include "support/parsed_file.h"
 #include "support/test_data.h"
-#include "support/text_files.h"
 
 namespace kavrin {
 
@@ -49,7 +49,7 @@ private slots:
         const std::string again = demo + "/again.KVS";
         shell->recording.fileChoices.push_back(FileChoice{again, 1});
         shell->menuItem("Script", "Save Script")->trigger();
-        QCOMPARE(test::fileContents(again), test::fileContents(showcase));
+        QCOMPARE(test::readBytes(again), test::readBytes(showcase));
 
         // Building drops the loaded objects after asking (No: they are not saved first) and saves
         // the set beside the script; the built set opens with the objects the script placed.

@@ -16,6 +16,10 @@ std::string readBytes(const std::string& path) {
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
+void writeFileText(const std::string& path, const std::string& text) {
+    EXPECT_TRUE(writeBytes(path, textBytes(text))) << path;
+}
+
 std::unique_ptr<FileRecord> writeTemporaryFile(uint32_t type, std::span<const uint8_t> bytes) {
     static const std::string directory = makeTempDirectory("parsed");
     static int count = 0;

@@ -14,7 +14,9 @@
 
 namespace kavrin::test {
 
+// The file's bytes, empty when it cannot be read; and a file written whole from text.
 std::string readBytes(const std::string& path);
+void writeFileText(const std::string& path, const std::string& text);
 inline std::span<const uint8_t> textBytes(std::string_view text) {
     return {reinterpret_cast<const uint8_t*>(text.data()), text.size()};
 }

@@ -14,7 +14,8 @@ bool isQuestion(MessageStyle style) {
 }  // namespace
 
 RecordingUi::RecordingUi() {
-    ui.port.message = [this](MessageStyle style, const std::string& title, const std::string& text) {
+    ui.port.message = [this](MessageStyle style, const std::string& title,
+                             const std::string& text) {
         messages.push_back({style, title, text});
         if (!isQuestion(style)) return Button::Ok;
         if (answers.empty()) {

@@ -24,12 +24,12 @@ struct RecordingUi {
 
     Ui ui;
     std::vector<RecordedMessage> messages;
-    std::deque<Button> answers;                 // for questions, in order
-    std::deque<std::optional<FileChoice>> fileChoices;      // nullopt: the user cancels
-    std::deque<std::optional<std::string>> folderChoices;   // nullopt: the user cancels
+    std::deque<Button> answers;                            // for questions, in order
+    std::deque<std::optional<FileChoice>> fileChoices;     // nullopt: the user cancels
+    std::deque<std::optional<std::string>> folderChoices;  // nullopt: the user cancels
     std::vector<FileDialogRequest> fileRequests;
     std::vector<FolderRequest> folderRequests;
-    std::vector<ProgressState> progress;        // every state the progress window showed
+    std::vector<ProgressState> progress;  // every state the progress window showed
     int beeps = 0;
 
     // The texts of every progress update, in order, without repeats of the same text.

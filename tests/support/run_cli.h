@@ -14,7 +14,8 @@ inline int runCli(const std::string& directory, const std::string& arguments, st
     std::string command = "cd '" + directory + "' && '" KAVRIN_CLI_PATH "' " + arguments + " 2>&1";
     std::FILE* pipe = popen(command.c_str(), "r");
     char chunk[256];
-    for (size_t n; pipe && (n = std::fread(chunk, 1, sizeof chunk, pipe)) > 0;) out.append(chunk, n);
+    for (size_t n; pipe && (n = std::fread(chunk, 1, sizeof chunk, pipe)) > 0;)
+        out.append(chunk, n);
     int status = pipe ? pclose(pipe) : -1;
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }

@@ -4,7 +4,6 @@
 #include <utility>
 #include <vector>
 
-#include "formats/sound_files.h"
 #include "framework/text_format.h"
 
 namespace kavrin::test {
@@ -68,13 +67,6 @@ std::string animationDifference(const SavedFrom& from, uint32_t sourceIndex, uin
         }
     }
     return {};
-}
-
-std::vector<std::string> sampleNamesOf(const ObjectSourceBlock& block, uint32_t sound) {
-    const uint16_t k = block.soundMap[sound];
-    const size_t end = k + 1u < block.soundInfos.size() ? block.soundInfos[k + 1].firstSample
-                                                        : block.sampleNames.size();
-    return range(block.sampleNames, block.soundInfos[k].firstSample, end);
 }
 
 }  // namespace
@@ -150,28 +142,6 @@ std::string staticDifference(const ObjectSourceBlock& source, uint32_t sourceInd
     const StaticMesh& b = saved.staticMeshes[savedIndex];
     if (a.carried != b.carried) return "the boxes or flags differ";
     return meshDifference(source, a.meshPointer, saved, b.meshPointer);
-}
-
-std::string soundDifference(const SavedFrom& from, uint32_t sourceIndex) {
-    const ObjectSourceBlock& s = from.source;
-    const Moveable& m = s.moveables[sourceIndex];
-    static constexpr uint32_t LENGTH[] = {0, 4, 3, 1, 1, 3, 3};
-    for (uint32_t a = m.firstAnimation;
-         m.firstAnimation != NO_ANIMATION && a < s.moveableAnimEnd[sourceIndex]; ++a) {
-        size_t at = s.animations[a].commandOffset;
-        for (uint32_t c = 0; c < s.animations[a].commandCount && at < s.commands.size(); ++c) {
-            const uint16_t opcode = s.commands[at];
-            if (opcode == 0 || opcode > 6 || at + LENGTH[opcode] > s.commands.size()) break;
-            const uint32_t sound = opcode == 5 ? s.commands[at + 2] & 0x0FFF : SOUND_COUNT;
-            if (sound < SOUND_COUNT && s.soundMap[sound] != NO_SOUND &&
-                (from.saved.soundMap[sound] == NO_SOUND ||
-                 sampleNamesOf(s, sound) != sampleNamesOf(from.saved, sound))) {
-                return format("sound %u of animation %u is missing or has other samples", sound, a);
-            }
-            at += LENGTH[opcode];
-        }
-    }
-    return {};
 }
 
 }  // namespace kavrin::test

@@ -36,8 +36,4 @@ std::string moveableDifference(const SavedFrom& from, uint32_t sourceIndex, uint
 std::string staticDifference(const ObjectSourceBlock& source, uint32_t sourceIndex,
                              const ObjectSourceBlock& saved, uint32_t savedIndex);
 
-// Every sound the moveable's animations play and the source has is in the saved set, with the
-// same sample names.
-std::string soundDifference(const SavedFrom& from, uint32_t sourceIndex);
-
 }  // namespace kavrin::test

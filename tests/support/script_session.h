@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "support/editing_session.h"
-#include "support/text_files.h"
+#include "support/parsed_file.h"
 
 namespace kavrin::test {
 

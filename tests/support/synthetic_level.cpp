@@ -149,10 +149,9 @@ std::vector<uint8_t> buildLevelData(const SyntheticLevel& level, SyntheticLevelL
     out.u32(static_cast<uint32_t>(meshes.size() / 2));
     w.mark("Meshes");
     out.raw(meshes.bytes());
-    const std::vector<uint32_t>& pointers = level.meshPointers ? *level.meshPointers : offsets;
-    out.u32(static_cast<uint32_t>(pointers.size()));
+    out.u32(static_cast<uint32_t>(offsets.size()));
     w.mark("Mesh Pointers");
-    out.words32(pointers);
+    out.words32(offsets);
 
     w.records("Animations", level.animations);
     w.records("States", level.stateChanges);
@@ -200,21 +199,19 @@ std::vector<uint8_t> buildLevelData(const SyntheticLevel& level, SyntheticLevelL
     w.mark("Sample Indices");
     out.words32(level.sampleIndices);
     w.mark("End");
-    out.raw(level.trailing);
     return out.release();
 }
 
 std::vector<uint8_t> buildLevelFile(const SyntheticLevel& level,
                                     std::optional<uint32_t> statedDataSize) {
     ByteWriter out;
-    out.u32(level.version);
-    const uint16_t pages = static_cast<uint16_t>(level.pages32.size() / LEVEL_PAGE_BYTES);
-    out.u16(0);      // room pages
-    out.u16(pages);  // object pages
-    out.u16(0);      // bump pages
-    writeChunk(out, level.pages32, static_cast<uint32_t>(level.pages32.size()));
-    writeChunk(out, level.pages16, static_cast<uint32_t>(level.pages16.size()));
-    writeChunk(out, level.miscPages, static_cast<uint32_t>(level.miscPages.size()));
+    out.u32(LEVEL_VERSION);
+    out.u16(0);  // room pages
+    out.u16(1);  // object pages
+    out.u16(0);  // bump pages
+    writeChunk(out, std::vector<uint8_t>(LEVEL_PAGE_BYTES, 0), LEVEL_PAGE_BYTES);
+    writeChunk(out, std::vector<uint8_t>(16, 0x16), 16);  // the 16-bit pages
+    writeChunk(out, std::vector<uint8_t>(16, 0x3C), 16);  // the misc pages
     std::vector<uint8_t> data = buildLevelData(level);
     writeChunk(out, data, statedDataSize.value_or(static_cast<uint32_t>(data.size())));
     return out.release();

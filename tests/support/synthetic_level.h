@@ -30,18 +30,12 @@ struct SyntheticRoom {
 };
 
 // The animations, moveables and static meshes are its ObjectRecords, written in their place.
+// The outer file holds one blank 32-bit texture page.
 struct SyntheticLevel : ObjectRecords {
-    uint32_t version = LEVEL_VERSION;
-    std::vector<uint8_t> pages32 = std::vector<uint8_t>(LEVEL_PAGE_BYTES, 0);
-    std::vector<uint8_t> pages16 = std::vector<uint8_t>(16, 0x16);
-    std::vector<uint8_t> miscPages = std::vector<uint8_t>(16, 0x3C);
-
     std::vector<SyntheticRoom> rooms;
     uint32_t floorWords = 0;
     // Written in level layout: the rectangles (shape 9) first, then the triangles (shape 8).
-    std::vector<MeshInfo> meshes;
-    // Absent: one pointer per mesh, at its offset.
-    std::optional<std::vector<uint32_t>> meshPointers;
+    std::vector<MeshInfo> meshes;  // one mesh pointer each
     // Counts of the sections nobody converts; their elements are written as bytes of 0xEE.
     uint32_t spriteTextures = 0;
     uint32_t spriteSequences = 0;
@@ -62,7 +56,6 @@ struct SyntheticLevel : ObjectRecords {
     }();
     std::vector<SoundInfo> soundDetails;
     std::vector<uint32_t> sampleIndices;
-    std::vector<uint8_t> trailing;  // after the sample indices, as extended engines write
 };
 
 // Where the builder put each section's first element (for "Sprite Marker" and "Texture Marker",

@@ -90,14 +90,12 @@ Decompiled decompileFile(uint32_t type, const std::string& inputPath,
     return result;
 }
 
-Decompiled decompileBytes(uint32_t type, const std::vector<uint8_t>& bytes, ParseContext& context,
-                          std::string directory) {
-    bool scratch = directory.empty();
-    if (scratch) directory = makeTempDirectory("decompile");
+Decompiled decompileBytes(uint32_t type, const std::vector<uint8_t>& bytes, ParseContext& context) {
+    std::string directory = makeTempDirectory("decompile");
     std::string input = directory + PATH_SEPARATOR + "INPUT.DAT";
     writeBytes(input, bytes);
     Decompiled result = decompileFile(type, input, directory, "INPUT", context);
-    if (scratch) std::filesystem::remove_all(directory);
+    std::filesystem::remove_all(directory);
     return result;
 }
 

@@ -48,9 +48,7 @@ Decompiled decompileFile(uint32_t type, const std::string& inputPath,
                          const std::string& outputDirectory, const std::string& name,
                          ParseContext& context);
 
-// Writes the bytes as INPUT.DAT into `directory` and decompiles them there; without a directory,
-// in a fresh one that is removed afterwards.
-Decompiled decompileBytes(uint32_t type, const std::vector<uint8_t>& bytes, ParseContext& context,
-                          std::string directory = {});
+// Writes the bytes as INPUT.DAT into a fresh directory and decompiles them there.
+Decompiled decompileBytes(uint32_t type, const std::vector<uint8_t>& bytes, ParseContext& context);
 
 }  // namespace kavrin::test

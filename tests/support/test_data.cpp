@@ -19,7 +19,9 @@ std::string testDataPath(const std::string& relative) {
     return fs::exists(path, error) ? path.string() : std::string();
 }
 
-std::string realTrleDirectory() { return testDataPath("trle"); }
+std::string realTrleDirectory() {
+    return testDataPath("trle");
+}
 
 std::string sourcePath(const std::string& relative) {
     return (fs::path(KAVRIN_SOURCE_DIR) / relative).string();

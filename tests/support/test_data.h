@@ -24,8 +24,9 @@ inline constexpr const char* SHIPPED_WAD_SETS[] = {
 }  // namespace kavrin::test
 
 // Skips the test, naming the missing file, when real data is not available.
-#define KAVRIN_REQUIRE_DATA(path)                                                         \
-    do {                                                                                  \
-        if ((path).empty()) GTEST_SKIP() << "real Level Editor files not found under "    \
-                                         << ::kavrin::test::testDataDirectory();          \
+#define KAVRIN_REQUIRE_DATA(path)                                      \
+    do {                                                               \
+        if ((path).empty())                                            \
+            GTEST_SKIP() << "real Level Editor files not found under " \
+                         << ::kavrin::test::testDataDirectory();       \
     } while (0)

@@ -30,28 +30,6 @@ TEST(ExtractionPanelRows, EachInputShowsItsOwnOptionsAndOnlyALevelOffersABumpMap
     }
 }
 
-TEST(ExtractionSettings, StartMagentaAndKeepEveryChoiceAcrossOpenings) {
-    ExtractionSettings settings;
-    EXPECT_EQ(settings.inputTransparency, makeColour(0xFF, 0x00, 0xFF));
-    EXPECT_EQ(settings.customColours[0], 0xFF00FFu);
-    for (size_t i = 1; i < settings.customColours.size(); ++i)
-        EXPECT_EQ(settings.customColours[i], 0u);
-
-    openExtractionSettings(settings);
-    EXPECT_EQ(settings.outputDirectory, currentDirectory());
-    settings.outputType = OUTPUT_TARGA;
-    settings.byteOrder = 4;
-    settings.inputTransparency = makeColour(1, 2, 3);
-    settings.customColours[5] = 7;
-    settings.outputDirectory = "elsewhere";
-    openExtractionSettings(settings);
-    EXPECT_EQ(settings.outputType, OUTPUT_TARGA);
-    EXPECT_EQ(settings.byteOrder, 4u);
-    EXPECT_EQ(settings.inputTransparency, 0x030201u);
-    EXPECT_EQ(settings.customColours[5], 7u);
-    EXPECT_EQ(settings.outputDirectory, "elsewhere");
-}
-
 TEST(ExtractionSettings, BrowseStartsInTheTypedFolderWithoutItsFinalSeparator) {
     test::RecordingUi recording;
     ExtractionSettings settings;
