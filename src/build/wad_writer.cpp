@@ -37,8 +37,8 @@ bool writeWad(SaveState& state) {
     sections.frames = frames;
     sections.moveables = state.outMoveables;
     sections.statics = state.outStaticMeshes;
-    return writeFileReplacing(state.session.ui, outputPath(state, FILE_WAD),
-                              encodeWadFile(sections));
+    const ByteChain file = composeWadFile(sections);
+    return writeFileReplacing(state.session.ui, outputPath(state, FILE_WAD), file.pieces());
 }
 
 }  // namespace kavrin

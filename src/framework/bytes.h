@@ -83,4 +83,30 @@ private:
     std::vector<uint8_t> bytes_;
 };
 
+// Bytes composed as a chain of pieces: encoded values, and views of arrays that already hold their
+// bytes as the file does (texture pages, mesh data; word arrays too on a little-endian host). A
+// file of megabytes is then written from where its bulk lies instead of being copied into one
+// buffer first. The viewed arrays must outlive the chain.
+class ByteChain {
+public:
+    // Appends encoded values after the pieces so far; the reference lasts until the next view.
+    ByteWriter& encoded();
+    void view(std::span<const uint8_t> bytes);
+    void words16(std::span<const uint16_t> words);
+    void words32(std::span<const uint32_t> words);
+
+    // The non-empty pieces in order.
+    std::vector<std::span<const uint8_t>> pieces() const;
+    // The pieces copied into one array.
+    std::vector<uint8_t> joined() const;
+
+private:
+    // Encoded bytes followed by a view; only the last piece's encoded bytes still grow.
+    struct Piece {
+        ByteWriter encoded;
+        std::span<const uint8_t> view;
+    };
+    std::vector<Piece> pieces_;
+};
+
 }  // namespace kavrin
