@@ -35,10 +35,8 @@ uint32_t copyMesh(SaveState& state, const ReferenceSource& source, uint32_t mesh
         for (PolygonRef& polygon : mesh.polygons) {
             polygon.texture = copyTexture(state, source, polygon.texture);
         }
-        ByteWriter bytes;
-        writeWadMesh(bytes, mesh);
         offset = static_cast<uint32_t>(state.outMeshes.size());
-        state.outMeshes.insert(state.outMeshes.end(), bytes.bytes().begin(), bytes.bytes().end());
+        writeWadMesh(state.outMeshes, mesh);
         state.meshOffsets.remember(&info, *offset);
     }
     state.outMeshPointers.push_back(*offset);

@@ -1,5 +1,6 @@
 #include "framework/bytes.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
 
@@ -120,6 +121,34 @@ static void appendWords(std::vector<uint8_t>& bytes, std::span<const Word> words
 void ByteWriter::words16(std::span<const uint16_t> words) { appendWords(bytes_, words); }
 
 void ByteWriter::words32(std::span<const uint32_t> words) { appendWords(bytes_, words); }
+
+void appendWordBytes(std::vector<uint8_t>& out, std::span<const uint16_t> words, size_t first,
+                     size_t end) {
+    end = std::min(end, words.size_bytes());
+    if (first >= end) return;
+    if constexpr (std::endian::native == std::endian::little) {
+        std::span<const uint8_t> bytes = nativeBytes(words).subspan(first, end - first);
+        out.insert(out.end(), bytes.begin(), bytes.end());
+    } else {
+        size_t at = out.size();
+        out.resize(at + (end - first));
+        for (size_t b = first; b < end; ++b) {
+            out[at++] = static_cast<uint8_t>(words[b / 2] >> (8 * (b % 2)));
+        }
+    }
+}
+
+std::vector<uint16_t> wordsOfBytes(std::span<const uint8_t> bytes) {
+    std::vector<uint16_t> words((bytes.size() + 1) / 2);
+    if constexpr (std::endian::native == std::endian::little) {
+        if (!bytes.empty()) std::memcpy(words.data(), bytes.data(), bytes.size());
+    } else {
+        for (size_t b = 0; b < bytes.size(); ++b) {
+            words[b / 2] = static_cast<uint16_t>(words[b / 2] | bytes[b] << (8 * (b % 2)));
+        }
+    }
+    return words;
+}
 
 ByteWriter& ByteChain::encoded() {
     if (pieces_.empty() || !pieces_.back().view.empty()) pieces_.emplace_back();

@@ -60,6 +60,13 @@ inline uint32_t loadU32(const uint8_t* p) {
 std::vector<uint16_t> readWords16(ByteCursor& cursor, uint64_t count);
 std::vector<uint32_t> readWords32(ByteCursor& cursor, uint64_t count);
 
+// Keyframes are words addressed in bytes; these move them between the two views.
+// Appends bytes [first, end) of the words' little-endian bytes; `end` is clamped to them.
+void appendWordBytes(std::vector<uint8_t>& out, std::span<const uint16_t> words, size_t first,
+                     size_t end);
+// The words of little-endian bytes; an odd last byte makes the low byte of a last word.
+std::vector<uint16_t> wordsOfBytes(std::span<const uint8_t> bytes);
+
 // Appends little-endian values to a growing byte vector.
 class ByteWriter {
 public:
