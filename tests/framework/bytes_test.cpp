@@ -41,6 +41,18 @@ TEST(ByteWriter, WritesWordsLittleEndian) {
     EXPECT_EQ(out.bytes(), (std::vector<uint8_t>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}));
 }
 
+// Keyframes are words addressed in bytes, so a range may start or end inside a word.
+TEST(WordBytes, CopyByteRangesOfWordsAndPadAnOddLastByte) {
+    const uint16_t words[] = {0x0201, 0x0403, 0x0605};
+    std::vector<uint8_t> bytes{9};
+    appendWordBytes(bytes, words, 1, 4);
+    appendWordBytes(bytes, words, 5, 99);  // clamped to the words
+    appendWordBytes(bytes, words, 4, 4);
+    EXPECT_EQ(bytes, (std::vector<uint8_t>{9, 2, 3, 4, 6}));
+    EXPECT_EQ(wordsOfBytes(bytes), (std::vector<uint16_t>{0x0209, 0x0403, 0x0006}));
+    EXPECT_TRUE(wordsOfBytes({}).empty());
+}
+
 // A chain gives the bytes a writer would, keeping viewed arrays where they are.
 TEST(ByteChain, JoinsEncodedBytesAndViewsInOrderWithoutCopyingTheViews) {
     const uint8_t page[] = {0xAA, 0xBB, 0xCC};
