@@ -73,6 +73,16 @@ void copyMoveable(SaveState& state, const ReferenceSource& source, uint32_t inde
     state.copiedMoveables.push_back(copy);
 }
 
+size_t keyframeBytes(const ReferenceSource& source, uint32_t index) {
+    const ObjectSourceBlock& block = source.block;
+    const uint32_t first = block.moveables[index].firstAnimation;
+    const uint32_t end = block.moveableAnimEnd[index];
+    if (first == NO_ANIMATION || end <= first) return 0;
+    const uint32_t from = block.animations[first].frameOffset;
+    const uint32_t to = block.animFrameEnd[end - 1];
+    return to > from ? to - from : 0;
+}
+
 void copyStaticMesh(SaveState& state, const ReferenceSource& source, uint32_t index,
                     uint32_t number) {
     StaticMesh mesh = source.block.staticMeshes[index];
