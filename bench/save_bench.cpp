@@ -7,8 +7,8 @@
 //
 // Both sides spend much of their time in page faults on big buffers (a WAD's bytes, its texture
 // pages), so both are timed under the same allocator policy, and under two of them:
-//   fresh   every big buffer is new memory, zeroed by the kernel as it is first touched, as in
-//           the first load and the first save of a session;
+//   fresh   every big buffer is new memory, zeroed by the kernel as it is first touched: the
+//           most either side can pay (a session's first load comes close to it);
 //   reused  freed memory is kept and handed out again, as once a session has warmed up.
 // Left to itself glibc moves its mmap and trim thresholds as buffers come and go, so which of the
 // two a buffer gets depends on the heap's history; even the length of the directory's path shifts
