@@ -21,18 +21,6 @@ void appendRange(std::vector<W>& out, std::span<const W> table, size_t first, si
     if (first < end) out.insert(out.end(), table.begin() + first, table.begin() + end);
 }
 
-// Keyframes are addressed in bytes but stored as little-endian words.
-void appendFrameBytes(std::vector<uint8_t>& out, std::span<const uint16_t> frames, size_t first,
-                      size_t end) {
-    end = std::min(end, frames.size() * 2);
-    if (first >= end) return;
-    size_t at = out.size();
-    out.resize(at + (end - first));
-    for (size_t b = first; b < end; ++b) {
-        out[at++] = static_cast<uint8_t>(frames[b / 2] >> (8 * (b % 2)));
-    }
-}
-
 }  // namespace
 
 void copyAnimation(SaveState& state, const ReferenceSource& source, uint32_t index) {
@@ -49,8 +37,7 @@ void copyAnimation(SaveState& state, const ReferenceSource& source, uint32_t ind
     }
 
     copy.frameOffset = static_cast<uint32_t>(state.outFrames.size());
-    appendFrameBytes(state.outFrames, block.frames, original.frameOffset,
-                     block.animFrameEnd[index]);
+    appendWordBytes(state.outFrames, block.frames, original.frameOffset, block.animFrameEnd[index]);
 
     copy.firstStateChange = static_cast<uint16_t>(state.outStateChanges.size());
     for (uint32_t c = 0; c < original.stateChangeCount; ++c) {

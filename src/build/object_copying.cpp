@@ -35,10 +35,8 @@ uint32_t copyMesh(SaveState& state, const ReferenceSource& source, uint32_t mesh
         for (PolygonRef& polygon : mesh.polygons) {
             polygon.texture = copyTexture(state, source, polygon.texture);
         }
-        ByteWriter bytes;
-        writeWadMesh(bytes, mesh);
         offset = static_cast<uint32_t>(state.outMeshes.size());
-        state.outMeshes.insert(state.outMeshes.end(), bytes.bytes().begin(), bytes.bytes().end());
+        writeWadMesh(state.outMeshes, mesh);
         state.meshOffsets.remember(&info, *offset);
     }
     state.outMeshPointers.push_back(*offset);
@@ -73,6 +71,16 @@ void copyMoveable(SaveState& state, const ReferenceSource& source, uint32_t inde
     }
     state.outMoveables.push_back(moveable);
     state.copiedMoveables.push_back(copy);
+}
+
+size_t keyframeBytes(const ReferenceSource& source, uint32_t index) {
+    const ObjectSourceBlock& block = source.block;
+    const uint32_t first = block.moveables[index].firstAnimation;
+    const uint32_t end = block.moveableAnimEnd[index];
+    if (first == NO_ANIMATION || end <= first) return 0;
+    const uint32_t from = block.animations[first].frameOffset;
+    const uint32_t to = block.animFrameEnd[end - 1];
+    return to > from ? to - from : 0;
 }
 
 void copyStaticMesh(SaveState& state, const ReferenceSource& source, uint32_t index,

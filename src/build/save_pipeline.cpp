@@ -23,14 +23,29 @@ constexpr uint32_t WRITE_ORDER[] = {FILE_SAM, FILE_SFX, FILE_SWD, FILE_WAD, FILE
 constexpr uint32_t TRANSPARENCY_WARNING_TEXTURES = 2048;
 constexpr float BYTES_TO_MEGABYTES = 9.5367431640625e-07f;
 
+// The entry whose object is copied into the slot; the sprite slots' come with the sprite WAD.
+const ObjectEntry* copiedEntry(const EditedWad& edited, uint32_t slot) {
+    if (slot == SKY_GRAPHICS_SLOT || slot == DEFAULT_SPRITES_SLOT) return nullptr;
+    return edited.slotTable[slot];
+}
+
 void copyObjects(SaveState& state) {
     Ui& ui = state.session.ui;
     progressSet(ui, 0, "Generating moveables and static meshes");
     const EditedWad& edited = state.session.edited;
+    // Keyframes are most of what is copied (half a megabyte for tut1): their room is made once
+    // rather than regrown, and copied again, as they add up.
+    size_t frameBytes = 0;
+    for (uint32_t slot = 0; slot < FIRST_STATIC_SLOT; ++slot) {
+        const ObjectEntry* entry = copiedEntry(edited, slot);
+        if (entry) frameBytes += keyframeBytes(*entry->owner, entry->kindIndex);
+    }
+    state.outFrames.reserve(frameBytes);
+
     for (uint32_t slot = 0; slot < SLOT_COUNT; ++slot) {
         progressSet(ui, -1, nullptr);
-        const ObjectEntry* entry = edited.slotTable[slot];
-        if (!entry || slot == SKY_GRAPHICS_SLOT || slot == DEFAULT_SPRITES_SLOT) continue;
+        const ObjectEntry* entry = copiedEntry(edited, slot);
+        if (!entry) continue;
         if (slot < FIRST_STATIC_SLOT) {
             copyMoveable(state, *entry->owner, entry->kindIndex, slot);
         } else {

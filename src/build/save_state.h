@@ -11,6 +11,7 @@
 #include "formats/sound_files.h"
 #include "formats/swd.h"
 #include "formats/wad_records.h"
+#include "framework/bytes.h"
 #include "framework/file_record.h"
 
 namespace kavrin {
@@ -53,7 +54,7 @@ struct SaveState {
 
     // Meshes: each source mesh is stored once; every use of it gets its own mesh pointer.
     std::vector<uint32_t> outMeshPointers;  // byte offsets into outMeshes
-    std::vector<uint8_t> outMeshes;
+    ByteWriter outMeshes;
     KeyIndex meshOffsets;  // source mesh -> its byte offset in outMeshes
 
     RecordList<Animation> outAnimations;

@@ -14,37 +14,32 @@ void countedRecords(ByteWriter& out, std::span<const T> records) {
 
 }  // namespace
 
-std::vector<uint8_t> encodeWadFile(const WadFileSections& wad) {
-    ByteWriter out;
-    // A WAD runs to megabytes: growing the buffer once spares copying it over and over.
-    out.reserve(4 * 13 + wad.textures.size() * RECORD_SIZE<ObjectTexture> +
-                wad.texturePages.size() + wad.meshPointers.size() * 4 + wad.meshData.size() +
-                wad.animations.size() * RECORD_SIZE<Animation> +
-                wad.stateChanges.size() * RECORD_SIZE<StateChange> +
-                wad.dispatches.size() * RECORD_SIZE<Dispatch> + wad.commands.size() * 2 +
-                wad.meshTrees.size() * 4 + wad.frames.size() * 2 +
-                wad.moveables.size() * RECORD_SIZE<Moveable> +
-                wad.statics.size() * RECORD_SIZE<StaticMesh>);
-    out.u32(wad.version);
-    countedRecords(out, wad.textures);
-    out.u32(static_cast<uint32_t>(wad.texturePages.size()));
-    out.raw(wad.texturePages);
-    out.u32(static_cast<uint32_t>(wad.meshPointers.size()));
+ByteChain composeWadFile(const WadFileSections& wad) {
+    ByteChain out;
+    out.encoded().u32(wad.version);
+    countedRecords(out.encoded(), wad.textures);
+    out.encoded().u32(static_cast<uint32_t>(wad.texturePages.size()));
+    out.view(wad.texturePages);
+    out.encoded().u32(static_cast<uint32_t>(wad.meshPointers.size()));
     out.words32(wad.meshPointers);
-    out.u32(static_cast<uint32_t>(wad.meshData.size() / 2));
-    out.raw(wad.meshData);
-    countedRecords(out, wad.animations);
-    countedRecords(out, wad.stateChanges);
-    countedRecords(out, wad.dispatches);
-    out.u32(static_cast<uint32_t>(wad.commands.size()));
+    out.encoded().u32(static_cast<uint32_t>(wad.meshData.size() / 2));
+    out.view(wad.meshData);
+    countedRecords(out.encoded(), wad.animations);
+    countedRecords(out.encoded(), wad.stateChanges);
+    countedRecords(out.encoded(), wad.dispatches);
+    out.encoded().u32(static_cast<uint32_t>(wad.commands.size()));
     out.words16(wad.commands);
-    out.u32(static_cast<uint32_t>(wad.meshTrees.size()));
+    out.encoded().u32(static_cast<uint32_t>(wad.meshTrees.size()));
     out.words32(wad.meshTrees);
-    out.u32(static_cast<uint32_t>(wad.frames.size()));
+    out.encoded().u32(static_cast<uint32_t>(wad.frames.size()));
     out.words16(wad.frames);
-    countedRecords(out, wad.moveables);
-    countedRecords(out, wad.statics);
-    return out.release();
+    countedRecords(out.encoded(), wad.moveables);
+    countedRecords(out.encoded(), wad.statics);
+    return out;
+}
+
+std::vector<uint8_t> encodeWadFile(const WadFileSections& wad) {
+    return composeWadFile(wad).joined();
 }
 
 std::vector<uint8_t> encodeSwdFile(const SpriteWad& swd) {

@@ -9,6 +9,7 @@
 #include "formats/sound_files.h"
 #include "formats/swd.h"
 #include "formats/wad_records.h"
+#include "framework/bytes.h"
 
 namespace kavrin {
 
@@ -30,6 +31,8 @@ struct WadFileSections {
     std::span<const StaticMesh> statics;
 };
 
+// The file as a chain whose big sections view the arrays given: they must outlive it.
+ByteChain composeWadFile(const WadFileSections& wad);
 std::vector<uint8_t> encodeWadFile(const WadFileSections& wad);
 std::vector<uint8_t> encodeSwdFile(const SpriteWad& swd);
 std::vector<uint8_t> encodeSfxFile(const SoundResources& sounds);

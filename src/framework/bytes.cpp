@@ -1,5 +1,6 @@
 #include "framework/bytes.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
 
@@ -92,25 +93,109 @@ void ByteWriter::u32(uint32_t value) {
     for (int shift = 0; shift < 32; shift += 8) bytes_.push_back(static_cast<uint8_t>(value >> shift));
 }
 
+// The bytes of a word array as a little-endian file holds them: the words themselves on a
+// little-endian host.
+template <class Word>
+static std::span<const uint8_t> nativeBytes(std::span<const Word> words) {
+    return {reinterpret_cast<const uint8_t*>(words.data()), words.size_bytes()};
+}
+
 // Whole sections of words are grown once and filled, not pushed byte by byte: a WAD's keyframes
 // and commands run to millions of bytes.
-void ByteWriter::words16(std::span<const uint16_t> words) {
-    size_t at = bytes_.size();
-    bytes_.resize(at + words.size() * 2);
-    for (uint16_t word : words) {
-        bytes_[at++] = static_cast<uint8_t>(word);
-        bytes_[at++] = static_cast<uint8_t>(word >> 8);
+template <class Word>
+static void appendWords(std::vector<uint8_t>& bytes, std::span<const Word> words) {
+    if constexpr (std::endian::native == std::endian::little) {
+        std::span<const uint8_t> native = nativeBytes(words);
+        bytes.insert(bytes.end(), native.begin(), native.end());
+    } else {
+        size_t at = bytes.size();
+        bytes.resize(at + words.size_bytes());
+        for (Word word : words) {
+            for (size_t shift = 0; shift < 8 * sizeof(Word); shift += 8) {
+                bytes[at++] = static_cast<uint8_t>(word >> shift);
+            }
+        }
     }
 }
 
-void ByteWriter::words32(std::span<const uint32_t> words) {
-    size_t at = bytes_.size();
-    bytes_.resize(at + words.size() * 4);
-    for (uint32_t word : words) {
-        for (int shift = 0; shift < 32; shift += 8) {
-            bytes_[at++] = static_cast<uint8_t>(word >> shift);
+void ByteWriter::words16(std::span<const uint16_t> words) { appendWords(bytes_, words); }
+
+void ByteWriter::words32(std::span<const uint32_t> words) { appendWords(bytes_, words); }
+
+void appendWordBytes(std::vector<uint8_t>& out, std::span<const uint16_t> words, size_t first,
+                     size_t end) {
+    end = std::min(end, words.size_bytes());
+    if (first >= end) return;
+    if constexpr (std::endian::native == std::endian::little) {
+        std::span<const uint8_t> bytes = nativeBytes(words).subspan(first, end - first);
+        out.insert(out.end(), bytes.begin(), bytes.end());
+    } else {
+        size_t at = out.size();
+        out.resize(at + (end - first));
+        for (size_t b = first; b < end; ++b) {
+            out[at++] = static_cast<uint8_t>(words[b / 2] >> (8 * (b % 2)));
         }
     }
+}
+
+std::vector<uint16_t> wordsOfBytes(std::span<const uint8_t> bytes) {
+    std::vector<uint16_t> words((bytes.size() + 1) / 2);
+    if constexpr (std::endian::native == std::endian::little) {
+        if (!bytes.empty()) std::memcpy(words.data(), bytes.data(), bytes.size());
+    } else {
+        for (size_t b = 0; b < bytes.size(); ++b) {
+            words[b / 2] = static_cast<uint16_t>(words[b / 2] | bytes[b] << (8 * (b % 2)));
+        }
+    }
+    return words;
+}
+
+ByteWriter& ByteChain::encoded() {
+    if (pieces_.empty() || !pieces_.back().view.empty()) pieces_.emplace_back();
+    return pieces_.back().encoded;
+}
+
+void ByteChain::view(std::span<const uint8_t> bytes) {
+    if (bytes.empty()) return;
+    encoded();
+    pieces_.back().view = bytes;
+}
+
+void ByteChain::words16(std::span<const uint16_t> words) {
+    if constexpr (std::endian::native == std::endian::little) {
+        view(nativeBytes(words));
+    } else {
+        encoded().words16(words);
+    }
+}
+
+void ByteChain::words32(std::span<const uint32_t> words) {
+    if constexpr (std::endian::native == std::endian::little) {
+        view(nativeBytes(words));
+    } else {
+        encoded().words32(words);
+    }
+}
+
+std::vector<std::span<const uint8_t>> ByteChain::pieces() const {
+    std::vector<std::span<const uint8_t>> pieces;
+    for (const Piece& piece : pieces_) {
+        if (piece.encoded.size() != 0) pieces.emplace_back(piece.encoded.bytes());
+        if (!piece.view.empty()) pieces.push_back(piece.view);
+    }
+    return pieces;
+}
+
+std::vector<uint8_t> ByteChain::joined() const {
+    std::vector<std::span<const uint8_t>> parts = pieces();
+    size_t size = 0;
+    for (std::span<const uint8_t> part : parts)
+        size += part.size();
+    std::vector<uint8_t> bytes;
+    bytes.reserve(size);
+    for (std::span<const uint8_t> part : parts)
+        bytes.insert(bytes.end(), part.begin(), part.end());
+    return bytes;
 }
 
 }  // namespace kavrin

@@ -60,6 +60,13 @@ inline uint32_t loadU32(const uint8_t* p) {
 std::vector<uint16_t> readWords16(ByteCursor& cursor, uint64_t count);
 std::vector<uint32_t> readWords32(ByteCursor& cursor, uint64_t count);
 
+// Keyframes are words addressed in bytes; these move them between the two views.
+// Appends bytes [first, end) of the words' little-endian bytes; `end` is clamped to them.
+void appendWordBytes(std::vector<uint8_t>& out, std::span<const uint16_t> words, size_t first,
+                     size_t end);
+// The words of little-endian bytes; an odd last byte makes the low byte of a last word.
+std::vector<uint16_t> wordsOfBytes(std::span<const uint8_t> bytes);
+
 // Appends little-endian values to a growing byte vector.
 class ByteWriter {
 public:
@@ -81,6 +88,32 @@ public:
 
 private:
     std::vector<uint8_t> bytes_;
+};
+
+// Bytes composed as a chain of pieces: encoded values, and views of arrays that already hold their
+// bytes as the file does (texture pages, mesh data; word arrays too on a little-endian host). A
+// file of megabytes is then written from where its bulk lies instead of being copied into one
+// buffer first. The viewed arrays must outlive the chain.
+class ByteChain {
+public:
+    // Appends encoded values after the pieces so far; the reference lasts until the next view.
+    ByteWriter& encoded();
+    void view(std::span<const uint8_t> bytes);
+    void words16(std::span<const uint16_t> words);
+    void words32(std::span<const uint32_t> words);
+
+    // The non-empty pieces in order.
+    std::vector<std::span<const uint8_t>> pieces() const;
+    // The pieces copied into one array.
+    std::vector<uint8_t> joined() const;
+
+private:
+    // Encoded bytes followed by a view; only the last piece's encoded bytes still grow.
+    struct Piece {
+        ByteWriter encoded;
+        std::span<const uint8_t> view;
+    };
+    std::vector<Piece> pieces_;
 };
 
 }  // namespace kavrin

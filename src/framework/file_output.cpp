@@ -17,7 +17,8 @@ std::string temporaryPathBeside(const std::string& path) { return path + ".kavri
 
 }  // namespace
 
-bool writeFileReplacing(Ui& ui, const std::string& path, std::span<const uint8_t> bytes) {
+bool writeFileReplacing(Ui& ui, const std::string& path,
+                        std::span<const std::span<const uint8_t>> pieces) {
     std::string target = resolveExistingPath(path);
     std::string temporary = temporaryPathBeside(target);
     std::FILE* file = std::fopen(temporary.c_str(), "wb");
@@ -26,8 +27,15 @@ bool writeFileReplacing(Ui& ui, const std::string& path, std::span<const uint8_t
                     path.c_str(), errno);
         return false;
     }
-    bool written = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    int writeError = errno;
+    bool written = true;
+    int writeError = 0;
+    for (std::span<const uint8_t> piece : pieces) {
+        if (!piece.empty() && std::fwrite(piece.data(), 1, piece.size(), file) != piece.size()) {
+            written = false;
+            writeError = errno;
+            break;
+        }
+    }
     if (std::fflush(file) != 0 && written) {
         written = false;
         writeError = errno;
@@ -46,6 +54,10 @@ bool writeFileReplacing(Ui& ui, const std::string& path, std::span<const uint8_t
         return false;
     }
     return true;
+}
+
+bool writeFileReplacing(Ui& ui, const std::string& path, std::span<const uint8_t> bytes) {
+    return writeFileReplacing(ui, path, std::span<const std::span<const uint8_t>>(&bytes, 1));
 }
 
 bool writeFileReplacing(Ui& ui, const std::string& path, std::string_view text) {

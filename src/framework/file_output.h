@@ -15,6 +15,9 @@ struct Ui;
 // reported with "Error Opening File"; a failed write (a full disk, say) with "Error Writing File".
 // Returns false after the message.
 bool writeFileReplacing(Ui& ui, const std::string& path, std::span<const uint8_t> bytes);
+// The same for a file given as pieces, written one after the other.
+bool writeFileReplacing(Ui& ui, const std::string& path,
+                        std::span<const std::span<const uint8_t>> pieces);
 bool writeFileReplacing(Ui& ui, const std::string& path, std::string_view text);
 
 }  // namespace kavrin

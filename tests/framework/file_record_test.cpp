@@ -55,6 +55,11 @@ TEST(FileOutput, ReplacesAFileWholeAndLeavesTheOldOneWhenItCannotWrite) {
     EXPECT_EQ(test::readBytes(path), "second\r\n");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
 
+    const uint8_t head[] = {'t', 'h'}, tail[] = {'r', 'd'};
+    const std::span<const uint8_t> pieces[] = {head, {}, tail};
+    ASSERT_TRUE(writeFileReplacing(rec.ui, path, pieces));
+    EXPECT_EQ(test::readBytes(path), "thrd");
+
     std::string inMissingDirectory = sep(sep(dir, "absent"), "set.SAM");
     EXPECT_FALSE(writeFileReplacing(rec.ui, inMissingDirectory, std::string_view("x")));
     EXPECT_EQ(rec.onlyMessage().title, "Error Opening File");
