@@ -133,7 +133,7 @@ TEST_F(RealReferences, ASetThatFailsToLoadLeavesTheListAndTheTreeAsTheyWere) {
     std::ofstream(mismatch / "set.SAM", std::ios::binary) << "ONE.WAV\r\n";
     EXPECT_EQ(refused(mismatch, "set"),
               "Mismatch in number of sound samples: SFX has 144, SAM has 1");
-    EXPECT_EQ(recording.progressTexts().back(), "Reading set.SAM");  // the SWD is not read
+    EXPECT_EQ(recording.progress.back().text, "Reading set.SAM");  // the SWD is not read
 
     EXPECT_NE(refused(session.wadDirectory, "city").find("\"FISH\""), std::string::npos);
     EXPECT_EQ(session.nextLoadOrder, 1u);

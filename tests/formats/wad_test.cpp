@@ -143,21 +143,5 @@ TEST(WadReader, RefusesFilesWhoseSectionsOrMeshesDoNotFit) {
                   "the Meshes section holds more meshes than its 1 mesh pointers");
 }
 
-TEST(WadReader, EveryTruncationIsRefusedWithOneMessage) {
-    // Without its page the file is small enough to cut at every length. (Whole, it is refused for
-    // the page its texture lacks; only the cuts matter here.)
-    SyntheticWad written = test::smallWad();
-    written.pageCount = 0;
-    test::RecordingUi rec;
-    ParseContext context{rec.ui};
-    auto whole = test::writeTemporaryFile(FILE_WAD, test::wadBytes(written));
-    loadFile(*whole, context);
-    for (size_t length = 0; length < whole->size; ++length) {
-        rec.messages.clear();
-        EXPECT_FALSE(test::parseCut(*whole, length, context)) << length;
-        EXPECT_EQ(rec.messages.size(), 1u) << length;
-    }
-}
-
 }  // namespace
 }  // namespace kavrin

@@ -26,12 +26,13 @@ inline void patchU32(std::vector<uint8_t>& bytes, size_t offset, uint32_t value)
         bytes.at(offset + i) = static_cast<uint8_t>(value >> (8 * i));
 }
 
-// A new file of `type` holding `bytes`, in a temporary directory: its record, not loaded yet.
-std::unique_ptr<FileRecord> writeTemporaryFile(uint32_t type, std::span<const uint8_t> bytes);
-
 // Parses the first `length` bytes of a loaded file as its type would if the file ended there.
 // The copy is laid out as loadFile lays out a file, NUL included.
 bool parseCut(const FileRecord& whole, size_t length, ParseContext& context);
+
+namespace detail {
+std::unique_ptr<FileRecord> writeTemporaryFile(uint32_t type, std::span<const uint8_t> bytes);
+}
 
 template <class Contents>
 struct ParsedFile {
@@ -69,7 +70,7 @@ ParsedFile<Contents> loadAs(uint32_t type, const std::string& directory, const s
 template <class Contents>
 ParsedFile<Contents> parseAs(uint32_t type, std::span<const uint8_t> bytes,
                              const ObjectCatalogue* catalogue = nullptr) {
-    return loadRecord<Contents>(*writeTemporaryFile(type, bytes), catalogue);
+    return loadRecord<Contents>(*detail::writeTemporaryFile(type, bytes), catalogue);
 }
 template <class Contents>
 ParsedFile<Contents> parseAs(uint32_t type, std::string_view text,

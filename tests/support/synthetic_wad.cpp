@@ -12,7 +12,7 @@ std::vector<uint8_t> wadBytes(const SyntheticWad& wad) {
     for (const MeshInfo& mesh : wad.meshes)
         writeWadMesh(meshData, mesh);
     meshData.raw(wad.meshDataTail);
-    std::vector<uint8_t> pages(size_t{wad.pageCount} * TEXTURE_PAGE_BYTES, wad.pagePixel);
+    std::vector<uint8_t> pages(size_t{wad.pageCount} * TEXTURE_PAGE_BYTES, 0);
     return encodeWadFile({.version = wad.version,
                           .textures = wad.textures,
                           .texturePages = pages,
