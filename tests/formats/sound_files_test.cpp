@@ -24,25 +24,19 @@ void expectCutInside(std::span<const uint8_t> sfx, const std::string& section) {
               parsed.path + " cannot be read:\nthe file ends inside " + section);
 }
 
-TEST(SfxReader, ReadsTheMapTheInfosAndTheSampleValuesAndRefusesCountsPastTheEnd) {
+// The shipped sets' SFX files, saved again byte for byte, prove reading and writing; these are
+// the cases they do not hold.
+TEST(SfxReader, LeavesBytesAfterTheSamplesAloneAndRefusesCountsPastTheEnd) {
     SoundResources sounds;
-    for (uint32_t n = 0; n < SOUND_COUNT; ++n)
-        sounds.soundMap[n] = static_cast<uint16_t>(n * 7);
+    sounds.soundMap.fill(NO_SOUND);
     sounds.infos = {{0, {1, 2, 3, 4, 5, 6}}, {3, {0xFF, 0, 0x80, 9, 8, 7}}};
     sounds.sampleValues = {0, 0xFFFFFFFF, 0x12345678, 42};
     const std::vector<uint8_t> file = encodeSfxFile(sounds);
-    ASSERT_EQ(file.size(), MAP_BYTES + 4 + 2 * 8 + 4 + 4 * 4);
-    // Bytes after the sample values belong to nothing and are left alone.
     std::vector<uint8_t> trailing = file;
     trailing.insert(trailing.end(), {'x', 'y', 'z'});
     auto parsed = test::parseAs<SoundResources>(FILE_SFX, trailing);
-    ASSERT_TRUE(parsed.ok);
-    EXPECT_EQ(parsed.contents.soundMap, sounds.soundMap);
-    EXPECT_EQ(parsed.contents.infos, sounds.infos);
+    EXPECT_TRUE(parsed.ok);
     EXPECT_EQ(parsed.contents.sampleValues, sounds.sampleValues);
-    // A set without sounds: no infos and no samples.
-    auto empty = test::parseAs<SoundResources>(FILE_SFX, encodeSfxFile(SoundResources{}));
-    EXPECT_TRUE(empty.ok && empty.contents.infos.empty() && empty.contents.sampleValues.empty());
 
     // One record more than the bytes after the count hold, and counts whose size overflows.
     const size_t sampleCountAt = MAP_BYTES + 4 + 2 * 8;
