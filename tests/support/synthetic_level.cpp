@@ -13,11 +13,8 @@ namespace {
 constexpr uint8_t FILLER = 0xEE;
 
 void writeVertices(ByteWriter& out, const std::vector<Vertex>& vertices) {
-    for (const Vertex& v : vertices) {
-        out.i16(v.x);
-        out.i16(v.y);
-        out.i16(v.z);
-    }
+    for (const Vertex& v : vertices)
+        out.words16(std::array{uint16_t(v.x), uint16_t(v.y), uint16_t(v.z)});
 }
 
 void writeFaces(ByteWriter& out, const MeshInfo& mesh, bool triangles) {
@@ -56,12 +53,8 @@ void writeObjectTexture(ByteWriter& out, const LevelObjectTexture& texture) {
     out.u16(texture.attributes);
     out.u16(texture.tile);
     out.u16(texture.newFlags);
-    for (const LevelObjectTexture::Corner& corner : texture.corners) {
-        out.u8(corner.xMarker);
-        out.u8(corner.xPixel);
-        out.u8(corner.yMarker);
-        out.u8(corner.yPixel);
-    }
+    for (const LevelObjectTexture::Corner& c : texture.corners)
+        out.raw(std::vector<uint8_t>{c.xMarker, c.xPixel, c.yMarker, c.yPixel});
     out.zeros(8);
     out.u32(texture.width);
     out.u32(texture.height);
@@ -112,16 +105,12 @@ void writeRoom(ByteWriter& out, const SyntheticRoom& room) {
     out.zeros(3);
 }
 
-std::vector<uint8_t> compressed(const std::vector<uint8_t>& bytes) {
-    uLongf size = compressBound(bytes.size());
-    std::vector<uint8_t> out(size);
-    if (compress(out.data(), &size, bytes.data(), bytes.size()) != Z_OK) std::abort();
-    out.resize(size);
-    return out;
-}
-
+// A zlib chunk: the size it inflates to (as stated), its stream's size, the stream.
 void writeChunk(ByteWriter& out, const std::vector<uint8_t>& bytes, uint32_t statedSize) {
-    std::vector<uint8_t> stream = compressed(bytes);
+    uLongf size = compressBound(bytes.size());
+    std::vector<uint8_t> stream(size);
+    if (compress(stream.data(), &size, bytes.data(), bytes.size()) != Z_OK) std::abort();
+    stream.resize(size);
     out.u32(statedSize);
     out.u32(static_cast<uint32_t>(stream.size()));
     out.raw(stream);

@@ -32,6 +32,7 @@ struct SyntheticRoom {
 // The animations, moveables and static meshes are its ObjectRecords, written in their place.
 // The outer file holds one blank 32-bit texture page.
 struct SyntheticLevel : ObjectRecords {
+    SyntheticLevel() { soundMap.fill(NO_SOUND); }
     std::vector<SyntheticRoom> rooms;
     uint32_t floorWords = 0;
     // Written in level layout: the rectangles (shape 9) first, then the triangles (shape 8).
@@ -49,11 +50,7 @@ struct SyntheticLevel : ObjectRecords {
     uint32_t items = 0;
     uint32_t aiObjects = 0;
     uint16_t demoBytes = 0;
-    std::array<uint16_t, SOUND_COUNT> soundMap = [] {
-        std::array<uint16_t, SOUND_COUNT> map;
-        map.fill(NO_SOUND);
-        return map;
-    }();
+    std::array<uint16_t, SOUND_COUNT> soundMap;
     std::vector<SoundInfo> soundDetails;
     std::vector<uint32_t> sampleIndices;
 };
