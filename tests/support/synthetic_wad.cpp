@@ -13,7 +13,7 @@ std::vector<uint8_t> wadBytes(const SyntheticWad& wad) {
         writeWadMesh(meshData, mesh);
     meshData.raw(wad.meshDataTail);
     std::vector<uint8_t> pages(size_t{wad.pageCount} * TEXTURE_PAGE_BYTES, 0);
-    return encodeWadFile({.version = wad.version,
+    return encodeWadFile({.version = 129,
                           .textures = wad.textures,
                           .texturePages = pages,
                           .meshPointers = wad.meshPointers,

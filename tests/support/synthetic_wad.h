@@ -16,7 +16,6 @@ namespace kavrin::test {
 
 // The animations, moveables and static meshes are its ObjectRecords.
 struct SyntheticWad : ObjectRecords {
-    uint32_t version = 129;
     std::vector<ObjectTexture> textures;
     uint32_t pageCount = 0;  // blank pages of 196608 bytes
     std::vector<uint32_t> meshPointers;  // see meshStarts
