@@ -34,8 +34,8 @@ TEST(DecompileCommand, DecompilesTheLanguageFileThenTheScriptUnlessTheFirstFails
     std::vector<uint32_t> types;
     for (const FileDialogRequest& request : recording.fileRequests)
         types.push_back(request.type);
-    EXPECT_EQ(types, (std::vector<uint32_t>{FILE_LANGUAGE, FILE_SCRIPT, FILE_LANGUAGE,
-                                            FILE_LANGUAGE}));
+    EXPECT_EQ(types,
+              (std::vector<uint32_t>{FILE_LANGUAGE, FILE_SCRIPT, FILE_LANGUAGE, FILE_LANGUAGE}));
     EXPECT_TRUE(fs::exists(directory / "ENGLISH.txt"));
     EXPECT_FALSE(fs::exists(directory / "SCRIPT.txt"));
     EXPECT_EQ(strings.strings, std::vector<std::string>{"Lara"});

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "formats/sound_files.h"
 #include "formats/wad_file.h"
 #include "framework/file_types.h"
@@ -16,12 +14,8 @@ constexpr size_t MAP_BYTES = SOUND_COUNT * 2;
 
 // An SFX must be refused with one message naming the file and the section it ends in.
 void expectCutInside(std::span<const uint8_t> sfx, const std::string& section) {
-    auto parsed = test::parseAs<SoundResources>(FILE_SFX, sfx);
-    EXPECT_FALSE(parsed.ok);
-    ASSERT_EQ(parsed.messages.size(), 1u) << section;
-    EXPECT_EQ(parsed.messages[0].title, "Kavrin");
-    EXPECT_EQ(parsed.messages[0].text,
-              parsed.path + " cannot be read:\nthe file ends inside " + section);
+    EXPECT_EQ(test::refusal(test::parseAs<SoundResources>(FILE_SFX, sfx)),
+              "Kavrin: @ cannot be read:\nthe file ends inside " + section);
 }
 
 // The shipped sets' SFX files, saved again byte for byte, prove reading and writing; these are
@@ -57,11 +51,8 @@ TEST(SamReader, EveryLineIsASampleNameUpTo1000Lines) {
     for (int i = 0; i < 1000; ++i)
         text += "s" + std::to_string(i) + ".wav\r\n";
     EXPECT_EQ(test::parseAs<SoundNames>(FILE_SAM, text).contents.lines.size(), 1000u);
-    auto over = test::parseAs<SoundNames>(FILE_SAM, text + "\r\n");
-    EXPECT_FALSE(over.ok);
-    ASSERT_EQ(over.messages.size(), 1u);
-    EXPECT_EQ(over.messages[0].title, "Kavrin Internal Error");
-    EXPECT_EQ(over.messages[0].text, "Number of lines in " + over.path + " exceeds 1000!");
+    EXPECT_EQ(test::refusal(test::parseAs<SoundNames>(FILE_SAM, text + "\r\n")),
+              "Kavrin Internal Error: Number of lines in @ exceeds 1000!");
 }
 
 // Every set's SFX reads exactly to its end, its SAM names as many samples, a cut SFX is refused

@@ -25,8 +25,8 @@ TEST(WordBytes, ByteRangesOfWordsPadAnOddLastByteAndChainsJoinWithoutCopyingView
     chain.encoded().u16(2);
     chain.words16(std::span(words, 2));
     chain.encoded().u8(0xEE);
-    EXPECT_EQ(chain.joined(), (std::vector<uint8_t>{3, 0, 0, 0, 0xAA, 0xBB, 0xCC, 2, 0, 1, 2, 3,
-                                                    4, 0xEE}));
+    EXPECT_EQ(chain.joined(),
+              (std::vector<uint8_t>{3, 0, 0, 0, 0xAA, 0xBB, 0xCC, 2, 0, 1, 2, 3, 4, 0xEE}));
     std::vector<std::span<const uint8_t>> pieces = chain.pieces();
     ASSERT_EQ(pieces.size(), 5u);
     EXPECT_EQ(pieces[1].data(), page);

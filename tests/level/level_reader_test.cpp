@@ -32,14 +32,13 @@ TEST(LevelReader, TitleLevelParsesWithEverySectionCounted) {
     EXPECT_TRUE(ui.messages.empty());
 
     const LevelRecord& l = *std::any_cast<LevelRecord>(&record->contents);
-    EXPECT_EQ((std::vector<size_t>{l.rooms.size(), l.meshes.size(), l.meshPointers.size(),
-                                   l.animations.size(), l.stateChanges.size(),
-                                   l.dispatches.size(), l.commands.size(), l.meshTrees.size(),
-                                   l.frames.size(), l.moveables.size(), l.statics.size(),
-                                   l.objectTextures.size(), l.soundDetails.size(),
-                                   l.sampleIndices.size(), l.objectPageCount}),
-              (std::vector<size_t>{42, 191, 249, 496, 338, 406, 1616, 708, 155714, 49, 23, 1792,
-                                   7, 7, 8}));
+    EXPECT_EQ((std::vector<size_t>{
+                  l.rooms.size(), l.meshes.size(), l.meshPointers.size(), l.animations.size(),
+                  l.stateChanges.size(), l.dispatches.size(), l.commands.size(), l.meshTrees.size(),
+                  l.frames.size(), l.moveables.size(), l.statics.size(), l.objectTextures.size(),
+                  l.soundDetails.size(), l.sampleIndices.size(), l.objectPageCount}),
+              (std::vector<size_t>{42, 191, 249, 496, 338, 406, 1616, 708, 155714, 49, 23, 1792, 7,
+                                   7, 8}));
     // The record holds the inflated level data; the walk ends 6 bytes before its end.
     EXPECT_EQ(record->size, 709191u);
     EXPECT_EQ(l.walkEndOffset, 709191u - 6);

@@ -3,7 +3,6 @@
 #include <filesystem>
 
 #include "framework/file_types.h"
-#include "framework/text_format.h"
 #include "script/build_script.h"
 #include "support/script_session.h"
 #include "support/test_data.h"

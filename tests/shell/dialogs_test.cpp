@@ -208,9 +208,9 @@ private slots:
         // The rows shown, in the order of ExtractionPanelRows.
         auto visibleRows = [](QWidget* dialog) {
             QList<bool> rows;
-            for (const char* text : {"16 bit Texture", "Room Textures", "Byte Order", "None",
-                                     "Transparency Color", "RLE Compression",
-                                     "Output Bumpmap File (.TBM)"})
+            for (const char* text :
+                 {"16 bit Texture", "Room Textures", "Byte Order", "None", "Transparency Color",
+                  "RLE Compression", "Output Bumpmap File (.TBM)"})
                 rows << shown(dialog, text);
             return rows;
         };

@@ -43,6 +43,18 @@ struct ParsedFile {
     std::string path;
 };
 
+// The one message of a load that failed, as "title: text" with the file's path shown as "@".
+template <class Contents>
+std::string refusal(const ParsedFile<Contents>& parsed) {
+    if (parsed.ok || parsed.messages.size() != 1)
+        return "loaded: " + std::to_string(parsed.ok) +
+               ", messages: " + std::to_string(parsed.messages.size());
+    std::string shown = parsed.messages[0].title + ": " + parsed.messages[0].text;
+    if (size_t at = shown.find(parsed.path); at != std::string::npos)
+        shown.replace(at, parsed.path.size(), "@");
+    return shown;
+}
+
 // Loads `record` through loadFile with a ui of its own.
 template <class Contents>
 ParsedFile<Contents> loadRecord(FileRecord& record, const ObjectCatalogue* catalogue = nullptr) {
