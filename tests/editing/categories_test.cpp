@@ -42,9 +42,9 @@ TEST(Categories, AllObjectsBringsBackEverySlotInSlotOrder) {
     setCategoryFilter(e.session, ALL_OBJECTS);
     const EditedWad& edited = e.session.edited;
     EXPECT_EQ(edited.sortCode, 2);
-    ASSERT_EQ(edited.rows.size(), SLOT_COUNT);
-    for (uint32_t slot = 0; slot < SLOT_COUNT; ++slot)
-        EXPECT_EQ(edited.rows[slot], slot);
+    Slots all(SLOT_COUNT);
+    std::iota(all.begin(), all.end(), 0u);
+    EXPECT_EQ(edited.rows, all);
     EXPECT_EQ(rowTexts(e.session, 464).id, "M464");  // the last moveable slot and the first static
     EXPECT_EQ(rowTexts(e.session, 465).id, "S  0");
     EXPECT_EQ(e.view.events, (std::vector<std::string>{"redraw off", "rebuilt", "redraw on"}));
