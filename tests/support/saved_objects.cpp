@@ -120,15 +120,13 @@ std::string moveableDifference(const SavedFrom& from, uint32_t sourceIndex, uint
         range(t.meshTrees, n.meshTreeIndex, n.meshTreeIndex + links)) {
         return "the mesh tree differs";
     }
-    if ((m.firstAnimation == NO_ANIMATION) != (n.firstAnimation == NO_ANIMATION) ||
-        (m.firstAnimation != NO_ANIMATION &&
-         s.moveableAnimEnd[sourceIndex] - m.firstAnimation !=
-             t.moveableAnimEnd[savedIndex] - n.firstAnimation)) {
-        return "the animation count differs";
-    }
-    for (uint32_t k = 0;
-         m.firstAnimation != NO_ANIMATION && m.firstAnimation + k < s.moveableAnimEnd[sourceIndex];
-         ++k) {
+    auto animationCount = [](const ObjectSourceBlock& block, uint32_t index) {
+        const uint32_t first = block.moveables[index].firstAnimation;
+        return first == NO_ANIMATION ? 0 : block.moveableAnimEnd[index] - first;
+    };
+    const uint32_t animations = animationCount(s, sourceIndex);
+    if (animations != animationCount(t, savedIndex)) return "the animation count differs";
+    for (uint32_t k = 0; k < animations; ++k) {
         std::string difference = animationDifference(from, sourceIndex, savedIndex,
                                                      m.firstAnimation + k, n.firstAnimation + k);
         if (!difference.empty()) return difference;
