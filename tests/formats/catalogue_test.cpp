@@ -44,8 +44,13 @@ TEST(ObjectCatalogue, AcceptsVersion129And465ObjectAnd60StaticLabelsAtMost) {
     EXPECT_EQ(refusal("OBJECT_VERSION v129"), prefix + std::string("0, it must be 129!"));
     EXPECT_EQ(test::catalogueFrom("#define OBJECT_VERSION +129;\n").version, 129u);
 
-    auto objects = test::numberedLabels("OBJ", OBJECT_SLOT_COUNT);
-    auto statics = test::numberedLabels("STATIC", STATIC_SLOT_COUNT);
+    std::vector<std::string> objects, statics;
+    for (size_t i = 0; i < SLOT_COUNT; ++i) {
+        if (i < OBJECT_SLOT_COUNT)
+            objects.push_back("OBJ" + std::to_string(i));
+        else
+            statics.push_back("STATIC" + std::to_string(i - OBJECT_SLOT_COUNT));
+    }
     ObjectCatalogue full = test::catalogueFrom(test::objectsHeader(objects, statics));
     EXPECT_EQ(slotLabel(full, 464), "OBJ464");
     EXPECT_EQ(slotLabel(full, 524), "STATIC59");
