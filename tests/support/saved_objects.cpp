@@ -21,6 +21,17 @@ std::vector<uint8_t> keyframes(const ObjectSourceBlock& block, uint32_t a) {
     return range(bytes, block.animations[a].frameOffset, block.animFrameEnd[a]);
 }
 
+// The pixels under the texture's rectangle, row by row, in the pages.
+std::vector<uint8_t> texturePixels(std::span<const uint8_t> pages, const ObjectTexture& t) {
+    std::vector<uint8_t> pixels;
+    for (uint32_t row = 0; row <= t.heightMinusOne; ++row) {
+        size_t start = ((size_t{t.page} * 256 + t.y + row) * 256 + t.x) * 3;
+        auto rowPixels = range(pages, start, start + (t.widthMinusOne + 1) * 3u);
+        pixels.insert(pixels.end(), rowPixels.begin(), rowPixels.end());
+    }
+    return pixels;
+}
+
 // The saved animation a source link should lead to: the same animation of the copy of the
 // moveable that owns it in the source; for the moveable's own animations, its own copy.
 std::optional<uint16_t> expectedTarget(const SavedFrom& from, uint32_t sourceIndex,
@@ -70,16 +81,6 @@ std::string animationDifference(const SavedFrom& from, uint32_t sourceIndex, uin
 }
 
 }  // namespace
-
-std::vector<uint8_t> texturePixels(std::span<const uint8_t> pages, const ObjectTexture& t) {
-    std::vector<uint8_t> pixels;
-    for (uint32_t row = 0; row <= t.heightMinusOne; ++row) {
-        size_t start = ((size_t{t.page} * 256 + t.y + row) * 256 + t.x) * 3;
-        auto rowPixels = range(pages, start, start + (t.widthMinusOne + 1) * 3u);
-        pixels.insert(pixels.end(), rowPixels.begin(), rowPixels.end());
-    }
-    return pixels;
-}
 
 std::string meshDifference(const ObjectSourceBlock& source, uint32_t sourcePointer,
                            const ObjectSourceBlock& saved, uint32_t savedPointer) {
