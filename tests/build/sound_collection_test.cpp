@@ -1,6 +1,8 @@
 // Which sounds a saved set carries, and from which source each comes.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "editing/reference_collection.h"
 #include "framework/file_types.h"
 #include "support/save_session.h"
@@ -30,15 +32,6 @@ SyntheticSet withSounds(std::vector<std::pair<uint16_t, std::vector<std::string>
     return set;
 }
 
-std::vector<uint16_t> soundMap(const std::string& sfx) {
-    std::vector<uint16_t> map(370);
-    for (size_t i = 0; i < 370; ++i) {
-        map[i] = static_cast<uint16_t>(static_cast<uint8_t>(sfx[2 * i]) |
-                                       static_cast<uint8_t>(sfx[2 * i + 1]) << 8);
-    }
-    return map;
-}
-
 TEST(CollectSounds, PlayedSoundsComeFromTheirAnimationsSourceTheOthersFromTheEditedSetFirst) {
     SaveSession s;
     s.load("older", withSounds({{2, {"r2"}}, {3, {"r3"}}}));
@@ -56,11 +49,11 @@ TEST(CollectSounds, PlayedSoundsComeFromTheirAnimationsSourceTheOthersFromTheEdi
     // 0 and 2 from the edited set, 3 from the one source with it, 5 and 369 from the player; 14
     // is neither played by a source that has it nor always included.
     EXPECT_EQ(s.savedFile(".SAM"), "e0\r\ne2\r\nr3\r\na5x\r\na5y\r\na369\r\n");
-    std::vector<uint16_t> expected(370, NO_SOUND);
-    expected[0] = 0, expected[2] = 1, expected[3] = 2, expected[5] = 3, expected[369] = 4;
-    EXPECT_EQ(soundMap(s.savedFile(".SFX")), expected);
     auto saved = s.loadSaved();
     ASSERT_NE(saved, nullptr);
+    std::vector<uint16_t> expected(SOUND_COUNT, NO_SOUND);
+    expected[0] = 0, expected[2] = 1, expected[3] = 2, expected[5] = 3, expected[369] = 4;
+    EXPECT_TRUE(std::ranges::equal(saved->block.soundMap, expected));
     std::vector<SoundInfo> infos;
     for (uint16_t first : {0, 1, 2, 3, 5})
         infos.push_back({first, {1, 2, 3, 4, 5, 6}});
@@ -81,7 +74,10 @@ TEST(CollectSounds, ASoundNumberPastTheMapIsReportedAndEndsTheScanButNotTheSave)
     EXPECT_EQ(s.recording.messages[0].title, "Kavrin Internal Error");
     EXPECT_EQ(s.recording.messages[0].text, "Invalid sound ID #370\n");
     EXPECT_EQ(s.recording.messages[1].title, "Wad Saved");
-    EXPECT_EQ(soundMap(s.savedFile(".SFX")), std::vector<uint16_t>(370, NO_SOUND));
+    auto saved = s.loadSaved();
+    ASSERT_NE(saved, nullptr);
+    EXPECT_TRUE(
+        std::ranges::equal(saved->block.soundMap, std::vector<uint16_t>(SOUND_COUNT, NO_SOUND)));
 }
 
 }  // namespace

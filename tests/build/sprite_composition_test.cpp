@@ -12,8 +12,8 @@ using test::SyntheticSet;
 
 constexpr size_t ROW = 768;
 
-// Sequences given as (slot, count); sprite n is two rows high at `firstRow` + 2n, or from row
-// 64 for the sprites after the first four when `skyFirst`. Each page row holds its own number.
+// Sequences given as (slot, count); sprite n is two rows high at row 2n, or from row 64 for the
+// sprites after the first four when `skyFirst`. Each page row holds its own number.
 SyntheticSet spriteSet(const std::vector<std::pair<uint32_t, int>>& sequences, bool skyFirst) {
     SyntheticSet set;
     for (const auto& [slot, count] : sequences) {

@@ -8,7 +8,6 @@
 #include "formats/wad.h"
 #include "framework/file_types.h"
 #include "support/editing_session.h"
-#include "support/saved_objects.h"
 
 namespace kavrin {
 namespace {
@@ -21,30 +20,18 @@ ObjectTexture rect(uint16_t page, uint8_t x, uint8_t y, int width, int height) {
             .heightMinusOne = static_cast<uint8_t>(height - 1)};
 }
 
-// A save state and sources whose page bytes all differ, to see which pixels went where.
+// Where packing places textures. That the pixels go with them is the shipped sets' resave, which
+// compares every polygon's pixels with its source's.
 struct Packing : ::testing::Test {
     ReferenceSource& source(uint32_t loadOrder, uint32_t pageCount) {
         ReferenceSource& made = *sources.emplace_back(makeReferenceSource(REF_WAD_SET, "s"));
         made.loadOrder = loadOrder;
-        std::vector<uint8_t>& bytes = pages.emplace_back(pageCount * TEXTURE_PAGE_BYTES);
-        // Bytes that change along a row, from row to row, page to page and source to source.
-        for (size_t i = 0; i < bytes.size(); ++i)
-            bytes[i] =
-                static_cast<uint8_t>(i * 7 + i / 768 + i / TEXTURE_PAGE_BYTES * 37 + loadOrder);
-        made.block.texturePages = bytes;
+        made.block.texturePages = pages.emplace_back(pageCount * TEXTURE_PAGE_BYTES);
         return made;
     }
     uint32_t add(const ReferenceSource& from, ObjectTexture texture) {
         state.outTextureSources.push_back(TextureOrigin{&from, texture});
         return state.outTextures.append(&keys.emplace_back(texture), texture);
-    }
-    // The pixels of a texture placed in the output, and as its source has them.
-    std::vector<uint8_t> placed(uint32_t i) {
-        return test::texturePixels(state.pages, state.outTextures.records[i]);
-    }
-    std::vector<uint8_t> original(uint32_t i) {
-        const TextureOrigin& origin = state.outTextureSources[i];
-        return test::texturePixels(origin.source->block.texturePages, origin.texture);
     }
 
     test::EditingSession e;
@@ -65,8 +52,6 @@ TEST_F(Packing, TheWorkedExampleFillsOnePageInBands) {
     EXPECT_EQ(state.outTextures.records[r], rect(0, 128, 128, 128, 128));
     EXPECT_EQ(state.pageCount, 1u);
     EXPECT_EQ(state.textureArea, 65536u);
-    for (uint32_t i : {p, q, r})
-        EXPECT_EQ(placed(i), original(i));
 }
 
 TEST_F(Packing, DuplicatesShareAPlaceOnlyWithinOneSourceAndFullPagesOverflow) {
@@ -93,8 +78,6 @@ TEST_F(Packing, DuplicatesShareAPlaceOnlyWithinOneSourceAndFullPagesOverflow) {
     EXPECT_EQ(out[thin], rect(2, 0, 8, 1, 200));  // too tall for the band of the 8 x 8s
     EXPECT_EQ(out[0], ObjectTexture{});
     EXPECT_EQ(state.textureArea, 2 * 65536u + 2 * 64u + 200u);
-    for (uint32_t i : {plain, otherSource, thin})
-        EXPECT_EQ(placed(i), original(i));
 }
 
 }  // namespace

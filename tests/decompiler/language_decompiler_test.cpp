@@ -5,7 +5,6 @@
 #include "framework/paths.h"
 #include "support/recording_ui.h"
 #include "support/synthetic_script.h"
-#include "support/test_data.h"
 
 namespace kavrin {
 namespace {

@@ -20,7 +20,7 @@ MainWindowSizes usualSizes() {
             .categoryBoxHeight = 21};
 }
 
-TEST(MainWindowLayout, PlacesEveryControlAroundTheTreeAndTheList) {
+TEST(MainWindowLayout, PlacesEveryControlAroundTheTreeAndTheListWhichTakeTheExtraSize) {
     MainWindowLayout layout = layOutMainWindow(usualSizes());
     EXPECT_EQ(layout.treeCaption, (ControlPosition{80, 9}));
     EXPECT_EQ(layout.tree, (ControlRect{5, 31, 250, 401}));
@@ -30,9 +30,8 @@ TEST(MainWindowLayout, PlacesEveryControlAroundTheTreeAndTheList) {
     EXPECT_EQ(layout.categoryCaption, (ControlPosition{362, 9}));
     EXPECT_EQ(layout.categoryBox, (ControlPosition{490, 5}));
     EXPECT_EQ(layout.editedList, (ControlRect{362, 31, 417, 401}));
-}
 
-TEST(MainWindowLayout, ExtraSizeGoesToTheListAndTheTreeHeightAndATinyWindowGivesThemNone) {
+    // Extra size goes to the list and the tree's height; a tiny window gives them none.
     MainWindowSizes sizes = usualSizes();
     sizes.clientWidth += 300;
     sizes.clientHeight += 101;

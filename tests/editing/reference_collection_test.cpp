@@ -3,7 +3,6 @@
 #include "editing/entries.h"
 #include "editing/reference_collection.h"
 #include "support/editing_session.h"
-#include "support/test_data.h"
 
 namespace kavrin {
 namespace {

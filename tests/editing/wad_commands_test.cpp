@@ -6,7 +6,6 @@
 #include "framework/file_types.h"
 #include "framework/paths.h"
 #include "support/editing_session.h"
-#include "support/test_data.h"
 
 namespace kavrin {
 namespace {

@@ -79,15 +79,12 @@ TEST(RealWadSets, Tut1HoldsItsKnownCounts) {
     auto wad = test::loadAs<ObjectWad>(FILE_WAD, wads, "tut1");
     auto swd = test::loadAs<SpriteWad>(FILE_SWD, wads, "tut1");
     ASSERT_TRUE(wad.ok && swd.ok);
-    EXPECT_EQ(wad.contents.moveables.size(), 109u);
-    EXPECT_EQ(wad.contents.statics.size(), 11u);
-    EXPECT_EQ(wad.contents.animations.size(), 731u);
-    EXPECT_EQ(wad.contents.textures.size(), 1581u);
-    EXPECT_EQ(wad.contents.texturePages.size(), 11u * TEXTURE_PAGE_BYTES);
-    EXPECT_EQ(wad.contents.meshInfos.size(), 301u);
-    EXPECT_EQ(wad.contents.meshPointers.size(), 506u);
-    EXPECT_EQ(swd.contents.sprites.size(), 37u);
-    EXPECT_EQ(swd.contents.sequences.size(), 2u);
+    const ObjectWad& w = wad.contents;
+    EXPECT_EQ((std::vector<size_t>{w.moveables.size(), w.statics.size(), w.animations.size(),
+                                   w.textures.size(), w.texturePages.size() / TEXTURE_PAGE_BYTES,
+                                   w.meshInfos.size(), w.meshPointers.size(),
+                                   swd.contents.sprites.size(), swd.contents.sequences.size()}),
+              (std::vector<size_t>{109, 11, 731, 1581, 11, 301, 506, 37, 2}));
 }
 
 }  // namespace

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "formats/sound_files.h"
 #include "formats/wad_file.h"
 #include "framework/file_types.h"
@@ -16,33 +14,23 @@ constexpr size_t MAP_BYTES = SOUND_COUNT * 2;
 
 // An SFX must be refused with one message naming the file and the section it ends in.
 void expectCutInside(std::span<const uint8_t> sfx, const std::string& section) {
-    auto parsed = test::parseAs<SoundResources>(FILE_SFX, sfx);
-    EXPECT_FALSE(parsed.ok);
-    ASSERT_EQ(parsed.messages.size(), 1u) << section;
-    EXPECT_EQ(parsed.messages[0].title, "Kavrin");
-    EXPECT_EQ(parsed.messages[0].text,
-              parsed.path + " cannot be read:\nthe file ends inside " + section);
+    EXPECT_EQ(test::refusal(test::parseAs<SoundResources>(FILE_SFX, sfx)),
+              "Kavrin: @ cannot be read:\nthe file ends inside " + section);
 }
 
-TEST(SfxReader, ReadsTheMapTheInfosAndTheSampleValuesAndRefusesCountsPastTheEnd) {
+// The shipped sets' SFX files, saved again byte for byte, prove reading and writing; these are
+// the cases they do not hold.
+TEST(SfxReader, LeavesBytesAfterTheSamplesAloneAndRefusesCountsPastTheEnd) {
     SoundResources sounds;
-    for (uint32_t n = 0; n < SOUND_COUNT; ++n)
-        sounds.soundMap[n] = static_cast<uint16_t>(n * 7);
+    sounds.soundMap.fill(NO_SOUND);
     sounds.infos = {{0, {1, 2, 3, 4, 5, 6}}, {3, {0xFF, 0, 0x80, 9, 8, 7}}};
     sounds.sampleValues = {0, 0xFFFFFFFF, 0x12345678, 42};
     const std::vector<uint8_t> file = encodeSfxFile(sounds);
-    ASSERT_EQ(file.size(), MAP_BYTES + 4 + 2 * 8 + 4 + 4 * 4);
-    // Bytes after the sample values belong to nothing and are left alone.
     std::vector<uint8_t> trailing = file;
     trailing.insert(trailing.end(), {'x', 'y', 'z'});
     auto parsed = test::parseAs<SoundResources>(FILE_SFX, trailing);
-    ASSERT_TRUE(parsed.ok);
-    EXPECT_EQ(parsed.contents.soundMap, sounds.soundMap);
-    EXPECT_EQ(parsed.contents.infos, sounds.infos);
+    EXPECT_TRUE(parsed.ok);
     EXPECT_EQ(parsed.contents.sampleValues, sounds.sampleValues);
-    // A set without sounds: no infos and no samples.
-    auto empty = test::parseAs<SoundResources>(FILE_SFX, encodeSfxFile(SoundResources{}));
-    EXPECT_TRUE(empty.ok && empty.contents.infos.empty() && empty.contents.sampleValues.empty());
 
     // One record more than the bytes after the count hold, and counts whose size overflows.
     const size_t sampleCountAt = MAP_BYTES + 4 + 2 * 8;
@@ -63,11 +51,8 @@ TEST(SamReader, EveryLineIsASampleNameUpTo1000Lines) {
     for (int i = 0; i < 1000; ++i)
         text += "s" + std::to_string(i) + ".wav\r\n";
     EXPECT_EQ(test::parseAs<SoundNames>(FILE_SAM, text).contents.lines.size(), 1000u);
-    auto over = test::parseAs<SoundNames>(FILE_SAM, text + "\r\n");
-    EXPECT_FALSE(over.ok);
-    ASSERT_EQ(over.messages.size(), 1u);
-    EXPECT_EQ(over.messages[0].title, "Kavrin Internal Error");
-    EXPECT_EQ(over.messages[0].text, "Number of lines in " + over.path + " exceeds 1000!");
+    EXPECT_EQ(test::refusal(test::parseAs<SoundNames>(FILE_SAM, text + "\r\n")),
+              "Kavrin Internal Error: Number of lines in @ exceeds 1000!");
 }
 
 // Every set's SFX reads exactly to its end, its SAM names as many samples, a cut SFX is refused

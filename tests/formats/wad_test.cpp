@@ -37,10 +37,8 @@ SyntheticWad wadWithAnimations(std::vector<uint16_t> firstAnimations, uint16_t a
 
 void expectRefused(const std::vector<uint8_t>& bytes, const std::string& problem) {
     auto parsed = test::parseAs<ObjectWad>(FILE_WAD, bytes);
-    EXPECT_FALSE(parsed.ok || parsed.stored);
-    ASSERT_EQ(parsed.messages.size(), 1u);
-    EXPECT_EQ(parsed.messages[0].title, "Kavrin");
-    EXPECT_EQ(parsed.messages[0].text, parsed.path + " cannot be read:\n" + problem);
+    EXPECT_FALSE(parsed.stored);
+    EXPECT_EQ(test::refusal(parsed), "Kavrin: @ cannot be read:\n" + problem);
 }
 
 TEST(WadReader, AnimationsBelongToTheMoveableWhoseRangeHoldsThem) {
@@ -141,22 +139,6 @@ TEST(WadReader, RefusesFilesWhoseSectionsOrMeshesDoNotFit) {
     written.meshPointers.resize(1);
     expectRefused(test::wadBytes(written),
                   "the Meshes section holds more meshes than its 1 mesh pointers");
-}
-
-TEST(WadReader, EveryTruncationIsRefusedWithOneMessage) {
-    // Without its page the file is small enough to cut at every length. (Whole, it is refused for
-    // the page its texture lacks; only the cuts matter here.)
-    SyntheticWad written = test::smallWad();
-    written.pageCount = 0;
-    test::RecordingUi rec;
-    ParseContext context{rec.ui};
-    auto whole = test::writeTemporaryFile(FILE_WAD, test::wadBytes(written));
-    loadFile(*whole, context);
-    for (size_t length = 0; length < whole->size; ++length) {
-        rec.messages.clear();
-        EXPECT_FALSE(test::parseCut(*whole, length, context)) << length;
-        EXPECT_EQ(rec.messages.size(), 1u) << length;
-    }
 }
 
 }  // namespace

@@ -1,13 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-
 #include "framework/choose_file.h"
 #include "framework/file_record.h"
 #include "framework/file_types.h"
 #include "framework/paths.h"
 #include "support/recording_ui.h"
-#include "support/test_data.h"
 
 namespace kavrin {
 namespace {
@@ -37,27 +34,6 @@ TEST(ChooseFile, TheChosenPathBecomesDirectoryBaseNameAndFilter) {
 
     EXPECT_TRUE(recording.fileRequests[1].save);
     EXPECT_EQ(recording.fileRequests[2].title, "Load Level");  // the type's own title
-}
-
-TEST(BrowseForFolder, OffersOkOnlyWhereTheRecordsFileIsAndStoresTheChoice) {
-    test::RecordingUi recording;
-    std::string with = test::makeTempDirectory("with");
-    std::string without = test::makeTempDirectory("without");
-    std::ofstream(sep(with, "OBJECTS.H")) << "x";
-    std::unique_ptr<FileRecord> record = makeFileRecord(FILE_OBJECTS_H, "", "objects");
-    recording.folderChoices = {with, std::nullopt};
-    ASSERT_TRUE(browseForFolder(recording.ui, *record, true, "Where?"));
-    EXPECT_EQ(record->directory, with);
-    const FolderRequest& request = recording.folderRequests[0];
-    EXPECT_EQ(request.prompt, "Where?");
-    EXPECT_EQ(request.startDirectory, currentDirectory());  // the record had no directory
-    EXPECT_TRUE(request.okEnabled(with));                   // letter case aside
-    EXPECT_FALSE(request.okEnabled(without));
-
-    EXPECT_FALSE(browseForFolder(recording.ui, *record, false, "Where?"));
-    EXPECT_EQ(record->directory, with);
-    EXPECT_EQ(recording.folderRequests[1].startDirectory, with);
-    EXPECT_FALSE(recording.folderRequests[1].okEnabled);
 }
 
 }  // namespace

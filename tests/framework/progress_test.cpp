@@ -59,12 +59,11 @@ TEST(Messages, TextsAreCutAt2079CharactersAndWithoutABackendTheSafeAnswerIsGiven
 
 TEST(CentreWindow, CentresOverTheParentAndKeepsTheWindowOnTheScreen) {
     const WindowRect parent{100, 50, 800, 500};
-    EXPECT_EQ(centreWindow(200, 100, parent, 1920, 1080).x, 400);
-    EXPECT_EQ(centreWindow(200, 100, parent, 1920, 1080).y, 250);
-    EXPECT_EQ(centreWindow(201, 101, {0, 0, 100, 100}, 1920, 1080).x, 0);  // truncated to 0
-    EXPECT_EQ(centreWindow(400, 100, {1700, 0, 200, 100}, 1920, 1080).x, 1520);
-    EXPECT_EQ(centreWindow(2500, 100, parent, 1920, 1080).x, 0);
-    EXPECT_EQ(centreWindow(100, 2000, parent, 1920, 1080).y, 0);
+    auto at = [](WindowPosition placed) { return std::pair{placed.x, placed.y}; };
+    EXPECT_EQ(at(centreWindow(200, 100, parent, 1920, 1080)), std::pair(400, 250));
+    EXPECT_EQ(at(centreWindow(201, 101, {0, 0, 100, 100}, 1920, 1080)), std::pair(0, 0));
+    EXPECT_EQ(at(centreWindow(400, 100, {1700, 0, 200, 100}, 1920, 1080)), std::pair(1520, 0));
+    EXPECT_EQ(at(centreWindow(2500, 2000, parent, 1920, 1080)), std::pair(0, 0));
 }
 
 }  // namespace

@@ -42,6 +42,11 @@ struct Converted {
     }
 };
 
+template <class T>
+std::vector<T> asVector(std::span<const T> view) {
+    return {view.begin(), view.end()};
+}
+
 std::vector<uint16_t> textureWords(const MeshInfo& mesh) {
     std::vector<uint16_t> words;
     for (const PolygonRef& polygon : mesh.polygons)
@@ -62,11 +67,8 @@ TEST(LevelConversion, SamplesAreNamedByTheirLevelSampleIndex) {
                                         "bogus.wav", "bogus.wav"}));
     EXPECT_EQ(std::vector<uint32_t>(block.samples.begin(), block.samples.end()),
               synthetic.sampleIndices);
-    ASSERT_EQ(block.soundMap.size(), SOUND_COUNT);
-    EXPECT_EQ(block.soundMap[2], 0);
-    EXPECT_EQ(block.soundMap[3], NO_SOUND);
-    ASSERT_EQ(block.soundInfos.size(), 1u);
-    EXPECT_EQ(block.soundInfos[0], synthetic.soundDetails[0]);
+    EXPECT_TRUE(std::ranges::equal(block.soundMap, synthetic.soundMap));
+    EXPECT_EQ(asVector(block.soundInfos), synthetic.soundDetails);
     EXPECT_TRUE(run.ui.messages.empty());
 }
 
@@ -89,11 +91,11 @@ TEST(LevelConversion, ObjectTexturesAreTheBoundingBoxOfTheCornersTheyUse) {
     Converted run(synthetic);
     const ObjectSourceBlock& block = run.block;
 
-    ASSERT_EQ(block.textures.size(), 4u);
-    EXPECT_EQ(block.textures[0], (ObjectTexture{10, 5, 3, 0, 0xFF, 0, 0x20}));
-    EXPECT_EQ(block.textures[1], (ObjectTexture{10, 5, 2, 0, 0xFF, 0, 0x20}));
-    EXPECT_EQ(block.textures[2], (ObjectTexture{10, 5, 3, 255, 0xFF, 255, 0x20}));
-    EXPECT_EQ(block.textures[3], (ObjectTexture{10, 5, 3, 255, 0xFF, 255, 0x20}));
+    EXPECT_EQ(asVector(block.textures),
+              (std::vector<ObjectTexture>{{10, 5, 3, 0, 0xFF, 0, 0x20},
+                                          {10, 5, 2, 0, 0xFF, 0, 0x20},
+                                          {10, 5, 3, 255, 0xFF, 255, 0x20},
+                                          {10, 5, 3, 255, 0xFF, 255, 0x20}}));
 }
 
 TEST(LevelConversion, FaceTexturesTakeWadFormMergedWithinEachMesh) {
@@ -132,10 +134,8 @@ TEST(LevelConversion, FaceTexturesTakeWadFormMergedWithinEachMesh) {
 TEST(LevelConversion, BitmapsBecomeRgbWithTransparentPixelsMagenta) {
     RecordingUi ui;
     std::vector<uint8_t> pixels(40002, 0x77);
-    const uint8_t opaque[] = {0x10, 0x20, 0x30, 0xFF};
-    const uint8_t clear[] = {0x10, 0x20, 0x30, 0x00};
-    std::copy(std::begin(opaque), std::end(opaque), pixels.begin());
-    std::copy(std::begin(clear), std::end(clear), pixels.begin() + 4);
+    const uint8_t opaqueThenClear[] = {0x10, 0x20, 0x30, 0xFF, 0x10, 0x20, 0x30, 0x00};
+    std::ranges::copy(opaqueThenClear, pixels.begin());
 
     std::vector<uint8_t> out = convertBitmap(ui.ui, pixels);
     ASSERT_EQ(out.size(), 10000u * 3);  // the two bytes of a partial pixel are dropped
@@ -165,11 +165,6 @@ TEST(LevelConversion, ALevelIsConvertedOnlyOnce) {
     EXPECT_EQ(second.meshInfo.data(), first.meshInfo.data());
     EXPECT_EQ(second.sampleNames.size(), first.sampleNames.size());
     EXPECT_EQ(second.animOwner.data(), first.animOwner.data());
-}
-
-template <class T>
-std::vector<T> asVector(std::span<const T> view) {
-    return {view.begin(), view.end()};
 }
 
 // The corners of a mesh's quads or of its triangles, sorted: polygon order may differ.

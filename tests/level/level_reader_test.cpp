@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <stdexcept>
-
 #include "framework/file_record.h"
 #include "framework/file_types.h"
 #include "support/parsed_file.h"
@@ -19,35 +17,9 @@ using test::SyntheticLevelLayout;
 
 const char* const LEVEL_PATH = "levels/synthetic.tr4";
 
-// A record holding a .tr4 file's bytes as loadFile lays them out, parsed through the type table.
-struct ParsedLevelFile {
-    RecordingUi ui;
-    FileRecord record;
-    bool ok;
-
-    explicit ParsedLevelFile(const std::vector<uint8_t>& bytes) {
-        record.type = FILE_LEVEL_REFERENCE;
-        record.path = LEVEL_PATH;
-        record.size = static_cast<uint32_t>(bytes.size());
-        record.buffer = bytes;
-        record.buffer.push_back(0);
-        ParseContext context{ui.ui};
-        ok = fileType(record.type).parse(record, context);
-    }
-    const LevelRecord& level() const {
-        const LevelRecord* level = std::any_cast<LevelRecord>(&record.contents);
-        if (!level) throw std::runtime_error("the record holds no LevelRecord");
-        return *level;
-    }
-};
-
-// Walks synthetic level data, failing the test on any message.
-LevelRecord walked(const std::vector<uint8_t>& data) {
-    RecordingUi ui;
-    LevelRecord level;
-    EXPECT_TRUE(parseLevelData(ui.ui, LEVEL_PATH, data, level));
-    EXPECT_TRUE(ui.messages.empty());
-    return level;
+// A .tr4 file's bytes written and loaded as a level reference.
+test::ParsedFile<LevelRecord> parsedLevel(const std::vector<uint8_t>& bytes) {
+    return test::parseAs<LevelRecord>(FILE_LEVEL_REFERENCE, bytes);
 }
 
 TEST(LevelReader, TitleLevelParsesWithEverySectionCounted) {
@@ -59,31 +31,26 @@ TEST(LevelReader, TitleLevelParsesWithEverySectionCounted) {
     ASSERT_TRUE(loadFile(*record, context));
     EXPECT_TRUE(ui.messages.empty());
 
-    const LevelRecord& level = *std::any_cast<LevelRecord>(&record->contents);
-    EXPECT_EQ(level.rooms.size(), 42u);
-    EXPECT_EQ(level.meshes.size(), 191u);
-    EXPECT_EQ(level.meshPointers.size(), 249u);
-    EXPECT_EQ(level.animations.size(), 496u);
-    EXPECT_EQ(level.stateChanges.size(), 338u);
-    EXPECT_EQ(level.dispatches.size(), 406u);
-    EXPECT_EQ(level.commands.size(), 1616u);
-    EXPECT_EQ(level.meshTrees.size(), 708u);
-    EXPECT_EQ(level.frames.size(), 155714u);
-    EXPECT_EQ(level.moveables.size(), 49u);
-    EXPECT_EQ(level.statics.size(), 23u);
-    EXPECT_EQ(level.objectTextures.size(), 1792u);
-    EXPECT_EQ(level.soundDetails.size(), 7u);
-    EXPECT_EQ(level.sampleIndices.size(), 7u);
-    EXPECT_EQ(level.objectPageCount, 8);
+    const LevelRecord& l = *std::any_cast<LevelRecord>(&record->contents);
+    EXPECT_EQ((std::vector<size_t>{
+                  l.rooms.size(), l.meshes.size(), l.meshPointers.size(), l.animations.size(),
+                  l.stateChanges.size(), l.dispatches.size(), l.commands.size(), l.meshTrees.size(),
+                  l.frames.size(), l.moveables.size(), l.statics.size(), l.objectTextures.size(),
+                  l.soundDetails.size(), l.sampleIndices.size(), l.objectPageCount}),
+              (std::vector<size_t>{42, 191, 249, 496, 338, 406, 1616, 708, 155714, 49, 23, 1792, 7,
+                                   7, 8}));
     // The record holds the inflated level data; the walk ends 6 bytes before its end.
     EXPECT_EQ(record->size, 709191u);
-    EXPECT_EQ(level.walkEndOffset, 709191u - 6);
+    EXPECT_EQ(l.walkEndOffset, 709191u - 6);
 }
 
 TEST(LevelReader, MoreMeshesThanTheOldTwoThousandAreAllKept) {
     SyntheticLevel synthetic;
     synthetic.meshes.assign(2001, test::syntheticMesh({}));
-    const LevelRecord level = walked(test::buildLevelData(synthetic));
+    RecordingUi ui;
+    LevelRecord level;
+    EXPECT_TRUE(parseLevelData(ui.ui, LEVEL_PATH, test::buildLevelData(synthetic), level));
+    EXPECT_TRUE(ui.messages.empty());
     EXPECT_EQ(level.meshes.size(), 2001u);
     EXPECT_EQ(level.meshOffsets.back(), 2000u * 24);
 }
@@ -125,20 +92,21 @@ TEST(LevelReader, DamagedFilesAreRefusedWithOneMessageAndKeepNothing) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        ParsedLevelFile parsed(c.bytes);
+        auto parsed = parsedLevel(c.bytes);
         EXPECT_FALSE(parsed.ok);
-        const test::RecordedMessage& message = parsed.ui.onlyMessage();
-        EXPECT_EQ(message.title, "Kavrin");
+        ASSERT_EQ(parsed.messages.size(), 1u);
+        const std::string& text = parsed.messages[0].text;
+        EXPECT_EQ(parsed.messages[0].title, "Kavrin");
         if (c.problem) {
-            EXPECT_EQ(message.text.rfind(std::string(LEVEL_PATH) + " cannot be read:\n", 0), 0u);
-            EXPECT_NE(message.text.find(c.problem), std::string::npos) << message.text;
+            EXPECT_TRUE(text.starts_with(parsed.path + " cannot be read:\n") &&
+                        text.find(c.problem) != std::string::npos)
+                << text;
         } else {
-            EXPECT_EQ(message.text, "Unsupported level file.");
+            EXPECT_EQ(text, "Unsupported level file.");
         }
-        // Nothing half-read: an empty level, and the file's own bytes still in the record.
-        EXPECT_TRUE(parsed.level().meshes.empty());
-        EXPECT_EQ(parsed.level().version, 0u);
-        EXPECT_EQ(parsed.record.size, c.bytes.size());
+        // Nothing half-read: the record keeps an empty level.
+        EXPECT_TRUE(parsed.stored && parsed.contents.meshes.empty());
+        EXPECT_EQ(parsed.contents.version, 0u);
     }
 }
 
@@ -231,9 +199,9 @@ TEST(LevelReader, CutOrFlippedCopiesOfTheTitleLevelAreRefused) {
     }
     for (size_t i = 0; i < copies.size(); ++i) {
         SCOPED_TRACE(i);
-        ParsedLevelFile parsed(copies[i]);
+        auto parsed = parsedLevel(copies[i]);
         EXPECT_FALSE(parsed.ok);
-        EXPECT_EQ(parsed.ui.messages.size(), 1u);
+        EXPECT_EQ(parsed.messages.size(), 1u);
     }
 }
 

@@ -40,8 +40,11 @@ Widget* withText(QWidget* dialog, const QString& text) {
     return nullptr;
 }
 
-bool shown(QWidget* widget) {
-    return widget && widget->isVisibleTo(widget->window());
+// Whether the check box or label showing the text is visible in the dialog.
+bool shown(QWidget* dialog, const QString& text) {
+    QWidget* widget = withText<QCheckBox>(dialog, text);
+    if (!widget) widget = withText<QLabel>(dialog, text);
+    return widget && widget->isVisibleTo(dialog);
 }
 
 // Chooses a filter in the file dialog's list as the user does, with the keyboard.
@@ -56,12 +59,10 @@ void chooseFilter(QWidget* dialog, int index) {
 void pickFile(QFileDialog* dialog, const std::string& path) {
     QFileInfo file(QString::fromStdString(path));
     dialog->setDirectory(file.absolutePath());
-    auto* list = dialog->findChild<QListView*>(QStringLiteral("listView"));
     auto* files = dialog->findChild<QFileSystemModel*>();
-    if (!QTest::qWaitFor([&] { return files->index(file.absoluteFilePath()).isValid(); }, 5000)) {
-        return;
-    }
-    list->setCurrentIndex(files->index(file.absoluteFilePath()));
+    (void)QTest::qWaitFor([&] { return files->index(file.absoluteFilePath()).isValid(); }, 5000);
+    dialog->findChild<QListView*>(QStringLiteral("listView"))
+        ->setCurrentIndex(files->index(file.absoluteFilePath()));
 }
 
 // Presses the file dialog's Open, Save or Extract button, once the dialog has seen the file.
@@ -206,13 +207,12 @@ private slots:
 
         // The rows shown, in the order of ExtractionPanelRows.
         auto visibleRows = [](QWidget* dialog) {
-            return QList<bool>{shown(withText<QCheckBox>(dialog, "16 bit Texture")),
-                               shown(withText<QCheckBox>(dialog, "Room Textures")),
-                               shown(withText<QLabel>(dialog, "Byte Order")),
-                               shown(withText<QLabel>(dialog, "None")),
-                               shown(withText<QCheckBox>(dialog, "Transparency Color")),
-                               shown(withText<QCheckBox>(dialog, "RLE Compression")),
-                               shown(withText<QCheckBox>(dialog, "Output Bumpmap File (.TBM)"))};
+            QList<bool> rows;
+            for (const char* text :
+                 {"16 bit Texture", "Room Textures", "Byte Order", "None", "Transparency Color",
+                  "RLE Compression", "Output Bumpmap File (.TBM)"})
+                rows << shown(dialog, text);
+            return rows;
         };
         auto rowsFor = [](uint32_t input, uint32_t output) {
             ExtractionPanelRows rows = extractionPanelRows(input, output);

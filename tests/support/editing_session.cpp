@@ -15,6 +15,8 @@
 
 namespace kavrin::test {
 
+namespace {
+
 std::unique_ptr<ReferenceSource> madeWadSet(Ui& ui, const std::string& name,
                                             const SetObjects& objects) {
     std::unique_ptr<ReferenceSource> source = makeReferenceSource(REF_WAD_SET, name);
@@ -61,6 +63,8 @@ ObjectCatalogue labelledCatalogue() {
     return catalogue;
 }
 
+}  // namespace
+
 RecordingView::RecordingView(Session& session) {
     ViewPort& view = session.view;
     view.referenceAdded = [this, &session](ReferenceSource& source, size_t position) {
@@ -87,7 +91,7 @@ RecordingView::RecordingView(Session& session) {
     };
 }
 
-EditingSession::EditingSession() {
+EditingSession::EditingSession() : catalogue(labelledCatalogue()) {
     session.ui.port = recording.ui.port;
     session.catalogue = &catalogue;
 }

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -13,20 +12,11 @@
 
 namespace kavrin::test {
 
-// A catalogue that labels every slot: "OBJECT_<slot>" and "STATIC_<number>", with the labels the
-// Level Editor gives slots 0, 460, 463 and 464, indexed for label lookups.
-ObjectCatalogue labelledCatalogue();
-
 struct SetObjects {
     std::vector<uint32_t> moveables = {};        // object ids
     std::vector<uint32_t> spriteSequences = {};  // slots
     std::vector<uint32_t> statics = {};          // static numbers
 };
-
-// A WAD-set source named `name` whose five records hold contents with these objects (and nothing
-// else), its entries and block made by buildEntryTable.
-std::unique_ptr<ReferenceSource> madeWadSet(Ui& ui, const std::string& name,
-                                            const SetObjects& objects);
 
 struct TreeRoot {
     std::string text;
@@ -52,11 +42,14 @@ struct EditingSession {
     EditingSession();
 
     RecordingUi recording;
-    ObjectCatalogue catalogue = labelledCatalogue();
+    // Every slot labelled "OBJECT_<slot>" or "STATIC_<number>", but for the Level Editor's labels
+    // of slots 0, 460, 463 and 464.
+    ObjectCatalogue catalogue;
     Session session;
     RecordingView view{session};
 
-    // Lists a made WAD set as a loaded reference: at the head of the list, shown in the tree.
+    // Lists a WAD set holding these objects (and nothing else) as a loaded reference: at the head
+    // of the list, shown in the tree.
     ReferenceSource& listSet(const std::string& name, const SetObjects& objects);
     // The entry of a listed source, as the user selects it in the tree.
     void selectEntry(const ReferenceSource& source, int index);

@@ -28,13 +28,6 @@ std::string objectsHeader(const std::vector<std::string>& objectLabels,
     return out;
 }
 
-std::vector<std::string> numberedLabels(const std::string& stem, size_t count) {
-    std::vector<std::string> labels;
-    for (size_t i = 0; i < count; ++i)
-        labels.push_back(stem + std::to_string(i));
-    return labels;
-}
-
 ObjectCatalogue catalogueFrom(const std::string& header) {
     auto parsed = parseAs<ObjectCatalogue>(FILE_OBJECTS_H, header);
     EXPECT_TRUE(parsed.ok && parsed.messages.empty()) << "header refused";

@@ -12,9 +12,6 @@ namespace kavrin::test {
 std::string objectsHeader(const std::vector<std::string>& objectLabels,
                           const std::vector<std::string>& staticLabels, int version = 129);
 
-// Labels "<stem>0", "<stem>1", ... as many as asked for.
-std::vector<std::string> numberedLabels(const std::string& stem, size_t count);
-
 // The catalogue parsed from a header; fails the test when the header is refused.
 ObjectCatalogue catalogueFrom(const std::string& header);
 

@@ -20,7 +20,8 @@ void writeFileText(const std::string& path, const std::string& text) {
     EXPECT_TRUE(writeBytes(path, textBytes(text))) << path;
 }
 
-std::unique_ptr<FileRecord> writeTemporaryFile(uint32_t type, std::span<const uint8_t> bytes) {
+std::unique_ptr<FileRecord> detail::writeTemporaryFile(uint32_t type,
+                                                       std::span<const uint8_t> bytes) {
     static const std::string directory = makeTempDirectory("parsed");
     static int count = 0;
     auto record = makeFileRecord(type, directory, "file" + std::to_string(count++));

@@ -26,12 +26,13 @@ inline void patchU32(std::vector<uint8_t>& bytes, size_t offset, uint32_t value)
         bytes.at(offset + i) = static_cast<uint8_t>(value >> (8 * i));
 }
 
-// A new file of `type` holding `bytes`, in a temporary directory: its record, not loaded yet.
-std::unique_ptr<FileRecord> writeTemporaryFile(uint32_t type, std::span<const uint8_t> bytes);
-
 // Parses the first `length` bytes of a loaded file as its type would if the file ended there.
 // The copy is laid out as loadFile lays out a file, NUL included.
 bool parseCut(const FileRecord& whole, size_t length, ParseContext& context);
+
+namespace detail {
+std::unique_ptr<FileRecord> writeTemporaryFile(uint32_t type, std::span<const uint8_t> bytes);
+}
 
 template <class Contents>
 struct ParsedFile {
@@ -41,6 +42,18 @@ struct ParsedFile {
     std::vector<RecordedMessage> messages;
     std::string path;
 };
+
+// The one message of a load that failed, as "title: text" with the file's path shown as "@".
+template <class Contents>
+std::string refusal(const ParsedFile<Contents>& parsed) {
+    if (parsed.ok || parsed.messages.size() != 1)
+        return "loaded: " + std::to_string(parsed.ok) +
+               ", messages: " + std::to_string(parsed.messages.size());
+    std::string shown = parsed.messages[0].title + ": " + parsed.messages[0].text;
+    if (size_t at = shown.find(parsed.path); at != std::string::npos)
+        shown.replace(at, parsed.path.size(), "@");
+    return shown;
+}
 
 // Loads `record` through loadFile with a ui of its own.
 template <class Contents>
@@ -69,7 +82,7 @@ ParsedFile<Contents> loadAs(uint32_t type, const std::string& directory, const s
 template <class Contents>
 ParsedFile<Contents> parseAs(uint32_t type, std::span<const uint8_t> bytes,
                              const ObjectCatalogue* catalogue = nullptr) {
-    return loadRecord<Contents>(*writeTemporaryFile(type, bytes), catalogue);
+    return loadRecord<Contents>(*detail::writeTemporaryFile(type, bytes), catalogue);
 }
 template <class Contents>
 ParsedFile<Contents> parseAs(uint32_t type, std::string_view text,

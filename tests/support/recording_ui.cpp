@@ -51,14 +51,6 @@ RecordingUi::RecordingUi() {
     };
 }
 
-std::vector<std::string> RecordingUi::progressTexts() const {
-    std::vector<std::string> texts;
-    for (const ProgressState& state : progress) {
-        if (texts.empty() || texts.back() != state.text) texts.push_back(state.text);
-    }
-    return texts;
-}
-
 const RecordedMessage& RecordingUi::onlyMessage() const {
     static const RecordedMessage none{MessageStyle::ErrorOk, "", ""};
     EXPECT_EQ(messages.size(), 1u);

@@ -32,8 +32,6 @@ struct RecordingUi {
     std::vector<ProgressState> progress;  // every state the progress window showed
     int beeps = 0;
 
-    // The texts of every progress update, in order, without repeats of the same text.
-    std::vector<std::string> progressTexts() const;
     // The one message shown so far; fails the test unless exactly one was shown.
     const RecordedMessage& onlyMessage() const;
 };

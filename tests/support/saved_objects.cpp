@@ -21,6 +21,17 @@ std::vector<uint8_t> keyframes(const ObjectSourceBlock& block, uint32_t a) {
     return range(bytes, block.animations[a].frameOffset, block.animFrameEnd[a]);
 }
 
+// The pixels under the texture's rectangle, row by row, in the pages.
+std::vector<uint8_t> texturePixels(std::span<const uint8_t> pages, const ObjectTexture& t) {
+    std::vector<uint8_t> pixels;
+    for (uint32_t row = 0; row <= t.heightMinusOne; ++row) {
+        size_t start = ((size_t{t.page} * 256 + t.y + row) * 256 + t.x) * 3;
+        auto rowPixels = range(pages, start, start + (t.widthMinusOne + 1) * 3u);
+        pixels.insert(pixels.end(), rowPixels.begin(), rowPixels.end());
+    }
+    return pixels;
+}
+
 // The saved animation a source link should lead to: the same animation of the copy of the
 // moveable that owns it in the source; for the moveable's own animations, its own copy.
 std::optional<uint16_t> expectedTarget(const SavedFrom& from, uint32_t sourceIndex,
@@ -71,16 +82,6 @@ std::string animationDifference(const SavedFrom& from, uint32_t sourceIndex, uin
 
 }  // namespace
 
-std::vector<uint8_t> texturePixels(std::span<const uint8_t> pages, const ObjectTexture& t) {
-    std::vector<uint8_t> pixels;
-    for (uint32_t row = 0; row <= t.heightMinusOne; ++row) {
-        size_t start = ((size_t{t.page} * 256 + t.y + row) * 256 + t.x) * 3;
-        auto rowPixels = range(pages, start, start + (t.widthMinusOne + 1) * 3u);
-        pixels.insert(pixels.end(), rowPixels.begin(), rowPixels.end());
-    }
-    return pixels;
-}
-
 std::string meshDifference(const ObjectSourceBlock& source, uint32_t sourcePointer,
                            const ObjectSourceBlock& saved, uint32_t savedPointer) {
     MeshInfo a = source.meshInfo[source.meshOfPointer[sourcePointer]];
@@ -120,15 +121,13 @@ std::string moveableDifference(const SavedFrom& from, uint32_t sourceIndex, uint
         range(t.meshTrees, n.meshTreeIndex, n.meshTreeIndex + links)) {
         return "the mesh tree differs";
     }
-    if ((m.firstAnimation == NO_ANIMATION) != (n.firstAnimation == NO_ANIMATION) ||
-        (m.firstAnimation != NO_ANIMATION &&
-         s.moveableAnimEnd[sourceIndex] - m.firstAnimation !=
-             t.moveableAnimEnd[savedIndex] - n.firstAnimation)) {
-        return "the animation count differs";
-    }
-    for (uint32_t k = 0;
-         m.firstAnimation != NO_ANIMATION && m.firstAnimation + k < s.moveableAnimEnd[sourceIndex];
-         ++k) {
+    auto animationCount = [](const ObjectSourceBlock& block, uint32_t index) {
+        const uint32_t first = block.moveables[index].firstAnimation;
+        return first == NO_ANIMATION ? 0 : block.moveableAnimEnd[index] - first;
+    };
+    const uint32_t animations = animationCount(s, sourceIndex);
+    if (animations != animationCount(t, savedIndex)) return "the animation count differs";
+    for (uint32_t k = 0; k < animations; ++k) {
         std::string difference = animationDifference(from, sourceIndex, savedIndex,
                                                      m.firstAnimation + k, n.firstAnimation + k);
         if (!difference.empty()) return difference;

@@ -6,9 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
-#include <span>
 #include <string>
-#include <vector>
 
 #include "editing/object_source_block.h"
 
@@ -21,9 +19,6 @@ struct SavedFrom {
     const ObjectSourceBlock& saved;
     std::function<std::optional<uint32_t>(uint32_t sourceMoveable)> savedMoveable;
 };
-
-// The pixels under the texture's rectangle, row by row, in the pages.
-std::vector<uint8_t> texturePixels(std::span<const uint8_t> pages, const ObjectTexture& texture);
 
 // The two meshes named by the mesh pointers have the same geometry, polygons and attributes, and
 // every polygon shows the same pixels.

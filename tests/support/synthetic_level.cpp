@@ -13,11 +13,8 @@ namespace {
 constexpr uint8_t FILLER = 0xEE;
 
 void writeVertices(ByteWriter& out, const std::vector<Vertex>& vertices) {
-    for (const Vertex& v : vertices) {
-        out.i16(v.x);
-        out.i16(v.y);
-        out.i16(v.z);
-    }
+    for (const Vertex& v : vertices)
+        out.words16(std::array{uint16_t(v.x), uint16_t(v.y), uint16_t(v.z)});
 }
 
 void writeFaces(ByteWriter& out, const MeshInfo& mesh, bool triangles) {
@@ -56,12 +53,8 @@ void writeObjectTexture(ByteWriter& out, const LevelObjectTexture& texture) {
     out.u16(texture.attributes);
     out.u16(texture.tile);
     out.u16(texture.newFlags);
-    for (const LevelObjectTexture::Corner& corner : texture.corners) {
-        out.u8(corner.xMarker);
-        out.u8(corner.xPixel);
-        out.u8(corner.yMarker);
-        out.u8(corner.yPixel);
-    }
+    for (const LevelObjectTexture::Corner& c : texture.corners)
+        out.raw(std::vector<uint8_t>{c.xMarker, c.xPixel, c.yMarker, c.yPixel});
     out.zeros(8);
     out.u32(texture.width);
     out.u32(texture.height);
@@ -88,40 +81,33 @@ struct LayoutWriter {
     }
 };
 
-void writeRoom(ByteWriter& out, const SyntheticRoom& room) {
+void writeRoom(ByteWriter& out) {
     out.zeros(16);
     out.u32(0);  // data word count: recorded, never used to skip
-    auto part = [&out](uint16_t count, size_t size) {
-        out.u16(count);
-        out.zeros(count * size);
+    auto one = [&out](size_t size) {
+        out.u16(1);
+        out.zeros(size);
     };
-    part(room.vertices, 12);
-    part(room.rectangles, 10);
-    part(room.triangles, 8);
-    part(room.sprites, 4);
-    part(room.portals, 32);
-    out.u16(room.sectorsZ);
-    out.u16(room.sectorsX);
-    out.zeros(size_t{room.sectorsZ} * room.sectorsX * 8);
+    for (size_t size : {12, 10, 8, 4, 32})  // vertex, rectangle, triangle, sprite, portal
+        one(size);
+    out.u16(2);
+    out.u16(3);
+    out.zeros(2 * 3 * 8);  // the sectors
     out.u16(0x1234);
     out.u16(0x5678);
-    part(room.lights, 46);
-    part(room.staticMeshes, 20);
+    one(46);  // a light
+    one(20);  // a static mesh
     out.i16(-1);
     out.i16(0);
     out.zeros(3);
 }
 
-std::vector<uint8_t> compressed(const std::vector<uint8_t>& bytes) {
-    uLongf size = compressBound(bytes.size());
-    std::vector<uint8_t> out(size);
-    if (compress(out.data(), &size, bytes.data(), bytes.size()) != Z_OK) std::abort();
-    out.resize(size);
-    return out;
-}
-
+// A zlib chunk: the size it inflates to (as stated), its stream's size, the stream.
 void writeChunk(ByteWriter& out, const std::vector<uint8_t>& bytes, uint32_t statedSize) {
-    std::vector<uint8_t> stream = compressed(bytes);
+    uLongf size = compressBound(bytes.size());
+    std::vector<uint8_t> stream(size);
+    if (compress(stream.data(), &size, bytes.data(), bytes.size()) != Z_OK) std::abort();
+    stream.resize(size);
     out.u32(statedSize);
     out.u32(static_cast<uint32_t>(stream.size()));
     out.raw(stream);
@@ -133,11 +119,11 @@ std::vector<uint8_t> buildLevelData(const SyntheticLevel& level, SyntheticLevelL
     LayoutWriter w{ByteWriter(), layout};
     ByteWriter& out = w.out;
     out.u32(0);  // leading word
-    out.u16(static_cast<uint16_t>(level.rooms.size()));
+    out.u16(level.rooms);
     w.mark("Rooms");
-    for (const SyntheticRoom& room : level.rooms)
-        writeRoom(out, room);
-    w.filler("Floors", level.floorWords, 2);
+    for (int room = 0; room < level.rooms; ++room)
+        writeRoom(out);
+    w.filler("Floors", level.unread, 2);
 
     ByteWriter meshes;
     std::vector<uint32_t> offsets;
@@ -170,16 +156,16 @@ std::vector<uint8_t> buildLevelData(const SyntheticLevel& level, SyntheticLevelL
 
     w.mark("Sprite Marker");
     out.text("SPR");
-    w.filler("Sprite Textures", level.spriteTextures, 16);
-    w.filler("Sprite Sequences", level.spriteSequences, 8);
-    w.filler("Cameras", level.cameras, 16);
-    w.filler("Flyby Cameras", level.flybyCameras, 40);
-    w.filler("Sound Sources", level.soundSources, 16);
-    w.filler("Boxes", level.boxes, 8);
-    w.filler("Overlaps", level.overlaps, 2);
+    w.filler("Sprite Textures", level.unread, 16);
+    w.filler("Sprite Sequences", level.unread, 8);
+    w.filler("Cameras", level.unread, 16);
+    w.filler("Flyby Cameras", level.unread, 40);
+    w.filler("Sound Sources", level.unread, 16);
+    w.filler("Boxes", level.unread, 8);
+    w.filler("Overlaps", level.unread, 2);
     w.mark("Zones");
-    out.raw(std::vector<uint8_t>(size_t{level.boxes} * 20, FILLER));
-    w.filler("Animated Textures", level.animatedTextureWords, 2);
+    out.raw(std::vector<uint8_t>(size_t{level.unread} * 20, FILLER));  // one zone per box
+    w.filler("Animated Textures", level.unread, 2);
     w.mark("Texture Marker");
     out.u8(1);
     out.text("TEX");
@@ -187,11 +173,11 @@ std::vector<uint8_t> buildLevelData(const SyntheticLevel& level, SyntheticLevelL
     w.mark("Object Textures");
     for (const LevelObjectTexture& texture : level.objectTextures)
         writeObjectTexture(out, texture);
-    w.filler("Items", level.items, 24);
-    w.filler("AI Objects", level.aiObjects, 24);
-    out.u16(level.demoBytes);
+    w.filler("Items", level.unread, 24);
+    w.filler("AI Objects", level.unread, 24);
+    out.u16(2 * level.unread);  // in bytes: two, so that a cut after one lies inside them
     w.mark("Demo Bytes");
-    out.raw(std::vector<uint8_t>(level.demoBytes, FILLER));
+    out.raw(std::vector<uint8_t>(2 * level.unread, FILLER));
     w.mark("Sound Map");
     out.words16(level.soundMap);
     w.records("Sound Details", level.soundDetails);
@@ -245,8 +231,8 @@ LevelObjectTexture syntheticObjectTexture(uint8_t page, uint8_t x, uint8_t y) {
 
 SyntheticLevel populatedLevel() {
     SyntheticLevel level;
-    level.rooms = {SyntheticRoom{1, 1, 1, 1, 1, 2, 3, 1, 1}, SyntheticRoom{}};
-    level.floorWords = 3;
+    level.rooms = 2;
+    level.unread = 1;
     level.meshes = {
         syntheticMesh({syntheticFace(QUAD_SHAPE, 0), syntheticFace(TRIANGLE_SHAPE, 1)})};
     level.animations = {Animation{}};
@@ -257,11 +243,7 @@ SyntheticLevel populatedLevel() {
     level.frames = {1, 2, 3};
     level.moveables = {Moveable{}};
     level.statics = {StaticMesh{}};
-    level.spriteTextures = level.spriteSequences = level.cameras = level.flybyCameras = 1;
-    level.soundSources = level.boxes = level.overlaps = level.animatedTextureWords = 1;
     level.objectTextures = {syntheticObjectTexture(0, 0, 0), syntheticObjectTexture(0, 16, 0)};
-    level.items = level.aiObjects = 1;
-    level.demoBytes = 2;
     level.soundDetails = {SoundInfo{}};
     level.sampleIndices = {0};
     return level;

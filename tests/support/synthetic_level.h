@@ -16,44 +16,18 @@
 
 namespace kavrin::test {
 
-// A room by its element counts; the builder writes zero bytes for the elements.
-struct SyntheticRoom {
-    uint16_t vertices = 0;
-    uint16_t rectangles = 0;
-    uint16_t triangles = 0;
-    uint16_t sprites = 0;
-    uint16_t portals = 0;
-    uint16_t sectorsZ = 1;
-    uint16_t sectorsX = 1;
-    uint16_t lights = 0;
-    uint16_t staticMeshes = 0;
-};
-
 // The animations, moveables and static meshes are its ObjectRecords, written in their place.
 // The outer file holds one blank 32-bit texture page.
 struct SyntheticLevel : ObjectRecords {
-    std::vector<SyntheticRoom> rooms;
-    uint32_t floorWords = 0;
+    SyntheticLevel() { soundMap.fill(NO_SOUND); }
+    // Rooms of two by three sectors and one element of each kind, written as zero bytes.
+    uint16_t rooms = 0;
+    // The element count of every section nobody converts; the elements are bytes of 0xEE.
+    uint16_t unread = 0;
     // Written in level layout: the rectangles (shape 9) first, then the triangles (shape 8).
     std::vector<MeshInfo> meshes;  // one mesh pointer each
-    // Counts of the sections nobody converts; their elements are written as bytes of 0xEE.
-    uint32_t spriteTextures = 0;
-    uint32_t spriteSequences = 0;
-    uint32_t cameras = 0;
-    uint32_t flybyCameras = 0;
-    uint32_t soundSources = 0;
-    uint32_t boxes = 0;
-    uint32_t overlaps = 0;
-    uint32_t animatedTextureWords = 0;
     std::vector<LevelObjectTexture> objectTextures;
-    uint32_t items = 0;
-    uint32_t aiObjects = 0;
-    uint16_t demoBytes = 0;
-    std::array<uint16_t, SOUND_COUNT> soundMap = [] {
-        std::array<uint16_t, SOUND_COUNT> map;
-        map.fill(NO_SOUND);
-        return map;
-    }();
+    std::array<uint16_t, SOUND_COUNT> soundMap;
     std::vector<SoundInfo> soundDetails;
     std::vector<uint32_t> sampleIndices;
 };

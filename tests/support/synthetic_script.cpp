@@ -32,14 +32,6 @@ std::vector<uint8_t> buildLanguageFile(const SyntheticLanguage& language) {
 
 namespace {
 
-void extensionFields(ByteWriter& out, const std::array<std::string, 3>& extensions) {
-    for (const std::string& extension : extensions) {
-        out.text(extension.substr(0, 5));
-        out.zeros(5 - std::min<size_t>(extension.size(), 5));
-    }
-    out.zeros(5);
-}
-
 size_t pathBlockLength(const SyntheticScript& script) {
     size_t length = 0;
     for (const std::string& path : script.paths)
@@ -52,14 +44,17 @@ size_t pathBlockLength(const SyntheticScript& script) {
 std::vector<uint8_t> buildScriptFile(const SyntheticScript& script) {
     ByteWriter out;
     out.u32(script.options);
-    out.i32(script.inputTimeout);
-    out.u8(script.security);
+    out.i32(0);  // input timeout
+    out.u8(0);   // security
     out.u8(static_cast<uint8_t>(script.paths.size()));
     out.u16(script.levelOffsetCount);
     out.u16(static_cast<uint16_t>(pathBlockLength(script)));
     out.u16(static_cast<uint16_t>(script.levelData.size()));
-    extensionFields(out, script.psxExtensions);
-    extensionFields(out, script.pcExtensions);
+    // Level, FMV and cut extensions and a spare field, PSX then PC, five bytes each.
+    for (std::string extension : {".PSX", ".FMV", ".CUT", "", ".TR4", ".BIK", ".TR4", ""}) {
+        out.text(extension);
+        out.zeros(5 - extension.size());
+    }
     uint16_t pathOffset = 0;
     for (const std::string& path : script.paths) {
         out.u16(pathOffset);

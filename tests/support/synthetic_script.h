@@ -2,7 +2,6 @@
 // way to run a decompiler on them.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -21,13 +20,10 @@ struct SyntheticLanguage {
 
 std::vector<uint8_t> buildLanguageFile(const SyntheticLanguage& language);
 
-// A script.dat. The header's counts and block lengths follow from the fields.
+// A script.dat with no input timeout or security byte and the usual PSX and PC extensions. The
+// header's counts and block lengths follow from the fields.
 struct SyntheticScript {
     uint32_t options = 0;
-    int32_t inputTimeout = 0;
-    uint8_t security = 0;
-    std::array<std::string, 3> psxExtensions = {".PSX", ".FMV", ".CUT"};  // level, FMV, cut
-    std::array<std::string, 3> pcExtensions = {".TR4", ".BIK", ".TR4"};
     std::vector<std::string> paths;
     uint16_t levelOffsetCount = 0;
     std::vector<uint8_t> levelData;

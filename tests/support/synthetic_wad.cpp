@@ -12,8 +12,8 @@ std::vector<uint8_t> wadBytes(const SyntheticWad& wad) {
     for (const MeshInfo& mesh : wad.meshes)
         writeWadMesh(meshData, mesh);
     meshData.raw(wad.meshDataTail);
-    std::vector<uint8_t> pages(size_t{wad.pageCount} * TEXTURE_PAGE_BYTES, wad.pagePixel);
-    return encodeWadFile({.version = wad.version,
+    std::vector<uint8_t> pages(size_t{wad.pageCount} * TEXTURE_PAGE_BYTES, 0);
+    return encodeWadFile({.version = 129,
                           .textures = wad.textures,
                           .texturePages = pages,
                           .meshPointers = wad.meshPointers,
@@ -60,28 +60,18 @@ MeshInfo triangleMesh(uint16_t vertexCount, int16_t lighting) {
 
 SyntheticWad smallWad() {
     SyntheticWad wad;
-    wad.textures = {{.x = 0, .y = 0, .page = 0, .widthMinusOne = 31, .heightMinusOne = 31}};
+    wad.textures = {{.widthMinusOne = 31, .heightMinusOne = 31}};
     wad.pageCount = 1;
     wad.meshes = {triangleMesh(3, 3), triangleMesh(4, -4)};
     wad.meshPointers = meshStarts(wad.meshes);
-    wad.animations.resize(2);
-    wad.animations[0] = {.frameOffset = 0,
-                         .nextAnimation = 1,
-                         .stateChangeCount = 1,
-                         .commandCount = 1,
-                         .commandOffset = 0};
-    wad.animations[1] = {.frameOffset = 8, .nextAnimation = 0, .commandOffset = 1};
-    wad.stateChanges = {{.stateId = 2, .dispatchCount = 1, .firstDispatch = 0}};
-    wad.dispatches = {{.lowFrame = 0, .highFrame = 3, .nextAnimation = 1, .nextFrame = 0}};
+    wad.animations = {{.nextAnimation = 1, .stateChangeCount = 1, .commandCount = 1},
+                      {.frameOffset = 8, .nextAnimation = 0, .commandOffset = 1}};
+    wad.stateChanges = {{.stateId = 2, .dispatchCount = 1}};
+    wad.dispatches = {{.highFrame = 3, .nextAnimation = 1}};
     wad.commands = {3};
     wad.meshTrees = {0, 0, 100, 0};
     wad.frames.assign(8, 7);
-    wad.moveables = {{.slot = 0,
-                      .meshCount = 2,
-                      .firstMeshPointer = 0,
-                      .meshTreeIndex = 0,
-                      .frameOffset = 0,
-                      .firstAnimation = 0}};
+    wad.moveables = {{.meshCount = 2, .firstAnimation = 0}};
     wad.statics = {{.staticNumber = 0, .meshPointer = 1}};
     return wad;
 }

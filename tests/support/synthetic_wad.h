@@ -16,10 +16,8 @@ namespace kavrin::test {
 
 // The animations, moveables and static meshes are its ObjectRecords.
 struct SyntheticWad : ObjectRecords {
-    uint32_t version = 129;
     std::vector<ObjectTexture> textures;
-    uint32_t pageCount = 0;  // pages of 196608 bytes; pixel bytes are filled from `pagePixel`
-    uint8_t pagePixel = 0;
+    uint32_t pageCount = 0;              // blank pages of 196608 bytes
     std::vector<uint32_t> meshPointers;  // see meshStarts
     std::vector<MeshInfo> meshes;        // written back to back, each padded to 4 bytes
     std::vector<uint8_t> meshDataTail;   // raw bytes after the meshes; keep the length even

@@ -96,25 +96,19 @@ std::string ShellSession::realPath(const std::string& relative) const {
         .string();
 }
 
-void whenModalOpens(std::function<void(QWidget* dialog)> answer, bool* missing) {
+void whenModalOpens(std::function<void(QWidget* dialog)> answer) {
     auto* poll = new QTimer;
-    auto* waited = new QElapsedTimer;
+    auto waited = std::make_shared<QElapsedTimer>();
     waited->start();
     QObject::connect(poll, &QTimer::timeout, [=] {
         QWidget* dialog = QApplication::activeModalWidget();
         if (!dialog && waited->elapsed() < 10000) return;
         poll->stop();
         poll->deleteLater();
-        delete waited;
-        if (!dialog) {
-            if (missing) *missing = true;
-            return;
-        }
+        if (!dialog) return;
         answer(dialog);
-        // An answer that leaves its dialog open would leave the test waiting for ever.
-        if (QApplication::activeModalWidget() == dialog) {
-            if (auto* open = qobject_cast<QDialog*>(dialog)) open->reject();
-        }
+        auto* open = qobject_cast<QDialog*>(dialog);
+        if (open && QApplication::activeModalWidget() == dialog) open->reject();
     });
     poll->start(10);
 }

@@ -52,9 +52,8 @@ struct ShellSession {
     RecordingUi recording;
 };
 
-// Runs `answer` on the next modal dialog as soon as it is open, while the code that opened it
-// waits. A dialog that does not open within the time is noted in `missing`; a dialog that the
-// answer leaves open is closed after it, so that no test can hang on it.
-void whenModalOpens(std::function<void(QWidget* dialog)> answer, bool* missing = nullptr);
+// Runs `answer` on the next modal dialog as soon as it is open (within ten seconds), while the
+// code that opened it waits. A dialog the answer leaves open is closed, so no test hangs on it.
+void whenModalOpens(std::function<void(QWidget* dialog)> answer);
 
 }  // namespace kavrin::test
