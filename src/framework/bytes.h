@@ -70,7 +70,6 @@ std::vector<uint16_t> wordsOfBytes(std::span<const uint8_t> bytes);
 // Appends little-endian values to a growing byte vector.
 class ByteWriter {
 public:
-    void reserve(size_t bytes) { bytes_.reserve(bytes); }
     void u8(uint8_t value) { bytes_.push_back(value); }
     void u16(uint16_t value);
     void i16(int16_t value) { u16(static_cast<uint16_t>(value)); }

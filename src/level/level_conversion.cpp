@@ -57,7 +57,7 @@ ObjectSourceBlock viewConvertedLevel(const LevelRecord& level, const ConvertedLe
     viewObjectRecords(block, level);
     block.meshInfo = level.meshes;
     block.meshSize = converted.meshSize;
-    block.meshOfPointer = converted.meshOfPointer;
+    block.meshOfPointer = level.meshOfPointer;
     block.moveableAnimEnd = converted.animationTables.moveableAnimEnd;
     block.animCommandEnd = converted.animationTables.animCommandEnd;
     block.animFrameEnd = converted.animationTables.animFrameEnd;
@@ -109,7 +109,6 @@ ObjectSourceBlock convertLevel(Ui& ui, LevelRecord& level, ConvertedLevel& conve
     converted.texturePages = convertBitmap(ui, level.texturePages32);
 
     convertMeshes(ui, level, converted);
-    converted.meshOfPointer = mapMeshPointers(level.meshPointers, level.meshOffsets);
     converted.animationTables = deriveAnimationTables(
         level.moveables, level.animations, static_cast<uint32_t>(level.commands.size()),
         static_cast<uint32_t>(level.frames.size() * 2), nullptr);

@@ -23,7 +23,6 @@ struct ConvertedLevel {
     std::vector<ObjectTexture> textures;   // per level object texture, same index
     std::vector<uint8_t> texturePages;     // the level's pages as 256 x 256 RGB pages
     std::vector<uint32_t> meshSize;        // per mesh: its size in a WAD
-    std::vector<uint32_t> meshOfPointer;   // per mesh pointer: the mesh it names
     AnimationTables animationTables;
 };
 

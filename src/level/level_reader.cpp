@@ -246,6 +246,7 @@ bool parseLevelData(Ui& ui, const std::string& path, std::span<const uint8_t> da
     readWordSection(walk, "Sample Indices", level.sampleIndices);
     if (walk.refused()) return false;
     level.walkEndOffset = static_cast<uint32_t>(in.offset());
+    level.meshOfPointer = mapMeshPointers(level.meshPointers, level.meshOffsets);
     return checkFaceTextures(walk, level) && checkSounds(walk, level);
 }
 
@@ -315,12 +316,10 @@ bool checkReferences(OuterWalk& walk, const LevelRecord& level) {
     std::vector<ObjectTexture> textures(level.objectTextures.size());
     std::transform(level.objectTextures.begin(), level.objectTextures.end(), textures.begin(),
                    convertObjectTexture);
-    const std::vector<uint32_t> meshOfPointer =
-        mapMeshPointers(level.meshPointers, level.meshOffsets);
     const std::string broken = findBrokenReference({
         .records = level,
         .meshPointers = level.meshPointers,
-        .meshOfPointer = meshOfPointer,
+        .meshOfPointer = level.meshOfPointer,
         .meshOffsets = level.meshOffsets,
         .meshInfos = level.meshes,
         .textures = textures,

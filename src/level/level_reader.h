@@ -95,11 +95,12 @@ struct LevelRecord : ObjectRecords {
     // The level data, in file order.
     uint32_t leadingWord = 0;
     std::vector<RoomRecord> rooms;
-    LevelSection floors;                 // in 16-bit words
-    LevelSection meshData;               // in 16-bit words
-    std::vector<MeshInfo> meshes;        // in mesh-data order
-    std::vector<uint32_t> meshOffsets;   // per mesh: bytes from the start of the mesh data
-    std::vector<uint32_t> meshPointers;  // byte offsets of meshes in the mesh data
+    LevelSection floors;                  // in 16-bit words
+    LevelSection meshData;                // in 16-bit words
+    std::vector<MeshInfo> meshes;         // in mesh-data order
+    std::vector<uint32_t> meshOffsets;    // per mesh: bytes from the start of the mesh data
+    std::vector<uint32_t> meshPointers;   // byte offsets of meshes in the mesh data
+    std::vector<uint32_t> meshOfPointer;  // derived: per mesh pointer, the mesh it names
     // The animations, moveables and static meshes lie here, as ObjectRecords (in a WAD's order).
     uint32_t spriteMarkerOffset = 0;
     LevelSection spriteTextures;
