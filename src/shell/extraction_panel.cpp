@@ -85,10 +85,8 @@ QWidget* ExtractionPanel::makeInputOptions() {
     auto* byteOrder = new QComboBox(rawImageRow_);
     fillComboBox(*byteOrder, BYTE_ORDER_NAMES, static_cast<int>(settings_.byteOrder));
     raw->addRow(tr("Byte Order"), byteOrder);
-    connect(byteOrder, &QComboBox::currentIndexChanged, this, [this](int index) {
-        settings_.byteOrder = static_cast<uint32_t>(index);
-        showRows();
-    });
+    connect(byteOrder, &QComboBox::currentIndexChanged, this,
+            [this](int index) { settings_.byteOrder = static_cast<uint32_t>(index); });
 
     noInputOptions_ = new QLabel(tr("None"), group);
 
