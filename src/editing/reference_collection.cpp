@@ -209,6 +209,8 @@ ReferenceSource* findOrLoadReference(Session& session, uint32_t kind, const std:
     return loadLevelReference(session, std::move(record));
 }
 
+namespace {
+
 size_t rootPosition(const Session& session, const ReferenceSource& source) {
     size_t position = 0;
     for (const std::unique_ptr<ReferenceSource>& other : session.references) {
@@ -218,6 +220,8 @@ size_t rootPosition(const Session& session, const ReferenceSource& source) {
     }
     return position;
 }
+
+}  // namespace
 
 void addReferenceToTree(Session& session, ReferenceSource& source) {
     showReferenceAdded(session.view, source, rootPosition(session, source));

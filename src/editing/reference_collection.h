@@ -2,7 +2,6 @@
 // sources the user loads as references join the reference list and the tree.
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -42,7 +41,6 @@ bool buildEntryTable(Ui& ui, ReferenceSource& source);
 // Shows a listed source in the tree: its root among the others, sorted by text without regard to
 // letter case (after those with an equal text), and its entries under it.
 void addReferenceToTree(Session& session, ReferenceSource& source);
-size_t rootPosition(const Session& session, const ReferenceSource& source);
 
 // Frees an unlinked WAD-set source with its files (SAM, SFX, SWD, WAD, WAS) and entries.
 void releaseReference(std::unique_ptr<ReferenceSource>& source);

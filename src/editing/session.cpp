@@ -3,6 +3,7 @@
 #include "decompiler/language_strings.h"
 #include "editing/rows.h"
 #include "framework/file_types.h"
+#include "framework/program_info.h"
 #include "framework/text_format.h"
 
 namespace kavrin {
@@ -22,9 +23,13 @@ std::string_view slotName(const Session& session, uint32_t slot) {
     return session.catalogue ? slotLabel(*session.catalogue, slot) : std::string_view();
 }
 
-std::string windowTitle(const Session& session) {
+const char* editedWadName(const Session& session) {
     const std::string& name = session.edited.editedWasFile->name;
-    return format("%s - %s v%s", name.empty() ? "[untitled]" : name.c_str(), "Kavrin", "2.00");
+    return name.empty() ? "[untitled]" : name.c_str();
+}
+
+std::string windowTitle(const Session& session) {
+    return format("%s - %s v%s", editedWadName(session), PROGRAM_NAME, PROGRAM_VERSION);
 }
 
 void updateTitle(Session& session) {

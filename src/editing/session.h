@@ -47,7 +47,9 @@ struct Session {
 // The catalogue label of a slot; empty when the slot has none or no catalogue is loaded yet.
 std::string_view slotName(const Session& session, uint32_t slot);
 
-// "<name> - Kavrin v2.00", the name being the edited WAD's or "[untitled]".
+// The edited WAD's name, or "[untitled]" before it has one.
+const char* editedWadName(const Session& session);
+// "<name> - Kavrin v2.00", the name being editedWadName's.
 std::string windowTitle(const Session& session);
 // Tells the view the title, after a command changed the edited WAD's name.
 void updateTitle(Session& session);

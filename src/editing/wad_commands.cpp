@@ -11,9 +11,8 @@ namespace kavrin {
 
 bool askSaveChanges(Session& session) {
     if (!session.edited.dirty) return true;
-    const std::string& name = session.edited.editedWasFile->name;
     switch (showMessage(session.ui, MessageStyle::QuestionYesNoCancel, "Kavrin",
-                        "Save changes to %s Wad?", name.empty() ? "[untitled]" : name.c_str())) {
+                        "Save changes to %s Wad?", editedWadName(session))) {
         case Button::Yes:
             return saveWad(session, false);
         case Button::No:

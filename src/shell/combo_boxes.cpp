@@ -9,10 +9,7 @@ void fillComboBox(QComboBox& box, std::span<const char* const> names, int select
     for (const char* name : names)
         box.addItem(QString::fromUtf8(name));
     box.setCurrentIndex(selection);
-}
-
-void fitComboDropDown(QComboBox& box, int count) {
-    box.setMaxVisibleItems(count < 0 ? box.count() : count);
+    box.setMaxVisibleItems(box.count());
 }
 
 }  // namespace kavrin::shell

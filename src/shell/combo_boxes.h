@@ -7,10 +7,8 @@ class QComboBox;
 
 namespace kavrin::shell {
 
-// Replaces the entries with the names, in order, and selects the entry at `selection`.
+// Replaces the entries with the names, in order, selects the entry at `selection`, and lets the
+// dropped list show every entry without scrolling.
 void fillComboBox(QComboBox& box, std::span<const char* const> names, int selection);
-
-// Lets the dropped list show `count` entries without scrolling; -1: every entry of the box.
-void fitComboDropDown(QComboBox& box, int count);
 
 }  // namespace kavrin::shell

@@ -84,12 +84,9 @@ QWidget* ExtractionPanel::makeInputOptions() {
     qobject_cast<QLabel*>(raw->labelForField(size))->setBuddy(width);
     auto* byteOrder = new QComboBox(rawImageRow_);
     fillComboBox(*byteOrder, BYTE_ORDER_NAMES, static_cast<int>(settings_.byteOrder));
-    fitComboDropDown(*byteOrder, -1);
     raw->addRow(tr("Byte Order"), byteOrder);
-    connect(byteOrder, &QComboBox::currentIndexChanged, this, [this](int index) {
-        settings_.byteOrder = static_cast<uint32_t>(index);
-        showRows();
-    });
+    connect(byteOrder, &QComboBox::currentIndexChanged, this,
+            [this](int index) { settings_.byteOrder = static_cast<uint32_t>(index); });
 
     noInputOptions_ = new QLabel(tr("None"), group);
 
@@ -123,7 +120,6 @@ QWidget* ExtractionPanel::makeOutputOptions() {
 
     auto* outputType = new QComboBox(group);
     fillComboBox(*outputType, OUTPUT_TYPE_NAMES, static_cast<int>(settings_.outputType));
-    fitComboDropDown(*outputType, -1);
     layout->addRow(tr("File of &Type:"), outputType);
     connect(outputType, &QComboBox::currentIndexChanged, this, [this](int index) {
         settings_.outputType = static_cast<uint32_t>(index);

@@ -103,7 +103,6 @@ void MainWindow::makeControls() {
     categoryCaption_ = new QLabel(tr("Display Objects of &Type"), body);
     categories_ = new QComboBox(body);
     fillComboBox(*categories_, CATEGORY_NAMES, static_cast<int>(ALL_OBJECTS));
-    fitComboDropDown(*categories_, -1);
     categoryCaption_->setBuddy(categories_);
     connect(categories_, &QComboBox::currentIndexChanged, this,
             [this](int category) { setCategoryFilter(session_, static_cast<uint32_t>(category)); });
