@@ -33,7 +33,7 @@
 #include <malloc.h>
 #endif
 
-#include "build/save_pipeline.h"
+#include "save/save_pipeline.h"
 #include "editing/edited_wad_commands.h"
 #include "editing/objects_h_location.h"
 #include "editing/reference_collection.h"

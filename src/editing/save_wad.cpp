@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "build/save_pipeline.h"
+#include "save/save_pipeline.h"
 #include "editing/session.h"
 #include "framework/choose_file.h"
 #include "framework/file_types.h"

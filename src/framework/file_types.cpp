@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdlib>
 
-#include "build/writers.h"
+#include "save/writers.h"
 #include "decompiler/language_decompiler.h"
 #include "decompiler/script_decompiler.h"
 #include "formats/catalogue.h"

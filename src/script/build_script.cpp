@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "build/save_pipeline.h"
+#include "save/save_pipeline.h"
 #include "editing/edited_wad_commands.h"
 #include "editing/entries.h"
 #include "editing/reference_collection.h"

@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "build/save_pipeline.h"
+#include "save/save_pipeline.h"
 #include "editing/objects_h_location.h"
 #include "editing/reference_collection.h"
 #include "editing/wad_commands.h"

@@ -1,0 +1,315 @@
+#include "shell/qt/main_window.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTableView>
+#include <QTreeWidget>
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+#include "decompiler/decompile_command.h"
+#include "editing/categories.h"
+#include "editing/edited_wad_commands.h"
+#include "editing/main_window_layout.h"
+#include "editing/reference_commands.h"
+#include "editing/rows.h"
+#include "editing/save_wad.h"
+#include "editing/session.h"
+#include "editing/wad_commands.h"
+#include "framework/launch.h"
+#include "script/build_script.h"
+#include "script/script_writer.h"
+#include "shell/qt/about_box.h"
+#include "shell/qt/combo_boxes.h"
+#include "shell/qt/edited_list_model.h"
+#include "shell/qt/icons.h"
+#include "shell/qt/qt_ui.h"
+#include "shell/qt/reference_tree.h"
+#include "texture/extract_command.h"
+
+namespace kavrin::shell {
+
+namespace {
+
+constexpr int TREE_WIDTH = 250;
+
+// The size of the three buttons: the longest label with room around it.
+QSize buttonSize(const QPushButton& widest) {
+    QFontMetrics metrics(widest.font());
+    QSize roomy(metrics.horizontalAdvance(QStringLiteral("Replace >>")) + 30,
+                metrics.height() + 10);
+    return roomy.expandedTo(widest.sizeHint());
+}
+
+// The width of the category box: the longest name, and room for the arrow.
+int categoryBoxWidth(const QComboBox& box) {
+    QFontMetrics metrics(box.font());
+    int widest = 0;
+    for (const char* name : CATEGORY_NAMES) {
+        widest = std::max(widest, metrics.horizontalAdvance(QString::fromUtf8(name)));
+    }
+    return std::max(widest + 50, box.sizeHint().width());
+}
+
+}  // namespace
+
+MainWindow::MainWindow(Session& session, QtUi& ui) : session_(session) {
+    ui.setMainWindow(this);
+    setWindowIcon(programIcon());
+    setWindowTitle(QString::fromStdString(kavrin::windowTitle(session_)));
+    makeControls();
+    setUpEditedList();
+    makeMenus();
+    showCoreChanges();
+    resize(800, 500);
+}
+
+MainWindow::~MainWindow() {
+    session_.view = {};
+}
+
+void MainWindow::makeControls() {
+    auto* body = new QWidget(this);
+    setCentralWidget(body);
+    body->installEventFilter(this);
+
+    treeCaption_ = new QLabel(tr("R&eference Objects"), body);
+    tree_ = new QTreeWidget(body);
+    tree_->setObjectName(QStringLiteral("kavrin_ref_tree"));
+    tree_->setHeaderHidden(true);
+    tree_->setUniformRowHeights(true);
+    tree_->setAllColumnsShowFocus(true);
+    // Long labels scroll sideways rather than being cut: the tree keeps its width.
+    tree_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    tree_->header()->setStretchLastSection(false);
+    tree_->resize(TREE_WIDTH, TREE_WIDTH);
+    treeCaption_->setBuddy(tree_);
+    connect(tree_, &QTreeWidget::currentItemChanged, this,
+            [this](QTreeWidgetItem* current) { session_.selectedEntry = entryOf(current); });
+
+    add_ = new QPushButton(tr("&Add >>"), body);
+    replace_ = new QPushButton(tr("&Replace >>"), body);
+    delete_ = new QPushButton(tr("&Delete >>"), body);
+    connect(add_, &QPushButton::clicked, this, [this] { add(session_); });
+    connect(replace_, &QPushButton::clicked, this, [this] { replace(session_); });
+    connect(delete_, &QPushButton::clicked, this, [this] { deleteObject(session_); });
+
+    categoryCaption_ = new QLabel(tr("Display Objects of &Type"), body);
+    categories_ = new QComboBox(body);
+    fillComboBox(*categories_, CATEGORY_NAMES, static_cast<int>(ALL_OBJECTS));
+    categoryCaption_->setBuddy(categories_);
+    connect(categories_, &QComboBox::currentIndexChanged, this,
+            [this](int category) { setCategoryFilter(session_, static_cast<uint32_t>(category)); });
+
+    list_ = new QTableView(body);
+    list_->setObjectName(QStringLiteral("kavrin_edit_list"));
+
+    statusBar()->setSizeGripEnabled(true);
+    statusBar()->installEventFilter(this);
+    setTabOrder(tree_, add_);
+    setTabOrder(add_, replace_);
+    setTabOrder(replace_, delete_);
+    setTabOrder(delete_, categories_);
+    setTabOrder(categories_, list_);
+}
+
+void MainWindow::setUpEditedList() {
+    model_ = new EditedListModel(session_, this);
+    list_->setModel(model_);
+    list_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list_->setSelectionMode(QAbstractItemView::SingleSelection);
+    list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list_->setShowGrid(false);
+    list_->setAlternatingRowColors(true);
+    list_->setWordWrap(false);
+    list_->setIconSize(occupiedMark().size());
+    list_->verticalHeader()->hide();
+    // Rows as tight as a list's: the table's default leaves room for editors.
+    list_->verticalHeader()->setDefaultSectionSize(list_->fontMetrics().height() + 6);
+
+    QHeaderView* header = list_->horizontalHeader();
+    header->setSectionsClickable(true);
+    header->setHighlightSections(false);
+    header->setSortIndicatorShown(true);
+    header->setStretchLastSection(true);
+    connect(header, &QHeaderView::sectionClicked, this,
+            [this](int column) { sortByColumn(session_, column); });
+    list_->resizeColumnToContents(1);
+    list_->resizeColumnToContents(2);
+    // The mark column is empty at first; it is as wide as the mark with its margins.
+    list_->setColumnWidth(0, occupiedMark().width() + 16);
+    list_->setColumnWidth(3, 100);
+    list_->setColumnWidth(4, 200);
+    showSortOrder();
+
+    connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        if (followingCore_) return;
+        QModelIndexList rows = list_->selectionModel()->selectedRows();
+        session_.edited.selectedRow = rows.isEmpty() ? NO_ROW : rows.first().row();
+    });
+}
+
+void MainWindow::makeMenus() {
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    file->addAction(tr("&New Wad"), this, [this] { newWad(session_); });
+    file->addAction(tr("&Open Wad for Editing..."), this, [this] { openWadForEditing(session_); });
+    saveWad_ = file->addAction(tr("&Save Wad"), this, [this] { saveWad(session_, false); });
+    saveWadAs_ = file->addAction(tr("Save Wad &As..."), this, [this] { saveWad(session_, true); });
+    file->addSeparator();
+    file->addAction(tr("Load &Reference File..."), this, [this] { loadReferenceFile(session_); });
+    file->addSeparator();
+    file->addAction(tr("E&xit"), this, &QWidget::close);
+    connect(file, &QMenu::aboutToShow, this, &MainWindow::enableSaveCommands);
+
+    QMenu* script = menuBar()->addMenu(tr("&Script"));
+    script->addAction(tr("Build Wad from Script..."), this, [this] { runScript(true); });
+    script->addAction(tr("&Load Script..."), this, [this] { runScript(false); });
+    saveScript_ =
+        script->addAction(tr("&Save Script"), this, [this] { saveBuildScript(session_); });
+    connect(script, &QMenu::aboutToShow, this, &MainWindow::enableSaveCommands);
+
+    QMenu* utilities = menuBar()->addMenu(tr("&Utilities"));
+    utilities->addAction(tr("&Decompile script.dat"), this,
+                         [this] { decompileGameScript(session_.ui, *session_.languageStrings); });
+
+    QMenu* options = menuBar()->addMenu(tr("&Options"));
+    QAction* deletions = options->addAction(tr("Confirm Deletions"));
+    deletions->setCheckable(true);
+    deletions->setChecked(session_.edited.confirmDeletions);
+    connect(deletions, &QAction::triggered, this,
+            [this, deletions] { deletions->setChecked(toggleConfirmDeletions(session_)); });
+    QAction* overwriting = options->addAction(tr("Confirm Overwriting Objects"));
+    overwriting->setCheckable(true);
+    overwriting->setChecked(session_.edited.confirmOverwriting);
+    connect(overwriting, &QAction::triggered, this,
+            [this, overwriting] { overwriting->setChecked(toggleConfirmOverwriting(session_)); });
+
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    help->addAction(tr("&On-line Help"), this, [this] { showOnlineHelp(session_.ui); });
+    help->addSeparator();
+    help->addAction(tr("&About"), this, [this] { AboutBox(this).exec(); });
+
+    // The texture menu stays off the bar while extraction itself is missing; its one working
+    // command, which opens the extraction dialog, is kept on the window.
+    auto* extract = new QAction(tr("&Extract From File..."), this);
+    extract->setObjectName(QStringLiteral("extractFromFile"));
+    connect(extract, &QAction::triggered, this, [this] { extractTextureFromFile(session_.ui); });
+}
+
+void MainWindow::showCoreChanges() {
+    ViewPort& view = session_.view;
+    view.referenceAdded = [this](ReferenceSource& source, size_t position) {
+        addReferenceItems(*tree_, *session_.catalogue, source, position);
+    };
+    view.rowChanged = [this](size_t row) { model_->rowChanged(static_cast<int>(row)); };
+    view.rowsRebuilt = [this] {
+        // A new set of rows loses the view's selection; the core's stays.
+        followingCore_ = true;
+        model_->rebuild();
+        selectRow(session_.edited.selectedRow);
+        followingCore_ = false;
+        showSortOrder();
+    };
+    view.rowSelected = [this](size_t row) { selectRow(static_cast<int>(row)); };
+    view.redraw = [this](bool on) { list_->setUpdatesEnabled(on); };
+    view.titleChanged = [this](const std::string& title) {
+        setWindowTitle(QString::fromStdString(title));
+    };
+}
+
+void MainWindow::selectRow(int row) {
+    if (row < 0) return list_->clearSelection();
+    list_->selectRow(row);
+    list_->scrollTo(model_->index(row, 0));
+}
+
+void MainWindow::showSortOrder() {
+    int code = session_.edited.sortCode;
+    list_->horizontalHeader()->setSortIndicator(
+        std::abs(code) - 1, code < 0 ? Qt::DescendingOrder : Qt::AscendingOrder);
+}
+
+void MainWindow::enableSaveCommands() {
+    bool anything = session_.edited.occupiedCount != 0;
+    for (QAction* action : {saveWad_, saveWadAs_, saveScript_})
+        action->setEnabled(anything);
+}
+
+void MainWindow::runScript(bool build) {
+    if (dropEditedWad(session_)) runBuildScript(session_, build);
+}
+
+void MainWindow::sizeControls() {
+    // Sizes follow the font and style, which are only final once the window is shown.
+    QSize size = buttonSize(*replace_);
+    for (QPushButton* button : {add_, replace_, delete_})
+        button->setFixedSize(size);
+    for (QLabel* caption : {treeCaption_, categoryCaption_}) {
+        // Glyph advances are fractional and the label's own size rounds them down, which cuts
+        // the last letter by a pixel or two: size it to the text's exact bounds, rounded up.
+        QString text = caption->text().remove(QLatin1Char('&'));
+        QRectF bounds = QFontMetricsF(caption->font()).boundingRect(text);
+        caption->adjustSize();
+        caption->resize(std::max(caption->width(), static_cast<int>(std::ceil(bounds.right())) + 1),
+                        caption->height());
+    }
+    categories_->setFixedSize(categoryBoxWidth(*categories_), categories_->sizeHint().height());
+}
+
+void MainWindow::layOut() {
+    sizeControls();
+    QWidget* body = centralWidget();
+    int statusHeight = statusBar()->isHidden() ? 0 : statusBar()->height();
+    MainWindowSizes sizes;
+    // The status strip belongs to the client area, below the body.
+    sizes.clientWidth = body->width();
+    sizes.clientHeight = body->height() + statusHeight;
+    sizes.statusHeight = statusHeight;
+    sizes.treeWidth = TREE_WIDTH;
+    sizes.buttonWidth = add_->width();
+    sizes.buttonHeight = add_->height();
+    sizes.treeCaptionWidth = treeCaption_->width();
+    sizes.treeCaptionHeight = treeCaption_->height();
+    sizes.categoryCaptionWidth = categoryCaption_->width();
+    sizes.categoryBoxHeight = categories_->height();
+    MainWindowLayout layout = layOutMainWindow(sizes);
+
+    auto place = [](QWidget* widget, ControlPosition at) { widget->move(at.x, at.y); };
+    auto fit = [](QWidget* widget, ControlRect at) {
+        widget->setGeometry(at.x, at.y, at.width, at.height);
+    };
+    place(treeCaption_, layout.treeCaption);
+    fit(tree_, layout.tree);
+    place(add_, layout.addButton);
+    place(replace_, layout.replaceButton);
+    place(delete_, layout.deleteButton);
+    place(categoryCaption_, layout.categoryCaption);
+    place(categories_, layout.categoryBox);
+    fit(list_, layout.editedList);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if ((watched == centralWidget() || watched == statusBar()) && event->type() == QEvent::Resize) {
+        layOut();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // The progress window lets the window system's requests through while a long operation
+    // runs; closing then would pull the edited WAD from under it.
+    if (session_.ui.progress.visible) return event->ignore();
+    if (askSaveChanges(session_)) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+}  // namespace kavrin::shell
