@@ -1,8 +1,6 @@
 // The Level Editor's own objects.h, sets and levels as references and as the edited set.
 #include <gtest/gtest.h>
 
-#include <any>
-#include <array>
 #include <filesystem>
 #include <fstream>
 #include <set>
@@ -12,10 +10,8 @@
 #include "editing/reference_collection.h"
 #include "editing/start_up.h"
 #include "editing/wad_commands.h"
-#include "formats/was.h"
 #include "framework/file_types.h"
 #include "framework/paths.h"
-#include "framework/text_format.h"
 #include "support/save_session.h"
 
 namespace kavrin {
@@ -49,57 +45,6 @@ TEST_F(LocateObjectsH, WithoutObjectsHWarnsAndAsksForTheLevelEditorFolder) {
     EXPECT_EQ(cancelled.catalogue, nullptr);
     EXPECT_EQ(cancelled.wadDirectory, "");
     EXPECT_EQ(currentDirectory(), before);
-}
-
-TEST_F(RealReferences, Tut1GivesItsMoveablesSpriteSequencesAndStaticsInOrder) {
-    listSet("older", {});
-    ReferenceSource* tut1 = loadShipped("tut1");
-    ASSERT_NE(tut1, nullptr);
-    EXPECT_EQ(session.references.front().get(), tut1);
-    EXPECT_EQ(tut1->loadOrder, 1u);
-    EXPECT_EQ((std::array{tut1->block.moveables.size(), tut1->block.spriteSequences.size(),
-                          tut1->block.staticMeshes.size()}),
-              (std::array<size_t, 3>{109, 2, 11}));
-
-    // The set's own object list names the same objects, in slot order, its two sprite sequences
-    // among the moveables; the tree puts the sprite sequences after the moveables.
-    const auto& was = std::any_cast<const WadScript&>(tut1->wasFile->contents);
-    std::vector<std::string> moveables, sprites, statics;
-    for (size_t line = 0; line < was.lineCount(); ++line) {
-        const std::string& label = was.lineLabels[line];
-        uint32_t slot = *findLabel(*session.catalogue, label);
-        bool isStatic = slot >= FIRST_STATIC_SLOT;
-        bool isSprite = static_cast<int32_t>(line) == was.skyGraphicsLine ||
-                        static_cast<int32_t>(line) == was.defaultSpritesLine;
-        (isStatic   ? statics
-         : isSprite ? sprites
-                    : moveables)
-            .push_back(format("%c%3u %s", isStatic ? 'S' : 'M',
-                              isStatic ? slot - FIRST_STATIC_SLOT : slot, label.c_str()));
-    }
-    ASSERT_EQ(view.roots.size(), 2u);
-    EXPECT_EQ(view.roots[1].text, "tut1.WAS");
-    const std::vector<std::string>& shown = view.roots[1].children;
-    ASSERT_EQ(shown.size(), 122u);
-    EXPECT_EQ(std::vector(shown.begin(), shown.begin() + 109), moveables);
-    EXPECT_EQ(std::multiset(shown.begin() + 109, shown.begin() + 111),
-              std::multiset(sprites.begin(), sprites.end()));
-    EXPECT_EQ(std::vector(shown.begin() + 111, shown.end()), statics);
-    EXPECT_EQ(shown.front(), "M  0 LARA");
-    EXPECT_FALSE(session.ui.progress.visible);
-}
-
-TEST_F(RealReferences, TheTitleLevelGivesItsMoveablesThenItsStatics) {
-    ReferenceSource* title = loadLevelReference(
-        session, makeFileRecord(FILE_REFERENCE, (fs::path(trle) / "data").string(), "title"));
-    ASSERT_NE(title, nullptr);
-    EXPECT_EQ(title->kind, REF_LEVEL);
-    const size_t moveables = title->block.moveables.size();
-    ASSERT_EQ(moveables + title->block.staticMeshes.size(), 72u);
-    EXPECT_TRUE(title->entries[moveables - 1].isMoveable && !title->entries[moveables].isMoveable);
-    ASSERT_EQ(view.roots.size(), 1u);
-    EXPECT_EQ(view.roots[0].children.size(), 72u);
-    EXPECT_FALSE(session.ui.progress.visible);
 }
 
 TEST_F(RealReferences, ASetThatFailsToLoadLeavesTheListAndTheTreeAsTheyWere) {

@@ -73,19 +73,5 @@ TEST(RealWadSets, EveryWadAndSpriteWadReadsToItsEndAndRefusesItsCuts) {
     }
 }
 
-TEST(RealWadSets, Tut1HoldsItsKnownCounts) {
-    std::string wads = test::testDataPath("trle/graphics/wads");
-    KAVRIN_REQUIRE_DATA(wads);
-    auto wad = test::loadAs<ObjectWad>(FILE_WAD, wads, "tut1");
-    auto swd = test::loadAs<SpriteWad>(FILE_SWD, wads, "tut1");
-    ASSERT_TRUE(wad.ok && swd.ok);
-    const ObjectWad& w = wad.contents;
-    EXPECT_EQ((std::vector<size_t>{w.moveables.size(), w.statics.size(), w.animations.size(),
-                                   w.textures.size(), w.texturePages.size() / TEXTURE_PAGE_BYTES,
-                                   w.meshInfos.size(), w.meshPointers.size(),
-                                   swd.contents.sprites.size(), swd.contents.sequences.size()}),
-              (std::vector<size_t>{109, 11, 731, 1581, 11, 301, 506, 37, 2}));
-}
-
 }  // namespace
 }  // namespace kavrin

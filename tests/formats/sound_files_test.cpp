@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "formats/sound_files.h"
-#include "formats/wad_file.h"
 #include "framework/file_types.h"
 #include "framework/paths.h"
 #include "support/parsed_file.h"
@@ -16,32 +15,6 @@ constexpr size_t MAP_BYTES = SOUND_COUNT * 2;
 void expectCutInside(std::span<const uint8_t> sfx, const std::string& section) {
     EXPECT_EQ(test::refusal(test::parseAs<SoundResources>(FILE_SFX, sfx)),
               "Kavrin: @ cannot be read:\nthe file ends inside " + section);
-}
-
-// The shipped sets' SFX files, saved again byte for byte, prove reading and writing; these are
-// the cases they do not hold.
-TEST(SfxReader, LeavesBytesAfterTheSamplesAloneAndRefusesCountsPastTheEnd) {
-    SoundResources sounds;
-    sounds.soundMap.fill(NO_SOUND);
-    sounds.infos = {{0, {1, 2, 3, 4, 5, 6}}, {3, {0xFF, 0, 0x80, 9, 8, 7}}};
-    sounds.sampleValues = {0, 0xFFFFFFFF, 0x12345678, 42};
-    const std::vector<uint8_t> file = encodeSfxFile(sounds);
-    std::vector<uint8_t> trailing = file;
-    trailing.insert(trailing.end(), {'x', 'y', 'z'});
-    auto parsed = test::parseAs<SoundResources>(FILE_SFX, trailing);
-    EXPECT_TRUE(parsed.ok);
-    EXPECT_EQ(parsed.contents.sampleValues, sounds.sampleValues);
-
-    // One record more than the bytes after the count hold, and counts whose size overflows.
-    const size_t sampleCountAt = MAP_BYTES + 4 + 2 * 8;
-    for (uint32_t lie : {5u, 0x40000000u, 0xFFFFFFFFu}) {
-        for (auto [at, section] : {std::pair{MAP_BYTES, "the sound infos"},
-                                   std::pair{sampleCountAt, "the sample values"}}) {
-            std::vector<uint8_t> damaged = file;
-            test::patchU32(damaged, at, lie);
-            expectCutInside(damaged, section);
-        }
-    }
 }
 
 TEST(SamReader, EveryLineIsASampleNameUpTo1000Lines) {

@@ -1,14 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "formats/catalogue.h"
 #include "formats/was.h"
 #include "framework/file_types.h"
-#include "framework/paths.h"
 #include "support/objects_header.h"
 #include "support/parsed_file.h"
-#include "support/test_data.h"
 
 namespace kavrin {
 namespace {
@@ -63,32 +59,6 @@ TEST(WasReader, RefusesALineWithoutColonAnUnknownLabelOrTooManyLines) {
               "Kavrin Internal Error: Number of lines in @ exceeds 525!");
     EXPECT_TRUE(
         test::refusal(parseWas("LARA:x\r\n", nullptr)).starts_with("Kavrin Internal Error:"));
-}
-
-TEST(RealWasFiles, EverySetButCityLoadsWithALineForEachLineEnd) {
-    std::string trle = test::realTrleDirectory();
-    KAVRIN_REQUIRE_DATA(trle);
-    auto header = test::loadAs<ObjectCatalogue>(FILE_OBJECTS_H, trle, "objects");
-    ASSERT_TRUE(header.ok);
-    const ObjectCatalogue* catalogue = &header.contents;
-    std::string wads = test::testDataPath("trle/graphics/wads");
-    for (const char* name : test::SHIPPED_WAD_SETS) {
-        SCOPED_TRACE(name);
-        auto parsed = test::loadAs<WadScript>(FILE_WAS, wads, name, catalogue);
-        if (std::string(name) == "city") {
-            EXPECT_EQ(test::refusal(parsed),
-                      "Kavrin: The label \"FISH\" on line 27 does not exist in objects.h\n");
-            continue;
-        }
-        ASSERT_TRUE(parsed.ok && parsed.messages.empty());
-        std::string text = test::readBytes(resolveExistingPath(parsed.path));
-        EXPECT_EQ(parsed.contents.lineCount(), size_t(std::count(text.begin(), text.end(), '\r')));
-    }
-    auto tut1 = test::loadAs<WadScript>(FILE_WAS, wads, "tut1", catalogue);
-    EXPECT_EQ(tut1.contents.lineCount(), 122u);
-    EXPECT_EQ(tut1.contents.lineValues[0], "Z:\\TOMB4\\GRAPHICS\\ANIMS\\LARA\\J_LARAST.PRK");
-    EXPECT_EQ(tut1.contents.skyGraphicsLine, 107);
-    EXPECT_EQ(tut1.contents.defaultSpritesLine, 110);
 }
 
 }  // namespace
