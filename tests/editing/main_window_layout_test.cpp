@@ -5,50 +5,44 @@
 namespace kavrin {
 namespace {
 
-// Sizes as a 800 x 500 window shows them with a usual font; the positions below are worked out
-// by hand from the placement rules.
-MainWindowSizes usualSizes() {
-    return {.clientWidth = 784,
-            .clientHeight = 457,
-            .statusHeight = 20,
-            .treeWidth = 250,
-            .buttonWidth = 97,
-            .buttonHeight = 23,
-            .treeCaptionWidth = 101,
-            .treeCaptionHeight = 13,
-            .categoryCaptionWidth = 123,
-            .categoryBoxHeight = 21};
-}
-
-TEST(MainWindowLayout, PlacesEveryControlAroundTheTreeAndTheListWhichTakeTheExtraSize) {
-    MainWindowLayout layout = layOutMainWindow(usualSizes());
-    EXPECT_EQ(layout.treeCaption, (ControlPosition{80, 9}));
-    EXPECT_EQ(layout.tree, (ControlRect{5, 31, 250, 401}));
-    EXPECT_EQ(layout.addButton, (ControlPosition{260, 189}));
-    EXPECT_EQ(layout.replaceButton, (ControlPosition{260, 217}));
-    EXPECT_EQ(layout.deleteButton, (ControlPosition{260, 244}));
-    EXPECT_EQ(layout.categoryCaption, (ControlPosition{362, 9}));
-    EXPECT_EQ(layout.categoryBox, (ControlPosition{490, 5}));
-    EXPECT_EQ(layout.editedList, (ControlRect{362, 31, 417, 401}));
-
-    // Extra size goes to the list and the tree's height; a tiny window gives them none.
-    MainWindowSizes sizes = usualSizes();
-    sizes.clientWidth += 300;
-    sizes.clientHeight += 101;
-    MainWindowLayout larger = layOutMainWindow(sizes);
-    EXPECT_EQ(larger.tree, (ControlRect{5, 31, 250, 502}));
-    EXPECT_EQ(larger.editedList, (ControlRect{362, 31, 717, 502}));
-    // Half of 457 truncates to 228 and half of 558 is 279: the buttons move down by 51.
-    EXPECT_EQ(larger.replaceButton, (ControlPosition{260, 268}));
-
-    sizes.clientWidth = 200;
-    sizes.clientHeight = 40;
-    MainWindowLayout tiny = layOutMainWindow(sizes);
-    EXPECT_EQ(tiny.tree.height, 0);
-    EXPECT_EQ(tiny.editedList.width, 0);
-    // A caption taller than the box sits higher: 21/2 - 25/2 + 5 = 3.
-    sizes.treeCaptionHeight = 25;
-    EXPECT_EQ(layOutMainWindow(sizes).treeCaption.y, 3);
+// What every window size must give, whatever the margins: the tree, the buttons and the list side
+// by side inside the window above the status strip, the buttons stacked without overlapping, and
+// all extra room to the tree and the list.
+TEST(MainWindowLayout, KeepsTheControlsInOrderInsideTheWindowAndGivesExtraRoomToTreeAndList) {
+    MainWindowSizes s{.clientWidth = 784,
+                      .clientHeight = 457,
+                      .statusHeight = 20,
+                      .treeWidth = 250,
+                      .buttonWidth = 97,
+                      .buttonHeight = 23,
+                      .treeCaptionWidth = 101,
+                      .treeCaptionHeight = 13,
+                      .categoryCaptionWidth = 123,
+                      .categoryBoxHeight = 21};
+    const MainWindowLayout usual = layOutMainWindow(s);
+    for (int grow : {0, 300}) {
+        s.clientWidth = 784 + grow;
+        s.clientHeight = 457 + grow;
+        const MainWindowLayout l = layOutMainWindow(s);
+        const ControlRect &tree = l.tree, &list = l.editedList;
+        EXPECT_EQ(tree.width, s.treeWidth);
+        EXPECT_EQ((std::pair{tree.y, tree.height}), (std::pair{list.y, list.height}));
+        EXPECT_EQ(list.width - usual.editedList.width, grow);
+        EXPECT_EQ(list.height - usual.editedList.height, grow);
+        EXPECT_LT(tree.x + tree.width, l.addButton.x);
+        EXPECT_LT(l.addButton.x + s.buttonWidth, list.x);
+        EXPECT_LE(list.x + list.width, s.clientWidth);
+        EXPECT_LE(list.y + list.height, s.clientHeight - s.statusHeight);
+        EXPECT_LT(l.categoryBox.x, list.x + list.width);
+        EXPECT_LE(l.addButton.y + s.buttonHeight, l.replaceButton.y);
+        EXPECT_LE(l.replaceButton.y + s.buttonHeight, l.deleteButton.y);
+        EXPECT_LT(l.replaceButton.y, s.clientHeight / 2);
+        EXPECT_GT(l.replaceButton.y + s.buttonHeight, s.clientHeight / 2);
+    }
+    s.clientWidth = 200;
+    s.clientHeight = 40;
+    const MainWindowLayout tiny = layOutMainWindow(s);
+    EXPECT_EQ((std::pair{tiny.tree.height, tiny.editedList.width}), (std::pair{0, 0}));
 }
 
 }  // namespace
