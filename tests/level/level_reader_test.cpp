@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "framework/file_record.h"
 #include "framework/file_types.h"
 #include "support/parsed_file.h"
 #include "support/synthetic_level.h"
@@ -10,24 +9,25 @@
 namespace kavrin {
 namespace {
 
-using test::RecordingUi;
 using test::SyntheticLevel;
-using test::SyntheticLevelLayout;
 
 const char* const LEVEL_PATH = "levels/synthetic.tr4";
 
-// A .tr4 file's bytes written and loaded as a level reference.
-test::ParsedFile<LevelRecord> parsedLevel(const std::vector<uint8_t>& bytes) {
-    return test::parseAs<LevelRecord>(FILE_LEVEL_REFERENCE, bytes);
+// The one message of walking the level data, or what went otherwise.
+std::string walkRefusal(const std::vector<uint8_t>& data) {
+    test::RecordingUi ui;
+    LevelRecord level;
+    if (parseLevelData(ui.ui, LEVEL_PATH, data, level)) return "walked";
+    return ui.messages.size() == 1 ? ui.messages[0].text
+                                   : "messages: " + std::to_string(ui.messages.size());
 }
 
 TEST(LevelReader, MoreMeshesThanTheOldTwoThousandAreAllKept) {
     SyntheticLevel synthetic;
     synthetic.meshes.assign(2001, test::syntheticMesh({}));
-    RecordingUi ui;
+    test::RecordingUi ui;
     LevelRecord level;
     EXPECT_TRUE(parseLevelData(ui.ui, LEVEL_PATH, test::buildLevelData(synthetic), level));
-    EXPECT_TRUE(ui.messages.empty());
     EXPECT_EQ(level.meshes.size(), 2001u);
     EXPECT_EQ(level.meshOffsets.back(), 2000u * 24);
 }
@@ -39,102 +39,72 @@ TEST(LevelReader, DamagedFilesAreRefusedWithOneMessageAndKeepNothing) {
     auto cut = [&good](size_t keep) {
         return std::vector<uint8_t>(good.begin(), good.begin() + keep);
     };
-    std::vector<uint8_t> flipped = good;
+    std::vector<uint8_t> flipped = good, noVersion = good;
     flipped[flipped.size() - 20] ^= 0x10;
-    std::vector<uint8_t> noVersion = good;
     noVersion[2] = '3';
-    SyntheticLevel offPage = synthetic;
+    SyntheticLevel offPage = synthetic, pastVertices = synthetic;
     offPage.objectTextures[1].tile = 1;
-    SyntheticLevel pastVertices = synthetic;
     pastVertices.meshes[0].polygons[0].vertices[2] = 1;
 
-    const struct {
-        const char* name;
-        std::vector<uint8_t> bytes;
-        const char* problem;  // expected in the message; none: the version is refused
-    } cases[] = {
-        {"version", noVersion, nullptr},
-        {"cut in the 32-bit pages", cut(40), "the file ends inside the 32-bit texture pages"},
-        {"cut in the level data", cut(good.size() - 1), "the file ends inside the level data"},
-        {"damaged stream", flipped, "the level data cannot be inflated"},
-        {"fewer bytes than stated", test::buildLevelFile(synthetic, dataSize + 1), "inflate to"},
-        {"more bytes than stated", test::buildLevelFile(synthetic, dataSize - 1),
-         "the level data cannot be inflated"},
-        {"absurd stated size", test::buildLevelFile(synthetic, 0xFFFFFFF0u),
+    const std::pair<std::vector<uint8_t>, const char*> cases[] = {
+        {noVersion, "Unsupported level file."},
+        {cut(40), "the file ends inside the 32-bit texture pages"},
+        {cut(good.size() - 1), "the file ends inside the level data"},
+        {flipped, "the level data cannot be inflated"},
+        {test::buildLevelFile(synthetic, dataSize + 1), "inflate to"},
+        {test::buildLevelFile(synthetic, dataSize - 1), "the level data cannot be inflated"},
+        {test::buildLevelFile(synthetic, 0xFFFFFFF0u),
          "the level data cannot inflate to the 4294967280 bytes the file states"},
-        {"texture on a missing page", test::buildLevelFile(offPage),
-         "object texture 1 lies on page 1 of only 1"},
-        {"polygon past the vertices", test::buildLevelFile(pastVertices),
-         "a polygon of mesh 0 uses vertex 1 of only 1"},
+        {test::buildLevelFile(offPage), "object texture 1 lies on page 1 of only 1"},
+        {test::buildLevelFile(pastVertices), "a polygon of mesh 0 uses vertex 1 of only 1"},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        auto parsed = parsedLevel(c.bytes);
-        EXPECT_FALSE(parsed.ok);
-        ASSERT_EQ(parsed.messages.size(), 1u);
-        const std::string& text = parsed.messages[0].text;
-        EXPECT_EQ(parsed.messages[0].title, "Kavrin");
-        if (c.problem) {
-            EXPECT_TRUE(text.starts_with(parsed.path + " cannot be read:\n") &&
-                        text.find(c.problem) != std::string::npos)
-                << text;
-        } else {
-            EXPECT_EQ(text, "Unsupported level file.");
-        }
+    for (const auto& [bytes, problem] : cases) {
+        SCOPED_TRACE(problem);
+        auto parsed = test::parseAs<LevelRecord>(FILE_LEVEL_REFERENCE, bytes);
+        const std::string shown = test::refusal(parsed);
+        EXPECT_TRUE(
+            shown.starts_with(bytes == noVersion ? "Kavrin: " : "Kavrin: @ cannot be read:\n") &&
+            shown.find(problem) != std::string::npos)
+            << shown;
         // Nothing half-read: the record keeps an empty level.
-        EXPECT_TRUE(parsed.stored && parsed.contents.meshes.empty());
-        EXPECT_EQ(parsed.contents.version, 0u);
+        EXPECT_TRUE(parsed.stored && parsed.contents.meshes.empty() &&
+                    parsed.contents.version == 0);
     }
 }
 
-TEST(LevelReader, LevelDataCutShortNamesTheSectionItEndsIn) {
-    SyntheticLevelLayout layout;
-    const std::vector<uint8_t> data = test::buildLevelData(test::populatedLevel(), &layout);
-    for (const auto& [label, offset] : layout) {
-        if (label.find("Marker") != std::string::npos || label == "End") {
-            continue;
-        }
-        SCOPED_TRACE(label);
-        std::vector<uint8_t> cut(data.begin(), data.begin() + offset + 1);
-        RecordingUi ui;
-        LevelRecord level;
-        EXPECT_FALSE(parseLevelData(ui.ui, LEVEL_PATH, cut, level));
-        EXPECT_EQ(ui.onlyMessage().text, std::string(LEVEL_PATH) + " cannot be read:\nthe " +
-                                             label +
-                                             " section runs past the end of the level data");
-    }
-}
-
-TEST(LevelReader, LevelDataThatDoesNotHoldTogetherIsRefused) {
-    SyntheticLevelLayout layout;
+TEST(LevelReader, LevelDataThatIsCutShortOrDoesNotHoldTogetherIsRefused) {
+    test::SyntheticLevelLayout layout;
     SyntheticLevel synthetic = test::populatedLevel();
     const std::vector<uint8_t> good = test::buildLevelData(synthetic, &layout);
+    // Cut one byte into each section: the message names it.
+    for (const auto& [label, offset] : layout) {
+        if (label.find("Marker") != std::string::npos || label == "End") continue;
+        EXPECT_EQ(walkRefusal({good.begin(), good.begin() + offset + 1}),
+                  std::string(LEVEL_PATH) + " cannot be read:\nthe " + label +
+                      " section runs past the end of the level data");
+    }
 
-    std::vector<uint8_t> shortMeshData = good;
-    test::patchU32(shortMeshData, layout.at("Meshes") - 4, 6);
-    std::vector<uint8_t> longMeshData = good;
-    test::patchU32(longMeshData, layout.at("Meshes") - 4, 26);
-    std::vector<uint8_t> noSprites = good;
-    noSprites[layout.at("Sprite Marker")] = 'X';
-    std::vector<uint8_t> noTextures = good;
-    noTextures[layout.at("Texture Marker") + 3] = 'Y';
-    SyntheticLevel pastTextures = synthetic;
+    auto changed = [&good](size_t at, std::vector<uint8_t> bytes) {
+        std::vector<uint8_t> copy = good;
+        std::ranges::copy(bytes, copy.begin() + static_cast<ptrdiff_t>(at));
+        return copy;
+    };
+    const size_t meshWords = layout.at("Meshes") - 4;
+    SyntheticLevel pastTextures = synthetic, pastWad = synthetic, pastDetails = synthetic,
+                   pastSamples = synthetic;
     pastTextures.meshes[0].polygons[1].texture = 2;
-    SyntheticLevel pastWad = synthetic;
     pastWad.objectTextures.assign(0x1001, test::syntheticObjectTexture(0, 0, 0));
     pastWad.meshes[0].polygons[0].texture = 0x1000;
-    SyntheticLevel pastDetails = synthetic;
     pastDetails.soundMap[5] = 1;
-    SyntheticLevel pastSamples = synthetic;
     pastSamples.soundDetails.push_back(SoundInfo{1, {}});
-
     const std::pair<std::vector<uint8_t>, const char*> cases[] = {
-        {shortMeshData, "the meshes do not end where the mesh data ends"},
-        {longMeshData, "the meshes do not end where the mesh data ends"},
-        {noSprites,
+        {changed(meshWords, {6}), "the meshes do not end where the mesh data ends"},
+        {changed(meshWords, {26}), "the meshes do not end where the mesh data ends"},
+        {changed(layout.at("Sprite Marker"), {'X'}),
          "the level data does not have the layout of a Tomb Raider 4 level: no \"SPR\" marker "
          "before the Sprite Textures section"},
-        {noTextures, "no \"TEX\" marker before the Object Textures section"},
+        {changed(layout.at("Texture Marker") + 3, {'Y'}),
+         "no \"TEX\" marker before the Object Textures section"},
         {test::buildLevelData(pastTextures), "a face of mesh 0 uses object texture 2 of only 2"},
         {test::buildLevelData(pastWad),
          "a face of mesh 0 uses object texture 4096; a WAD can address only 4096"},
@@ -142,11 +112,8 @@ TEST(LevelReader, LevelDataThatDoesNotHoldTogetherIsRefused) {
         {test::buildLevelData(pastSamples), "sound detail 1 starts at sample 1 of only 1"},
     };
     for (const auto& [bytes, problem] : cases) {
-        SCOPED_TRACE(problem);
-        RecordingUi ui;
-        LevelRecord level;
-        EXPECT_FALSE(parseLevelData(ui.ui, LEVEL_PATH, bytes, level));
-        EXPECT_NE(ui.onlyMessage().text.find(problem), std::string::npos) << ui.onlyMessage().text;
+        const std::string shown = walkRefusal(bytes);
+        EXPECT_NE(shown.find(problem), std::string::npos) << shown;
     }
 }
 

@@ -20,13 +20,14 @@ void writeFileText(const std::string& path, const std::string& text) {
     EXPECT_TRUE(writeBytes(path, textBytes(text))) << path;
 }
 
-std::unique_ptr<FileRecord> detail::writeTemporaryFile(uint32_t type,
+std::pair<std::string, std::string> writeTemporaryFile(uint32_t type,
                                                        std::span<const uint8_t> bytes) {
     static const std::string directory = makeTempDirectory("parsed");
     static int count = 0;
-    auto record = makeFileRecord(type, directory, "file" + std::to_string(count++));
+    std::string name = "file" + std::to_string(count++);
+    auto record = makeFileRecord(type, directory, name);
     if (!writeBytes(record->path, bytes)) ADD_FAILURE() << "cannot write " << record->path;
-    return record;
+    return {directory, name};
 }
 
 bool parseCut(const FileRecord& whole, size_t length, ParseContext& context) {

@@ -3,10 +3,10 @@
 #pragma once
 
 #include <any>
-#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "framework/file_record.h"
@@ -14,25 +14,20 @@
 
 namespace kavrin::test {
 
-// The file's bytes, empty when it cannot be read; and a file written whole from text.
+// The file's bytes, empty when it cannot be read; a file written whole from text; text as bytes.
 std::string readBytes(const std::string& path);
 void writeFileText(const std::string& path, const std::string& text);
 inline std::span<const uint8_t> textBytes(std::string_view text) {
     return {reinterpret_cast<const uint8_t*>(text.data()), text.size()};
-}
-// Overwrites four bytes at `offset` with `value`, little-endian, as a damaged file would hold it.
-inline void patchU32(std::vector<uint8_t>& bytes, size_t offset, uint32_t value) {
-    for (int i = 0; i < 4; ++i)
-        bytes.at(offset + i) = static_cast<uint8_t>(value >> (8 * i));
 }
 
 // Parses the first `length` bytes of a loaded file as its type would if the file ended there.
 // The copy is laid out as loadFile lays out a file, NUL included.
 bool parseCut(const FileRecord& whole, size_t length, ParseContext& context);
 
-namespace detail {
-std::unique_ptr<FileRecord> writeTemporaryFile(uint32_t type, std::span<const uint8_t> bytes);
-}
+// Writes the bytes as a new file of the type; returns its directory and base name.
+std::pair<std::string, std::string> writeTemporaryFile(uint32_t type,
+                                                       std::span<const uint8_t> bytes);
 
 template <class Contents>
 struct ParsedFile {
@@ -55,34 +50,31 @@ std::string refusal(const ParsedFile<Contents>& parsed) {
     return shown;
 }
 
-// Loads `record` through loadFile with a ui of its own.
+// Loads the file of `type` with the given directory and base name through loadFile, with a ui of
+// its own.
 template <class Contents>
-ParsedFile<Contents> loadRecord(FileRecord& record, const ObjectCatalogue* catalogue = nullptr) {
+ParsedFile<Contents> loadAs(uint32_t type, const std::string& directory, const std::string& name,
+                            const ObjectCatalogue* catalogue = nullptr) {
+    std::unique_ptr<FileRecord> record = makeFileRecord(type, directory, name);
     RecordingUi rec;
     ParseContext context{rec.ui, catalogue};
     ParsedFile<Contents> parsed;
-    parsed.ok = loadFile(record, context);
-    if (const auto* contents = std::any_cast<Contents>(&record.contents)) {
+    parsed.ok = loadFile(*record, context);
+    if (const auto* contents = std::any_cast<Contents>(&record->contents)) {
         parsed.stored = true;
         parsed.contents = *contents;
     }
     parsed.messages = rec.messages;
-    parsed.path = record.path;
+    parsed.path = record->path;
     return parsed;
 }
 
-// Loads the file of `type` with the given directory and base name.
-template <class Contents>
-ParsedFile<Contents> loadAs(uint32_t type, const std::string& directory, const std::string& name,
-                            const ObjectCatalogue* catalogue = nullptr) {
-    return loadRecord<Contents>(*makeFileRecord(type, directory, name), catalogue);
-}
-
-// Writes `bytes` as a new file of `type` in a temporary directory, then loads it.
+// Writes `bytes` (or text) as a new file of `type`, then loads it.
 template <class Contents>
 ParsedFile<Contents> parseAs(uint32_t type, std::span<const uint8_t> bytes,
                              const ObjectCatalogue* catalogue = nullptr) {
-    return loadRecord<Contents>(*detail::writeTemporaryFile(type, bytes), catalogue);
+    auto [directory, name] = writeTemporaryFile(type, bytes);
+    return loadAs<Contents>(type, directory, name, catalogue);
 }
 template <class Contents>
 ParsedFile<Contents> parseAs(uint32_t type, std::string_view text,
