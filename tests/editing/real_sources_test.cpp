@@ -2,12 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <set>
 
-#include "editing/entries.h"
 #include "editing/objects_h_location.h"
-#include "editing/reference_collection.h"
 #include "editing/start_up.h"
 #include "editing/wad_commands.h"
 #include "framework/file_types.h"
@@ -20,7 +16,6 @@ namespace {
 namespace fs = std::filesystem;
 
 using LocateObjectsH = test::RealSession;
-using RealReferences = test::RealSession;
 using RealEditedWad = test::RealSession;
 
 TEST_F(LocateObjectsH, WithoutObjectsHWarnsAndAsksForTheLevelEditorFolder) {
@@ -47,68 +42,16 @@ TEST_F(LocateObjectsH, WithoutObjectsHWarnsAndAsksForTheLevelEditorFolder) {
     EXPECT_EQ(currentDirectory(), before);
 }
 
-TEST_F(RealReferences, ASetThatFailsToLoadLeavesTheListAndTheTreeAsTheyWere) {
-    listSet("older", {});
-    auto refused = [&](const std::string& directory, const std::string& name) {
-        recording.messages.clear();
-        recording.progress.clear();
-        EXPECT_EQ(loadWadSetReference(session, *makeFileRecord(FILE_WAS, directory, name)),
-                  nullptr);
-        EXPECT_EQ(session.references.size(), 1u);
-        EXPECT_EQ(view.roots.size(), 1u);
-        EXPECT_FALSE(session.ui.progress.visible);
-        return recording.onlyMessage().text;
-    };
-    // A set directory whose files are the real tut1 files (linked, not copied), but for one.
-    auto linkedTut1 = [&](const std::string& without) {
-        fs::path linked = test::makeTempDirectory("linked-" + without);
-        for (std::string extension : {"WAS", "WAD", "sfx", "sam", "SWD"}) {
-            if (extension == without) continue;
-            fs::create_symlink(fs::path(session.wadDirectory) / ("tut1." + extension),
-                               linked / ("set." + extension));
-        }
-        return linked;
-    };
-    fs::path noSprites = linkedTut1("SWD");
-    EXPECT_TRUE(refused(noSprites, "set")
-                    .starts_with("Unable to open " + (noSprites / "set.SWD").string()));
-
-    fs::path mismatch = linkedTut1("sam");
-    std::ofstream(mismatch / "set.SAM", std::ios::binary) << "ONE.WAV\r\n";
-    EXPECT_EQ(refused(mismatch, "set"),
-              "Mismatch in number of sound samples: SFX has 144, SAM has 1");
-    EXPECT_EQ(recording.progress.back().text, "Reading set.SAM");  // the SWD is not read
-
-    EXPECT_NE(refused(session.wadDirectory, "city").find("\"FISH\""), std::string::npos);
-    EXPECT_EQ(session.nextLoadOrder, 1u);
-}
-
-TEST_F(RealEditedWad, OpeningASetPlacesEveryObjectInItsOwnSlotWithNothingUnsaved) {
+// What opening a set places is checked by saving the shipped sets again; here, a failed open.
+TEST_F(RealEditedWad, AFailedOpenKeepsTheOpenedSet) {
     openShipped("tut1");
-    const EditedWad& edited = session.edited;
-    const ReferenceSource& source = *edited.editedSource;
-    ASSERT_EQ(source.objectCount(), 122u);
-    std::set<uint32_t> slots;
-    for (const ObjectEntry& entry : source.entries) {
-        uint32_t slot = *placeableSlot(*session.catalogue, entry);
-        slots.insert(slot);
-        EXPECT_EQ(edited.slotTable[slot], &entry);
-        EXPECT_EQ(edited.sourceFile[slot], "tut1.WAS");
-    }
-    EXPECT_EQ(slots.size(), 122u);
-    EXPECT_EQ(edited.occupiedCount, 122u);
-    EXPECT_FALSE(edited.dirty);
-    EXPECT_EQ(view.title, "tut1 - Kavrin v2.00");
-    EXPECT_TRUE(session.references.empty());  // not a reference, not in the tree
-    EXPECT_TRUE(view.roots.empty());
-
-    // A failed open afterwards keeps the opened set as it is.
+    const ReferenceSource* opened = session.edited.editedSource.get();
     recording.fileChoices = {FileChoice{session.wadDirectory + PATH_SEPARATOR + "city.WAS", 1}};
     openWadForEditing(session);
     EXPECT_EQ(recording.fileRequests.back().title, "Open Wad for Editing");
-    EXPECT_EQ(edited.editedSource.get(), &source);
-    EXPECT_EQ(edited.occupiedCount, 122u);
-    EXPECT_EQ(edited.editedWasFile->name, "tut1");
+    EXPECT_EQ(session.edited.editedSource.get(), opened);
+    EXPECT_EQ(session.edited.occupiedCount, 122u);
+    EXPECT_EQ(session.edited.editedWasFile->name, "tut1");
     EXPECT_EQ(view.title, "tut1 - Kavrin v2.00");
 }
 

@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "editing/entries.h"
 #include "editing/reference_collection.h"
-#include "support/editing_session.h"
+#include "framework/file_types.h"
+#include "framework/paths.h"
+#include "support/save_session.h"
 
 namespace kavrin {
 namespace {
@@ -50,6 +54,34 @@ TEST(ReferenceTree, RootsSortByTextWithoutRegardToCaseNewestAfterEqualOnes) {
         shown.push_back(root.text);
     EXPECT_EQ(shown, (std::vector<std::string>{"Alpha.WAS", "ALPHA.WAS", "beta.WAS", "gamma.WAS"}));
     EXPECT_EQ(e.session.references.front()->name, "ALPHA");  // the list runs newest first
+}
+
+TEST(LoadWadSet, ASetThatFailsToLoadLeavesTheListAndTheTreeAsTheyWere) {
+    test::SaveSession s;
+    s.listSet("older", {});
+    test::SyntheticSet set;
+    set.sounds.sampleValues = {1, 2};
+    set.sampleNames = {"one.wav"};  // one name for two samples
+    s.write(s.directory, "mismatch", set);
+    set.sampleNames.push_back("two.wav");
+    s.write(s.directory, "nosprites", set);
+    const std::string noSprites = s.directory + PATH_SEPARATOR + "nosprites.SWD";
+    std::filesystem::remove(noSprites);
+    const std::pair<const char*, std::string> cases[] = {
+        {"mismatch", "Mismatch in number of sound samples: SFX has 2, SAM has 1"},
+        {"nosprites", "Unable to open " + noSprites},
+    };
+    for (const auto& [name, text] : cases) {
+        s.recording.messages.clear();
+        EXPECT_EQ(loadWadSetReference(s.session, *makeFileRecord(FILE_WAS, s.directory, name)),
+                  nullptr);
+        EXPECT_TRUE(s.recording.onlyMessage().text.starts_with(text))
+            << s.recording.onlyMessage().text;
+        EXPECT_EQ(s.session.references.size(), 1u);
+        EXPECT_EQ(s.view.roots.size(), 1u);
+        EXPECT_FALSE(s.session.ui.progress.visible);
+    }
+    EXPECT_EQ(s.session.nextLoadOrder, 1u);
 }
 
 }  // namespace

@@ -1,8 +1,9 @@
 // Saving the Level Editor's own sets and mixtures of them, and reading the result back.
 #include <gtest/gtest.h>
 
-#include <filesystem>
+#include <algorithm>
 #include <map>
+#include <tuple>
 
 #include "editing/edited_wad_commands.h"
 #include "editing/reference_collection.h"
@@ -17,8 +18,6 @@
 
 namespace kavrin {
 namespace {
-
-namespace fs = std::filesystem;
 
 struct RealSave : test::RealSession {
     std::string shippedBytes(const std::string& name, uint32_t type) {
@@ -37,40 +36,45 @@ struct RealSave : test::RealSession {
         for (uint32_t slot = 0; slot < SLOT_COUNT; ++slot) {
             const ObjectEntry* placed = edited.slotTable[slot];
             if (!placed) continue;
-            SCOPED_TRACE(format("slot %u (%s) from %s", slot,
-                                std::string(slotName(session, slot)).c_str(),
-                                placed->owner->fileName.c_str()));
-            auto found = savedIndexOfSlot.find(slot);
-            ASSERT_NE(found, savedIndexOfSlot.end());
-            if (slot == SKY_GRAPHICS_SLOT || slot == DEFAULT_SPRITES_SLOT) continue;
+            SCOPED_TRACE(format("slot %u from %s", slot, placed->owner->fileName.c_str()));
+            ASSERT_TRUE(savedIndexOfSlot.contains(slot));
+            const uint32_t savedIndex = savedIndexOfSlot[slot];
             const ReferenceSource& source = *placed->owner;
-            test::SavedFrom from{
-                source.block, saved.block, [&](uint32_t moveable) -> std::optional<uint32_t> {
-                    for (uint32_t s = 0; s < FIRST_STATIC_SLOT; ++s) {
-                        const ObjectEntry* e = edited.slotTable[s];
-                        if (e && e->owner == &source && e->kindIndex == moveable && e->isMoveable) {
-                            return savedIndexOfSlot.at(s);
-                        }
-                    }
-                    return std::nullopt;
-                }};
-            if (slot < FIRST_STATIC_SLOT) {
-                EXPECT_EQ(test::moveableDifference(from, placed->kindIndex, found->second), "");
-            } else {
-                EXPECT_EQ(saved.block.staticMeshes[found->second].staticNumber,
-                          slot - FIRST_STATIC_SLOT);
+            if (slot == SKY_GRAPHICS_SLOT || slot == DEFAULT_SPRITES_SLOT) continue;
+            if (slot >= FIRST_STATIC_SLOT) {
                 EXPECT_EQ(test::staticDifference(source.block, placed->kindIndex, saved.block,
-                                                 found->second),
+                                                 savedIndex),
                           "");
+                continue;
             }
+            // Links into another moveable of the source lead to that moveable's copy.
+            auto copyOf = [&](uint32_t moveable) -> std::optional<uint32_t> {
+                for (uint32_t s = 0; s < FIRST_STATIC_SLOT; ++s) {
+                    const ObjectEntry* e = edited.slotTable[s];
+                    if (e && e->owner == &source && e->isMoveable && e->kindIndex == moveable)
+                        return savedIndexOfSlot.at(s);
+                }
+                return std::nullopt;
+            };
+            EXPECT_EQ(test::moveableDifference({source.block, saved.block, copyOf},
+                                               placed->kindIndex, savedIndex),
+                      "");
         }
     }
 
-    // Opens the shipped set, saves it whole under another name and checks what must survive.
+    // Opens the shipped set, saves it whole under another name and checks what must survive: the
+    // summary, the sound and sprite files byte for byte, the .WAD but for its textures, and every
+    // object with the pixels under its polygons.
     void resaveWhole(const std::string& name, int objects, int bytes, const char* megabytes,
                      int tiles) {
         SCOPED_TRACE(name);
         openShipped(name);
+        // Opened, the set is placed as it is, nothing unsaved, and is no reference.
+        const EditedWad& edited = session.edited;
+        EXPECT_FALSE(edited.dirty);
+        EXPECT_EQ(edited.sourceFile[edited.editedSource->entries[0].slot], name + ".WAS");
+        EXPECT_EQ(view.title, name + " - Kavrin v2.00");
+        EXPECT_TRUE(session.references.empty() && view.roots.empty());
         recording.messages.clear();
         ASSERT_TRUE(save());
         EXPECT_EQ(recording.onlyMessage().title, "Wad Saved");
@@ -78,7 +82,6 @@ struct RealSave : test::RealSession {
                   format("%s%cout.WAS\n\nThis wad uses %d texture objects.\n\nAnd uses %d bytes "
                          "(%sMB) of texture memory, approximately %d out of 16 texture tiles.",
                          directory.c_str(), PATH_SEPARATOR, objects, bytes, megabytes, tiles));
-        EXPECT_EQ(session.edited.editedWasFile->name, "out");
         EXPECT_EQ(view.title, "out - Kavrin v2.00");
         for (uint32_t type : {FILE_SAM, FILE_SFX, FILE_SWD}) {
             EXPECT_EQ(savedFile(fileType(type).extension), shippedBytes(name, type))
@@ -94,33 +97,22 @@ struct RealSave : test::RealSession {
     // words of the meshes and dispatches to animations the set does not have.
     static void expectWadSameButTextures(const ReferenceSource& shipped,
                                          const ReferenceSource& saved) {
-        const ObjectWad& a = *std::any_cast<ObjectWad>(&shipped.wadFile->contents);
+        ObjectWad expected = *std::any_cast<ObjectWad>(&shipped.wadFile->contents);
         const ObjectWad& b = *std::any_cast<ObjectWad>(&saved.wadFile->contents);
-        EXPECT_EQ(a.version, b.version);
-        EXPECT_EQ(a.meshPointers, b.meshPointers);
-        EXPECT_EQ(a.meshWordCount, b.meshWordCount);
-        EXPECT_EQ(a.animations, b.animations);
-        EXPECT_EQ(a.stateChanges, b.stateChanges);
-        EXPECT_EQ(a.commands, b.commands);
-        EXPECT_EQ(a.meshTrees, b.meshTrees);
-        EXPECT_EQ(a.frames, b.frames);
-        EXPECT_EQ(a.moveables, b.moveables);
-        EXPECT_EQ(a.statics, b.statics);
-        ASSERT_EQ(a.dispatches.size(), b.dispatches.size());
-        for (size_t d = 0; d < a.dispatches.size(); ++d) {
-            Dispatch expected = a.dispatches[d];
-            if (expected.nextAnimation >= a.animations.size())
-                expected.nextAnimation = NO_ANIMATION;
-            EXPECT_EQ(b.dispatches[d], expected) << "dispatch " << d;
+        for (Dispatch& dispatch : expected.dispatches) {
+            if (dispatch.nextAnimation >= expected.animations.size())
+                dispatch.nextAnimation = NO_ANIMATION;
         }
-        ASSERT_EQ(a.meshInfos.size(), b.meshInfos.size());
-        for (size_t m = 0; m < a.meshInfos.size(); ++m) {
-            MeshInfo withoutTextures = b.meshInfos[m];
-            for (size_t p = 0; p < withoutTextures.polygons.size(); ++p) {
-                withoutTextures.polygons[p].texture = a.meshInfos[m].polygons.at(p).texture;
-            }
-            EXPECT_EQ(a.meshInfos[m], withoutTextures) << "mesh " << m;
+        for (size_t m = 0; m < expected.meshInfos.size() && m < b.meshInfos.size(); ++m) {
+            for (size_t p = 0; p < expected.meshInfos[m].polygons.size(); ++p)
+                expected.meshInfos[m].polygons[p].texture = b.meshInfos[m].polygons.at(p).texture;
         }
+        auto kept = [](const ObjectWad& w) {
+            return std::tie(w.version, w.meshPointers, w.meshWordCount, w.meshInfos, w.animations,
+                            w.stateChanges, w.dispatches, w.commands, w.meshTrees, w.frames,
+                            w.moveables, w.statics);
+        };
+        EXPECT_TRUE(kept(expected) == kept(b));
     }
 };
 
@@ -148,27 +140,26 @@ TEST_F(RealSave, SpritesWhoseSlotsComeFromOneSetAreKeptWhateverTheirLayout) {
 
 TEST_F(RealSave, ASetOfObjectsFromSeveralSourcesKeepsEachAsItsSourceHasIt) {
     ReferenceSource* level = loadLevelReference(
-        session, makeFileRecord(FILE_REFERENCE, (fs::path(trle) / "data").string(), "title"));
+        session, makeFileRecord(FILE_REFERENCE, trle + PATH_SEPARATOR + "data", "title"));
     ReferenceSource* tut1 = loadShipped("tut1");
     ReferenceSource* karnak = loadShipped("karnak");
     ReferenceSource* coastal = loadShipped("coastal");
     ReferenceSource* title = loadShipped("title");
     ASSERT_TRUE(level && tut1 && karnak && coastal && title);
-
-    auto place = [&](ReferenceSource& source, const ObjectEntry& entry) {
+    auto place = [&](ReferenceSource& source, uint32_t slot) {
+        const ObjectEntry& entry = entryOfSlot(source, slot);
         placeEntries(session, source, entry.index, entry.index);
     };
-    // A tut1 moveable whose dispatches lead into another, with that other one.
-    place(*tut1, entryOfSlot(*tut1, 429));
-    place(*tut1, entryOfSlot(*tut1, 437));
-    // The sky from karnak, the default sprites (one sequence, so moved down) from title.
-    place(*karnak, entryOfSlot(*karnak, SKY_GRAPHICS_SLOT));
-    place(*title, entryOfSlot(*title, DEFAULT_SPRITES_SLOT));
-    // The level, made from the title set, leaves that set its static meshes.
+    // A tut1 moveable whose dispatches lead into another, with that other one; the sky from
+    // karnak, the default sprites (one sequence, so moved down) from title. The level, made from
+    // the title set, leaves that set its static meshes.
+    place(*tut1, 429);
+    place(*tut1, 437);
+    place(*karnak, SKY_GRAPHICS_SLOT);
+    place(*title, DEFAULT_SPRITES_SLOT);
     std::vector<int> placed = test::fillFreeSlots(
         session, {{level, false}, {coastal, true}, {karnak, true}, {title, true}, {tut1, true}});
-    for (int count : placed)
-        EXPECT_GT(count, 0);
+    EXPECT_EQ(std::ranges::count(placed, 0), 0);
 
     ASSERT_TRUE(save());
     std::unique_ptr<ReferenceSource> saved = loadSaved();
@@ -176,25 +167,24 @@ TEST_F(RealSave, ASetOfObjectsFromSeveralSourcesKeepsEachAsItsSourceHasIt) {
     expectSavedAsPlaced(*saved);
     EXPECT_NE(savedFile(".WAS").find(":Z:\\TR4\\title\\"), std::string::npos);
 
-    const ObjectSourceBlock& sprites = saved->block;
-    const ObjectSourceBlock& sky = karnak->block;
-    const ObjectSourceBlock& defaults = title->block;
-    ASSERT_EQ(sprites.spriteTextures.size(), 37u);
+    // The sky's sprites and rows first, then the default sprites moved down below them.
+    const ObjectSourceBlock &out = saved->block, &sky = karnak->block, &defaults = title->block;
+    ASSERT_EQ(out.spriteTextures.size(), 37u);
     EXPECT_TRUE(std::equal(sky.spriteTextures.begin(), sky.spriteTextures.begin() + 4,
-                           sprites.spriteTextures.begin()));
+                           out.spriteTextures.begin()));
     for (size_t i = 0; i < 33; ++i) {
         SpriteTexture moved = defaults.spriteTextures[i];
         moved.bytes[1] = static_cast<uint8_t>(moved.bytes[1] + 64);
-        EXPECT_EQ(sprites.spriteTextures[4 + i], moved) << "default sprite " << i;
+        EXPECT_EQ(out.spriteTextures[4 + i], moved) << "default sprite " << i;
     }
-    const size_t rows64 = 64 * 768;
+    const size_t rows64 = 64 * TEXTURE_ROW_BYTES;
     EXPECT_TRUE(std::equal(sky.spriteData.begin(), sky.spriteData.begin() + rows64,
-                           sprites.spriteData.begin()));
+                           out.spriteData.begin()));
     EXPECT_TRUE(std::equal(defaults.spriteData.begin(), defaults.spriteData.begin() + 2 * rows64,
-                           sprites.spriteData.begin() + rows64));
-    ASSERT_EQ(sprites.spriteSequences.size(), 2u);
-    EXPECT_EQ(sprites.spriteSequences[0], sky.spriteSequences[0]);
-    EXPECT_EQ(sprites.spriteSequences[1].firstSprite, 4u);
+                           out.spriteData.begin() + rows64));
+    ASSERT_EQ(out.spriteSequences.size(), 2u);
+    EXPECT_EQ(out.spriteSequences[0], sky.spriteSequences[0]);
+    EXPECT_EQ(out.spriteSequences[1].firstSprite, 4u);
 }
 
 }  // namespace
