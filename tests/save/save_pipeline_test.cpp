@@ -5,6 +5,7 @@
 #include "framework/paths.h"
 #include "framework/text_format.h"
 #include "support/save_session.h"
+#include "support/saved_objects.h"
 
 namespace kavrin {
 namespace {
@@ -49,6 +50,7 @@ TEST(SavePipeline, ObjectsTakeTheirSlotsAndShareMeshesOnlyWithinTheirSource) {
         m.meshCount = 2;
     set.wad.meshTrees = {1, 2, 3, 4};
     set.wad.statics = {{.staticNumber = 0, .meshPointer = 1}};
+    set.wad.meshes[0].polygons[0].texture = 0xF000;  // texture 0, its index stored negated
     ReferenceSource& a = s.load("a", set);
     ReferenceSource& b = s.load("b", set);  // the same bytes, another source
     s.put(40, a, 0);
@@ -68,7 +70,9 @@ TEST(SavePipeline, ObjectsTakeTheirSlotsAndShareMeshesOnlyWithinTheirSource) {
     EXPECT_EQ(std::vector(out.meshOfPointer.begin(), out.meshOfPointer.end()),
               (std::vector<uint32_t>{0, 0, 1, 1, 0, 0, 0}));
     EXPECT_EQ(out.textures.size(), 3u);  // the reserved one, then one per source
-    EXPECT_EQ(out.meshInfo[1].polygons[0].texture, 2);
+    EXPECT_EQ(out.meshInfo[1].polygons[0].texture, 0xFFFE);  // texture 2, negated
+    // b's texture goes first; a's moves, and its polygons show the pixels they showed in a.
+    EXPECT_EQ(test::meshDifference(a.block, 0, out, out.moveables[0].firstMeshPointer), "");
     EXPECT_EQ(s.savedFile(".WAS"),
               "OBJECT_006:Z:\\WAD\\a\\OBJECT_006.prk\r\nOBJECT_007:Z:\\WAD\\b\\OBJECT_005.prk\r\n"
               "OBJECT_040:Z:\\WAD\\a\\OBJECT_005.prk\r\nSTATIC_05:Z:\\WAD\\a\\STATIC_00.prk\r\n");
@@ -135,46 +139,52 @@ TEST(SavePipeline, ALinkIntoAMoveableThatIsNotSavedStopsTheSaveBeforeAnythingIsW
 
 // The shipped sets' resave checks the summary's tile counts; here, the warning's threshold.
 TEST(SavePipeline, TheSummaryWarnsFrom2048TextureObjects) {
-    const std::tuple<std::vector<ObjectTexture>, uint32_t, const char*> cases[] = {
-        {pixels(2046), 1,
-         "2047 texture objects.\n\nAnd uses 8184 bytes (0.01MB) of texture "
-         "memory, approximately 1 out of 16 texture tiles."},
-        {pixels(2047), 1,
-         "2048 texture objects.\nYou may experience transparent objects in the "
-         "Room Editor (>= 2048).\n\nAnd uses 8188 bytes (0.01MB) of texture "
-         "memory, approximately 1 out of 16 texture tiles."},
-    };
-    for (const auto& [textures, pages, text] : cases) {
+    for (uint32_t textures : {2046u, 2047u}) {
         SaveSession s;
-        s.put(1, s.load("t", test::texturedSet(textures, pages)), 0);
+        s.put(1, s.load("t", test::texturedSet(pixels(textures), 1)), 0);
         s.recording.messages.clear();
         ASSERT_TRUE(s.save());
-        EXPECT_EQ(s.recording.onlyMessage().text, summary(s, text));
+        EXPECT_EQ(
+            s.recording.onlyMessage().text,
+            summary(s, format("%u texture objects.%s\n\nAnd uses %u bytes (0.01MB) of texture "
+                              "memory, approximately 1 out of 16 texture tiles.",
+                              textures + 1,
+                              textures == 2047 ? "\nYou may experience transparent objects "
+                                                 "in the Room Editor (>= 2048)."
+                                               : "",
+                              4 * textures)
+                           .c_str()));
     }
 }
 
-TEST(SavePipeline, TablesThatWouldOutgrowTheirIndicesRefuseTheSave) {
-    SaveSession textures;
-    textures.put(1, textures.load("t", test::texturedSet(pixels(2100), 1)), 0);
-    textures.put(2, textures.load("u", test::texturedSet(pixels(2100), 1)), 0);
-    // Two always-included sounds of 600 samples each, from two sources.
-    SaveSession samples;
-    for (uint16_t sound : {0, 1}) {
-        SyntheticSet set;
-        set.sounds.soundMap[sound] = 0;
-        set.sounds.infos = {SoundInfo{}};
-        set.sounds.sampleValues.assign(600, sound);
-        set.sampleNames.assign(600, "s.wav");
-        samples.load(sound ? "one" : "zero", set);
-    }
-    for (auto [s, text] :
-         {std::pair{&textures, "4201 object textures, but a WAD set can hold no more than 4096"},
-          std::pair{&samples, "1200 sound samples, but a WAD set can hold no more than 1000"}}) {
-        s->recording.messages.clear();
-        EXPECT_FALSE(s->save());
-        EXPECT_EQ(s->recording.onlyMessage().text,
-                  format("This wad needs %s.\n\nRemove some objects and save again.", text));
-        EXPECT_TRUE(s->nothingWritten());
+// 4096 object textures (the reserved one and 4095 of a source) and 1000 samples (of the two
+// always-included sounds 0 and 1, from two sources) are saved; one more of either is refused.
+TEST(SavePipeline, TablesAreSavedUpToTheirIndexLimitsAndRefusedPastThem) {
+    for (uint32_t more : {0u, 1u}) {
+        SaveSession textures;
+        textures.put(1, textures.load("t", test::texturedSet(pixels(4095 + more), 1)), 0);
+        SaveSession samples;
+        for (uint16_t sound : {0, 1}) {
+            SyntheticSet set;
+            set.sounds.soundMap[sound] = 0;
+            set.sounds.infos = {SoundInfo{}};
+            set.sounds.sampleValues.assign(500 + sound * more, sound);
+            set.sampleNames.assign(500 + sound * more, "s.wav");
+            samples.load(sound ? "one" : "zero", set);
+        }
+        for (auto [s, text] :
+             {std::pair{&textures,
+                        "4097 object textures, but a WAD set can hold no more than 4096"},
+              std::pair{&samples,
+                        "1001 sound samples, but a WAD set can hold no more than 1000"}}) {
+            SCOPED_TRACE(text);
+            s->recording.messages.clear();
+            EXPECT_EQ(s->save(), more == 0);
+            if (!more) continue;
+            EXPECT_EQ(s->recording.onlyMessage().text,
+                      format("This wad needs %s.\n\nRemove some objects and save again.", text));
+            EXPECT_TRUE(s->nothingWritten());
+        }
     }
 }
 

@@ -34,32 +34,34 @@ SyntheticSet withSounds(std::vector<std::pair<uint16_t, std::vector<std::string>
 
 TEST(CollectSounds, PlayedSoundsComeFromTheirAnimationsSourceTheOthersFromTheEditedSetFirst) {
     SaveSession s;
-    s.load("older", withSounds({{2, {"r2"}}, {3, {"r3"}}}));
+    s.load("older", withSounds({{2, {"r2"}}, {3, {"r3"}}, {365, {"r365"}}, {369, {"r369"}}}));
     std::string edited = test::makeTempDirectory("edited");
     s.write(edited, "edited", withSounds({{0, {"e0"}}, {2, {"e2"}}, {5, {"e5"}}, {14, {"e14"}}}));
     s.session.edited.editedSource =
         loadUnlinkedWadSet(s.session, *makeFileRecord(FILE_WAS, edited, "edited"));
     ASSERT_NE(s.session.edited.editedSource, nullptr);
-    // Plays 5, 369 (with flags above its number) and 14, which its own set lacks.
-    SyntheticSet player = withSounds({{0, {"a0"}}, {5, {"a5x", "a5y"}}, {369, {"a369"}}},
-                                     {5, 0, 5, 5, 0, 0x3000 | 369, 5, 0, 14}, 3);
+    // Plays 5, 368 (with flags above its number) and 14, which its own set lacks.
+    SyntheticSet player = withSounds({{0, {"a0"}}, {5, {"a5x", "a5y"}}, {368, {"a368"}}},
+                                     {5, 0, 5, 5, 0, 0x3000 | 368, 5, 0, 14}, 3);
     s.put(1, s.load("player", player), 0);
     ASSERT_TRUE(s.save());
 
-    // 0 and 2 from the edited set, 3 from the one source with it, 5 and 369 from the player; 14
-    // is neither played by a source that has it nor always included.
-    EXPECT_EQ(s.savedFile(".SAM"), "e0\r\ne2\r\nr3\r\na5x\r\na5y\r\na369\r\n");
+    // 0 and 2 from the edited set, 3 and 369 (always included, unlike 365) from the one source
+    // with them, 5 and 368 from the player; 14 is neither played by a source that has it nor
+    // always included.
+    EXPECT_EQ(s.savedFile(".SAM"), "e0\r\ne2\r\nr3\r\na5x\r\na5y\r\na368\r\nr369\r\n");
     auto saved = s.loadSaved();
     ASSERT_NE(saved, nullptr);
     std::vector<uint16_t> expected(SOUND_COUNT, NO_SOUND);
-    expected[0] = 0, expected[2] = 1, expected[3] = 2, expected[5] = 3, expected[369] = 4;
+    expected[0] = 0, expected[2] = 1, expected[3] = 2, expected[5] = 3, expected[368] = 4,
+    expected[369] = 5;
     EXPECT_TRUE(std::ranges::equal(saved->block.soundMap, expected));
     std::vector<SoundInfo> infos;
-    for (uint16_t first : {0, 1, 2, 3, 5})
+    for (uint16_t first : {0, 1, 2, 3, 5, 6})
         infos.push_back({first, {1, 2, 3, 4, 5, 6}});
     EXPECT_EQ(std::vector(saved->block.soundInfos.begin(), saved->block.soundInfos.end()), infos);
     EXPECT_EQ(std::vector(saved->block.samples.begin(), saved->block.samples.end()),
-              (std::vector<uint32_t>{1, 2, 2, 2, 3, 4}));  // the values travel with their names
+              (std::vector<uint32_t>{1, 2, 2, 2, 3, 4, 4}));  // the values travel with their names
 }
 
 TEST(CollectSounds, ASoundNumberPastTheMapIsReportedAndEndsTheScanButNotTheSave) {

@@ -35,8 +35,9 @@ SyntheticSet spriteSet(const std::vector<std::pair<uint32_t, int>>& sequences, b
 
 TEST(SpriteComposition, DefaultSpritesFromBehindASourcesSkyMoveToTheTop) {
     SaveSession s;
-    s.put(DEFAULT_SPRITES_SLOT,
-          s.load("both", spriteSet({{SKY_GRAPHICS_SLOT, 4}, {DEFAULT_SPRITES_SLOT, 33}}, true)), 1);
+    ReferenceSource& both =
+        s.load("both", spriteSet({{SKY_GRAPHICS_SLOT, 4}, {DEFAULT_SPRITES_SLOT, 33}}, true));
+    s.put(DEFAULT_SPRITES_SLOT, both, 1);
     ASSERT_TRUE(s.save());
     auto saved = s.loadSaved();
     ASSERT_NE(saved, nullptr);
@@ -50,6 +51,12 @@ TEST(SpriteComposition, DefaultSpritesFromBehindASourcesSkyMoveToTheTop) {
     EXPECT_EQ(std::vector(out.spriteSequences.begin(), out.spriteSequences.end()),
               (std::vector<SpriteSequence>{{DEFAULT_SPRITES_SLOT, -33, 0}}));
     EXPECT_EQ(s.savedFile(".WAS"),
+              "DEFAULT_SPRITES:SPRITE0 TO SPRITE99 Z:\\WAD\\both\\DEFAULT_SPRITES.prk\r\n");
+    // With the sky, each sprite slot's line names the sprites it holds.
+    s.put(SKY_GRAPHICS_SLOT, both, 0);
+    ASSERT_TRUE(s.save());
+    EXPECT_EQ(s.savedFile(".WAS"),
+              "SKY_GRAPHICS:SPRITE0 TO SPRITE3 Z:\\WAD\\both\\SKY_GRAPHICS.prk\r\n"
               "DEFAULT_SPRITES:SPRITE0 TO SPRITE99 Z:\\WAD\\both\\DEFAULT_SPRITES.prk\r\n");
 }
 

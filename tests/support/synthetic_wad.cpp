@@ -12,7 +12,10 @@ std::vector<uint8_t> wadBytes(const SyntheticWad& wad) {
     for (const MeshInfo& mesh : wad.meshes)
         writeWadMesh(meshData, mesh);
     meshData.raw(wad.meshDataTail);
-    std::vector<uint8_t> pages(size_t{wad.pageCount} * TEXTURE_PAGE_BYTES, 0);
+    // Pixels that differ from row to row and page to page, so a texture moved carries its own.
+    std::vector<uint8_t> pages(size_t{wad.pageCount} * TEXTURE_PAGE_BYTES);
+    for (size_t i = 0; i < pages.size(); ++i)
+        pages[i] = static_cast<uint8_t>(i / TEXTURE_ROW_BYTES + i % 7);
     return encodeWadFile({.version = 129,
                           .textures = wad.textures,
                           .texturePages = pages,

@@ -17,7 +17,7 @@ namespace kavrin::test {
 // The animations, moveables and static meshes are its ObjectRecords.
 struct SyntheticWad : ObjectRecords {
     std::vector<ObjectTexture> textures;
-    uint32_t pageCount = 0;              // blank pages of 196608 bytes
+    uint32_t pageCount = 0;              // pages of 196608 bytes, their pixels a pattern
     std::vector<uint32_t> meshPointers;  // see meshStarts
     std::vector<MeshInfo> meshes;        // written back to back, each padded to 4 bytes
     std::vector<uint8_t> meshDataTail;   // raw bytes after the meshes; keep the length even
