@@ -112,6 +112,22 @@ TEST(ScriptDecompiler, WritesALineForEveryOpcodeFamily) {
     // clang-format on
 }
 
+// Every option bit but Title's, both platforms' extensions, and the language files, of which a
+// name of three characters has them all replaced and a shorter one is listed as it stands.
+TEST(ScriptDecompiler, WritesTheExtensionsLanguageFilesAndOptionsOfTheHeader) {
+    SyntheticScript script;
+    script.options = 0x8B;
+    script.languageNames = std::string("ENGLISH.DAT\0ABC\0US", 18);
+    ScriptRun run;
+    EXPECT_EQ(run.run(script).text,
+              "[PSXExtensions]\r\nLevel=\t.PSX\r\nCut=\t.CUT\r\nFMV=\t.FMV\r\n\r\n"
+              "[PCExtensions]\r\nLevel=\t.TR4\r\nCut=\t.TR4\r\nFMV=\t.BIK\r\n\r\n"
+              "[Language]\r\nFile=\t\t0,ENGLISH.TXT\r\nFile=\t\t1,TXT\r\nFile=\t\t2,US\r\n\r\n"
+              "[Options]\r\nLoadSave=\tENABLED\r\nTitle=\t\tDISABLED\r\nPlayAnyLevel=\tENABLED\r\n"
+              "InputTimeout=\t0\r\nFlyCheat=\tENABLED\r\nSecurity=\t$00\r\nDemoDisc=\tENABLED\r\n"
+              "\r\n[Level]\r\n");
+}
+
 TEST(ScriptDecompiler, NamesMissingEntriesAndStopsAtAnInvalidOpcode) {
     ScriptRun run;
     EXPECT_EQ(levelsOf(run.run(onePathScript({0x81, 4, 0x00, 0x00, 1, 2, 0x8C, 255})).text),

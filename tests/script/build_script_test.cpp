@@ -79,6 +79,8 @@ const ScriptCase SCRIPT_CASES[] = {
      nullptr, {1, 2}},
     {"lines ended by line feeds", "KVS V2\n0:WAD:0:set\n468:TR4:468:lvl\n", nullptr,
      nullptr, {0, 468}},
+    {"a carriage return alone ends no line", "KVS V2\r\n1:WAD:1:\rset\r5:WAD:5:set\r\n",
+     nullptr, nullptr, {1}},
 };
 // clang-format on
 
