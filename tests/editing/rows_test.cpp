@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "editing/categories.h"
 #include "editing/edited_wad_commands.h"
 #include "editing/rows.h"
 #include "support/editing_session.h"
@@ -69,6 +70,20 @@ TEST_F(SortedRows, TheSelectionStaysWithItsSlot) {
     EXPECT_EQ(e.session.edited.selectedRow, 4);
     EXPECT_EQ(e.view.events,
               (std::vector<std::string>{"rebuilt", "select 0", "rebuilt", "select 4"}));
+}
+
+// A category shows its slots in slot order, whatever the sort before, and All Objects every slot.
+TEST(CategoryFilter, ShowsTheSlotsOfItsRunsInSlotOrder) {
+    test::EditingSession e;
+    sortByColumn(e.session, 2);
+    setCategoryFilter(e.session, 17);  // Static
+    Slots statics{34, 108, 109, 110, 111, 112, 113, 146, 147, 148, 149, 150, 164, 165, 173, 174};
+    for (uint32_t slot = FIRST_STATIC_SLOT; slot <= 514; ++slot)
+        statics.push_back(slot);
+    EXPECT_EQ(e.session.edited.rows, statics);
+    EXPECT_EQ(e.session.edited.sortCode, 2);
+    setCategoryFilter(e.session, ALL_OBJECTS);
+    EXPECT_EQ(e.session.edited.rows.size(), SLOT_COUNT);
 }
 
 }  // namespace

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <array>
-
 #include "framework/paths.h"
 #include "support/recording_ui.h"
 #include "support/test_data.h"
@@ -9,26 +7,6 @@
 
 namespace kavrin {
 namespace {
-
-TEST(ExtractionPanelRows, EachInputShowsItsOwnOptionsAndOnlyALevelOffersABumpMap) {
-    // Rows shown per input: level, object WAD, raw image, none, input transparency.
-    const std::array<bool, 5> shown[] = {{true, false, false, false, false},
-                                         {false, true, false, false, false},
-                                         {false, false, true, false, true},
-                                         {false, false, false, true, false},
-                                         {false, false, false, false, true}};
-    for (uint32_t input = INPUT_LEVEL; input <= INPUT_TARGA; ++input) {
-        for (uint32_t output = OUTPUT_OBJECT_WAD; output <= OUTPUT_TARGA; ++output) {
-            SCOPED_TRACE(std::to_string(input) + " " + std::to_string(output));
-            ExtractionPanelRows rows = extractionPanelRows(input, output);
-            EXPECT_EQ((std::array<bool, 5>{rows.level, rows.objectWad, rows.rawImage,
-                                           rows.noInputOptions, rows.inputTransparency}),
-                      shown[input - INPUT_LEVEL]);
-            EXPECT_EQ(rows.rleCompression, output == OUTPUT_TARGA);
-            EXPECT_EQ(rows.bumpMap, input == INPUT_LEVEL && output == OUTPUT_ROOM_EDITOR_TEXTURE);
-        }
-    }
-}
 
 TEST(ExtractionSettings, BrowseStartsInTheTypedFolderWithoutItsFinalSeparator) {
     test::RecordingUi recording;

@@ -205,7 +205,8 @@ private slots:
         auto* extract = shell.window->findChild<QAction*>(QStringLiteral("extractFromFile"));
         shell.recording.folderChoices = {chosenFolder};
 
-        // The rows shown, in the order of ExtractionPanelRows.
+        // The rows shown: each input's own options, RLE for Targa output, and the bump map only
+        // for a level made into a Room Editor texture.
         auto visibleRows = [](QWidget* dialog) {
             QList<bool> rows;
             for (const char* text :
@@ -215,10 +216,14 @@ private slots:
             return rows;
         };
         auto rowsFor = [](uint32_t input, uint32_t output) {
-            ExtractionPanelRows rows = extractionPanelRows(input, output);
-            return QList<bool>{rows.level,          rows.objectWad,         rows.rawImage,
-                               rows.noInputOptions, rows.inputTransparency, rows.rleCompression,
-                               rows.bumpMap};
+            const QList<bool> inputRows[] = {{true, false, false, false, false},
+                                             {false, true, false, false, false},
+                                             {false, false, true, false, true},
+                                             {false, false, false, true, false},
+                                             {false, false, false, false, true}};
+            return inputRows[input - INPUT_LEVEL] +
+                   QList<bool>{output == OUTPUT_TARGA,
+                               input == INPUT_LEVEL && output == OUTPUT_ROOM_EDITOR_TEXTURE};
         };
         auto outputType = [](QWidget* dialog) {
             for (QComboBox* box : dialog->findChildren<QComboBox*>()) {
