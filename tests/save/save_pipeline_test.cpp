@@ -139,21 +139,21 @@ TEST(SavePipeline, ALinkIntoAMoveableThatIsNotSavedStopsTheSaveBeforeAnythingIsW
 
 // The shipped sets' resave checks the summary's tile counts; here, the warning's threshold.
 TEST(SavePipeline, TheSummaryWarnsFrom2048TextureObjects) {
-    for (uint32_t textures : {2046u, 2047u}) {
+    const std::tuple<std::vector<ObjectTexture>, uint32_t, const char*> cases[] = {
+        {pixels(2046), 1,
+         "2047 texture objects.\n\nAnd uses 8184 bytes (0.01MB) of texture "
+         "memory, approximately 1 out of 16 texture tiles."},
+        {pixels(2047), 1,
+         "2048 texture objects.\nYou may experience transparent objects in the "
+         "Room Editor (>= 2048).\n\nAnd uses 8188 bytes (0.01MB) of texture "
+         "memory, approximately 1 out of 16 texture tiles."},
+    };
+    for (const auto& [textures, pages, text] : cases) {
         SaveSession s;
-        s.put(1, s.load("t", test::texturedSet(pixels(textures), 1)), 0);
+        s.put(1, s.load("t", test::texturedSet(textures, pages)), 0);
         s.recording.messages.clear();
         ASSERT_TRUE(s.save());
-        EXPECT_EQ(
-            s.recording.onlyMessage().text,
-            summary(s, format("%u texture objects.%s\n\nAnd uses %u bytes (0.01MB) of texture "
-                              "memory, approximately 1 out of 16 texture tiles.",
-                              textures + 1,
-                              textures == 2047 ? "\nYou may experience transparent objects "
-                                                 "in the Room Editor (>= 2048)."
-                                               : "",
-                              4 * textures)
-                           .c_str()));
+        EXPECT_EQ(s.recording.onlyMessage().text, summary(s, text));
     }
 }
 

@@ -74,11 +74,8 @@ RecordingView::RecordingView(Session& session) {
             position = roots.size();
         }
         TreeRoot root{source.fileName, {}};
-        source.rootEntry.treeItem = nextItem++;
-        for (ObjectEntry& entry : source.entries) {
+        for (const ObjectEntry& entry : source.entries)
             root.children.push_back(entryTreeText(*session.catalogue, entry));
-            entry.treeItem = nextItem++;
-        }
         roots.insert(roots.begin() + static_cast<std::ptrdiff_t>(position), std::move(root));
     };
     view.rowChanged = [this](size_t row) { events.push_back("row " + std::to_string(row)); };

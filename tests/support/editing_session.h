@@ -35,7 +35,6 @@ struct RecordingView {
     std::vector<std::string> events;
     std::vector<TreeRoot> roots;  // in the tree's order
     std::string title;
-    TreeItem nextItem = 1;  // handles as a tree control hands them out: unique, never 0
 };
 
 struct EditingSession {

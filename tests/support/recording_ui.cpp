@@ -6,6 +6,18 @@ namespace kavrin::test {
 
 namespace {
 
+// The next queued answer of a dialog; an unexpected dialog fails the test and is cancelled.
+template <class Choice>
+Choice answer(std::deque<Choice>& queue, const char* dialog, const std::string& title) {
+    if (queue.empty()) {
+        ADD_FAILURE() << "unexpected " << dialog << " \"" << title << "\"";
+        return std::nullopt;
+    }
+    Choice choice = queue.front();
+    queue.pop_front();
+    return choice;
+}
+
 bool isQuestion(MessageStyle style) {
     return style == MessageStyle::QuestionYesNo || style == MessageStyle::QuestionYesNoCancel ||
            style == MessageStyle::WarningYesNoCancel;
@@ -22,32 +34,20 @@ RecordingUi::RecordingUi() {
             ADD_FAILURE() << "unexpected question \"" << title << "\": " << text;
             return style == MessageStyle::QuestionYesNo ? Button::No : Button::Cancel;
         }
-        Button answer = answers.front();
+        Button given = answers.front();
         answers.pop_front();
-        return answer;
+        return given;
     };
     ui.port.beep = [this] { ++beeps; };
     ui.port.progressShow = [this](const ProgressState& state) { progress.push_back(state); };
     ui.port.progressHide = [] {};
-    ui.port.chooseFile = [this](const FileDialogRequest& request) -> std::optional<FileChoice> {
+    ui.port.chooseFile = [this](const FileDialogRequest& request) {
         fileRequests.push_back(request);
-        if (fileChoices.empty()) {
-            ADD_FAILURE() << "unexpected file dialog \"" << request.title << "\"";
-            return std::nullopt;
-        }
-        std::optional<FileChoice> choice = fileChoices.front();
-        fileChoices.pop_front();
-        return choice;
+        return answer(fileChoices, "file dialog", request.title);
     };
-    ui.port.browseForFolder = [this](const FolderRequest& request) -> std::optional<std::string> {
+    ui.port.browseForFolder = [this](const FolderRequest& request) {
         folderRequests.push_back(request);
-        if (folderChoices.empty()) {
-            ADD_FAILURE() << "unexpected folder picker \"" << request.prompt << "\"";
-            return std::nullopt;
-        }
-        std::optional<std::string> choice = folderChoices.front();
-        folderChoices.pop_front();
-        return choice;
+        return answer(folderChoices, "folder picker", request.prompt);
     };
 }
 

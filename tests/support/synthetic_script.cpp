@@ -30,25 +30,17 @@ std::vector<uint8_t> buildLanguageFile(const SyntheticLanguage& language) {
     return out.release();
 }
 
-namespace {
-
-size_t pathBlockLength(const SyntheticScript& script) {
-    size_t length = 0;
-    for (const std::string& path : script.paths)
-        length += path.size() + 1;
-    return length;
-}
-
-}  // namespace
-
 std::vector<uint8_t> buildScriptFile(const SyntheticScript& script) {
+    size_t pathBlockLength = 0;
+    for (const std::string& path : script.paths)
+        pathBlockLength += path.size() + 1;
     ByteWriter out;
     out.u32(script.options);
     out.i32(0);  // input timeout
     out.u8(0);   // security
     out.u8(static_cast<uint8_t>(script.paths.size()));
     out.u16(script.levelOffsetCount);
-    out.u16(static_cast<uint16_t>(pathBlockLength(script)));
+    out.u16(static_cast<uint16_t>(pathBlockLength));
     out.u16(static_cast<uint16_t>(script.levelData.size()));
     // Level, FMV and cut extensions and a spare field, PSX then PC, five bytes each.
     for (std::string extension : {".PSX", ".FMV", ".CUT", "", ".TR4", ".BIK", ".TR4", ""}) {
