@@ -26,6 +26,21 @@ std::vector<ObjectTexture> pixels(uint32_t count) {
     return textures;
 }
 
+// One moveable in slot 1 whose mesh has a triangle for each texture, on `pageCount` pages.
+SyntheticSet texturedSet(const std::vector<ObjectTexture>& textures, uint32_t pageCount) {
+    SyntheticSet set;
+    set.wad.textures = textures;
+    set.wad.pageCount = pageCount;
+    MeshInfo mesh = test::triangleMesh(3, 0);
+    mesh.polygons.assign(textures.size(), mesh.polygons.front());
+    for (size_t i = 0; i < textures.size(); ++i)
+        mesh.polygons[i].texture = static_cast<uint16_t>(i);
+    set.wad.meshes = {mesh};
+    set.wad.meshPointers = {0};
+    set.wad.moveables = {{.slot = 1, .meshCount = 1, .firstAnimation = NO_ANIMATION}};
+    return set;
+}
+
 TEST(SavePipeline, AnEmptyWadWritesEmptyTablesInFileOrder) {
     SaveSession s;
     ASSERT_TRUE(s.save());
@@ -150,7 +165,7 @@ TEST(SavePipeline, TheSummaryWarnsFrom2048TextureObjects) {
     };
     for (const auto& [textures, pages, text] : cases) {
         SaveSession s;
-        s.put(1, s.load("t", test::texturedSet(textures, pages)), 0);
+        s.put(1, s.load("t", texturedSet(textures, pages)), 0);
         s.recording.messages.clear();
         ASSERT_TRUE(s.save());
         EXPECT_EQ(s.recording.onlyMessage().text, summary(s, text));
@@ -162,7 +177,7 @@ TEST(SavePipeline, TheSummaryWarnsFrom2048TextureObjects) {
 TEST(SavePipeline, TablesAreSavedUpToTheirIndexLimitsAndRefusedPastThem) {
     for (uint32_t more : {0u, 1u}) {
         SaveSession textures;
-        textures.put(1, textures.load("t", test::texturedSet(pixels(4095 + more), 1)), 0);
+        textures.put(1, textures.load("t", texturedSet(pixels(4095 + more), 1)), 0);
         SaveSession samples;
         for (uint16_t sound : {0, 1}) {
             SyntheticSet set;

@@ -30,16 +30,4 @@ std::pair<std::string, std::string> writeTemporaryFile(uint32_t type,
     return {directory, name};
 }
 
-bool parseCut(const FileRecord& whole, size_t length, ParseContext& context) {
-    FileRecord cut;
-    cut.type = whole.type;
-    cut.path = whole.path;
-    cut.directory = whole.directory;
-    cut.name = whole.name;
-    cut.size = static_cast<uint32_t>(length);
-    cut.buffer.assign(whole.buffer.begin(), whole.buffer.begin() + static_cast<ptrdiff_t>(length));
-    cut.buffer.push_back(0);
-    return fileType(cut.type).parse(cut, context);
-}
-
 }  // namespace kavrin::test

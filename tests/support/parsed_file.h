@@ -21,10 +21,6 @@ inline std::span<const uint8_t> textBytes(std::string_view text) {
     return {reinterpret_cast<const uint8_t*>(text.data()), text.size()};
 }
 
-// Parses the first `length` bytes of a loaded file as its type would if the file ended there.
-// The copy is laid out as loadFile lays out a file, NUL included.
-bool parseCut(const FileRecord& whole, size_t length, ParseContext& context);
-
 // Writes the bytes as a new file of the type; returns its directory and base name.
 std::pair<std::string, std::string> writeTemporaryFile(uint32_t type,
                                                        std::span<const uint8_t> bytes);

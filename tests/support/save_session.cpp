@@ -4,7 +4,6 @@
 
 #include <filesystem>
 
-#include "save/save_pipeline.h"
 #include "editing/objects_h_location.h"
 #include "editing/reference_collection.h"
 #include "editing/wad_commands.h"
@@ -12,6 +11,7 @@
 #include "framework/file_types.h"
 #include "framework/paths.h"
 #include "framework/text_lines.h"
+#include "save/save_pipeline.h"
 #include "support/parsed_file.h"
 
 namespace kavrin::test {
@@ -99,20 +99,6 @@ SyntheticSet animatedSet(const std::vector<uint32_t>& slots, uint16_t animations
             wad.frames.insert(wad.frames.end(), {a, static_cast<uint16_t>(0x100 + a)});
         }
     }
-    return set;
-}
-
-SyntheticSet texturedSet(const std::vector<ObjectTexture>& textures, uint32_t pageCount) {
-    SyntheticSet set;
-    set.wad.textures = textures;
-    set.wad.pageCount = pageCount;
-    MeshInfo mesh = triangleMesh(3, 0);
-    mesh.polygons.assign(textures.size(), mesh.polygons.front());
-    for (size_t i = 0; i < textures.size(); ++i)
-        mesh.polygons[i].texture = static_cast<uint16_t>(i);
-    set.wad.meshes = {mesh};
-    set.wad.meshPointers = {0};
-    set.wad.moveables = {{.slot = 1, .meshCount = 1, .firstAnimation = NO_ANIMATION}};
     return set;
 }
 

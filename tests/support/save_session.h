@@ -54,7 +54,4 @@ struct RealSession : SaveSession, ::testing::Test {
 // animations that lead to themselves and have four bytes of keyframes.
 SyntheticSet animatedSet(const std::vector<uint32_t>& slots, uint16_t animations);
 
-// One moveable in slot 1 whose mesh has a triangle for each texture, on `pageCount` pages.
-SyntheticSet texturedSet(const std::vector<ObjectTexture>& textures, uint32_t pageCount);
-
 }  // namespace kavrin::test
