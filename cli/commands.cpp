@@ -6,6 +6,7 @@ const std::vector<CommandRegistration>& commands() {
     static const std::vector<CommandRegistration> all = {
         addInfoCommand,
         addBuildCommand,
+        addCheckCommand,
         addDecompileCommand,
     };
     return all;

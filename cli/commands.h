@@ -18,8 +18,11 @@ const std::vector<CommandRegistration>& commands();
 // kavrin-cli info PATH [--trle DIR] [--json]
 void addInfoCommand(CLI::App& app, int& exitCode);
 
-// kavrin-cli build SCRIPT [--trle DIR] [--sources DIR] [--out DIR] [--yes]
+// kavrin-cli build SCRIPT [--trle DIR] [--sources DIR] [--out DIR] [--yes] [--with-dependencies]
 void addBuildCommand(CLI::App& app, int& exitCode);
+
+// kavrin-cli check PATH [--trle DIR] [--sources DIR]
+void addCheckCommand(CLI::App& app, int& exitCode);
 
 // kavrin-cli decompile LANGUAGE SCRIPT
 void addDecompileCommand(CLI::App& app, int& exitCode);

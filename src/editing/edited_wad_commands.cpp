@@ -1,9 +1,11 @@
 #include "editing/edited_wad_commands.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
 
 #include "editing/categories.h"
+#include "editing/dependencies.h"
 #include "editing/entries.h"
 #include "editing/rows.h"
 #include "editing/session.h"
@@ -37,6 +39,21 @@ bool confirmOverwrite(Session& session, uint32_t slot, uint32_t incomingSlot,
                        label(session, edited.sourceSlot[slot]).c_str(),
                        edited.sourceFile[slot].c_str(), label(session, incomingSlot).c_str(),
                        incomingFile.c_str()) == Button::Yes;
+}
+
+// When the object, about to go into `slot`, needs moveables the edited WAD lacks: asks once
+// whether to add them too, and places them in their own slots on Yes.
+void offerDependencies(Session& session, const ObjectEntry& object, uint32_t slot) {
+    ObjectNeeds needs = missingDependencies(session.edited, object, slot);
+    // One whose own slot is the object's cannot be placed beside it.
+    std::erase_if(needs.needed,
+                  [&](const ObjectEntry* needed) { return slotFor(session, *needed) == slot; });
+    if (needs.needed.empty()) return;
+    if (showMessage(session.ui, MessageStyle::QuestionYesNo, "Kavrin", "%s %s",
+                    needsText(session, needs).c_str(),
+                    needs.needed.size() == 1 ? "Add it too?" : "Add them too?") == Button::Yes) {
+        placeInOwnSlots(session, needs.needed);
+    }
 }
 
 void occupy(EditedWad& edited, uint32_t slot, const ObjectEntry& entry) {
@@ -84,6 +101,7 @@ void add(Session& session) {
         !confirmOverwrite(session, *slot, *slot, source.fileName)) {
         return;
     }
+    offerDependencies(session, *entry, *slot);
     placeEntries(session, source, entry->index, entry->index);
 }
 
@@ -109,6 +127,7 @@ void replace(Session& session) {
                           label(session, *slot).c_str(), label(session, *incomingSlot).c_str(),
                           file.c_str()) == Button::Yes;
     if (!confirmed) return;
+    offerDependencies(session, *entry, *slot);
     placeEntryAt(session, *slot, *entry);
 }
 
@@ -126,6 +145,7 @@ void deleteObject(Session& session) {
     --edited.occupiedCount;
     edited.dirty = true;
     showRowChanged(session.view, static_cast<size_t>(edited.selectedRow));
+    showEditedWadChanged(session.view);
 }
 
 void placeEntries(Session& session, ReferenceSource& source, int32_t first, int32_t last) {
@@ -157,6 +177,7 @@ void placeEntries(Session& session, ReferenceSource& source, int32_t first, int3
     }
     showRedraw(session.view, true);
     edited.dirty = true;
+    showEditedWadChanged(session.view);
     if (skipped) beep(session.ui);
 }
 
@@ -164,6 +185,31 @@ void placeEntryAt(Session& session, uint32_t slot, const ObjectEntry& entry) {
     occupy(session.edited, slot, entry);
     session.edited.dirty = true;
     if (std::optional<size_t> row = findRow(session.edited, slot)) showRowChanged(session.view, *row);
+    showEditedWadChanged(session.view);
+}
+
+void placeInOwnSlots(Session& session, const std::vector<const ObjectEntry*>& entries) {
+    const EditedWad& edited = session.edited;
+    for (const ObjectEntry* entry : entries) {
+        std::optional<uint32_t> slot = slotFor(session, *entry);
+        if (!slot || (edited.slotTable[*slot] && edited.confirmOverwriting &&
+                      !confirmOverwrite(session, *slot, entry->slot, entry->owner->fileName))) {
+            continue;
+        }
+        placeEntryAt(session, *slot, *entry);
+    }
+}
+
+void addMissingDependencies(Session& session) {
+    std::vector<const ObjectEntry*> needed;
+    for (const ObjectNeeds& needs : missingDependencies(session.edited)) {
+        for (const ObjectEntry* entry : needs.needed) {
+            if (std::find(needed.begin(), needed.end(), entry) == needed.end()) {
+                needed.push_back(entry);
+            }
+        }
+    }
+    placeInOwnSlots(session, needed);
 }
 
 void clearEditedWad(Session& session) {
@@ -174,6 +220,7 @@ void clearEditedWad(Session& session) {
     showRedraw(session.view, true);
     edited.occupiedCount = 0;
     edited.dirty = false;
+    showEditedWadChanged(session.view);
 }
 
 void setCategoryFilter(Session& session, uint32_t category) {

@@ -28,6 +28,8 @@ struct ViewPort {
     std::function<void(bool on)> redraw;
     // The main window's title changed.
     std::function<void(const std::string& title)> titleChanged;
+    // The slots hold other objects than before, so the set a save would write is another one.
+    std::function<void()> editedWadChanged;
 };
 
 inline void showReferenceAdded(ViewPort& view, ReferenceSource& source, size_t rootPosition) {
@@ -47,6 +49,9 @@ inline void showRedraw(ViewPort& view, bool on) {
 }
 inline void showTitle(ViewPort& view, const std::string& title) {
     if (view.titleChanged) view.titleChanged(title);
+}
+inline void showEditedWadChanged(ViewPort& view) {
+    if (view.editedWadChanged) view.editedWadChanged();
 }
 
 }  // namespace kavrin

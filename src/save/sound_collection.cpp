@@ -92,7 +92,7 @@ bool markSounds(SaveState& state, const ReferenceSource& source, std::span<const
         if (opcode == PLAY_SOUND) {
             const uint32_t sound = words[at + 2] & SOUND_NUMBER_MASK;
             if (sound >= SOUND_COUNT) {
-                showMessage(state.session.ui, MessageStyle::ErrorOk, "Kavrin Internal Error",
+                showMessage(state.ui, MessageStyle::ErrorOk, "Kavrin Internal Error",
                             "Invalid sound ID #%d\n", static_cast<int>(sound));
                 return false;
             }
@@ -107,7 +107,7 @@ bool markSounds(SaveState& state, const ReferenceSource& source, std::span<const
 }
 
 void collectSounds(SaveState& state) {
-    Ui& ui = state.session.ui;
+    Ui& ui = state.ui;
     for (uint32_t sound = 0; sound < SOUND_COUNT; ++sound) {
         progressSet(ui, -1, nullptr);
         const ReferenceSource* source = nullptr;

@@ -158,7 +158,8 @@ bool runBuildScript(Session& session, bool build) {
     return runBuildScriptFile(session, *script, build);
 }
 
-bool runBuildScriptFile(Session& session, const FileRecord& script, bool build) {
+bool runBuildScriptFile(Session& session, const FileRecord& script, bool build,
+                        bool withDependencies) {
     Ui& ui = session.ui;
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(
         std::fopen(resolveExistingPath(script.path).c_str(), "rb"), std::fclose);
@@ -186,6 +187,7 @@ bool runBuildScriptFile(Session& session, const FileRecord& script, bool build) 
     if (session.edited.occupiedCount == 0) {
         return refuse(ui, "Kavrin", "%s", "There are not objects defined in the script.\n");
     }
+    if (withDependencies) addMissingDependencies(session);
     if (build) return saveWadSet(session, *output);
     session.edited.editedWasFile = makeFileRecord(FILE_WAS, output->directory, output->name);
     updateTitle(session);

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTableView>
+#include <QTimer>
 #include <QTreeWidget>
 #include <algorithm>
 #include <cmath>
@@ -23,6 +24,8 @@
 #include "editing/session.h"
 #include "editing/wad_commands.h"
 #include "framework/launch.h"
+#include "save/set_budget.h"
+#include "save/wad_check.h"
 #include "script/build_script.h"
 #include "script/script_writer.h"
 #include "shell/qt/about_box.h"
@@ -112,6 +115,12 @@ void MainWindow::makeControls() {
 
     statusBar()->setSizeGripEnabled(true);
     statusBar()->installEventFilter(this);
+    budget_ = new QLabel(statusBar());
+    budget_->setObjectName(QStringLiteral("budget"));
+    statusBar()->addWidget(budget_, 1);
+    budgetDue_ = new QTimer(this);
+    budgetDue_->setSingleShot(true);
+    connect(budgetDue_, &QTimer::timeout, this, &MainWindow::showBudget);
     setTabOrder(tree_, add_);
     setTabOrder(add_, replace_);
     setTabOrder(replace_, delete_);
@@ -172,6 +181,7 @@ void MainWindow::makeMenus() {
     script->addAction(tr("&Load Script..."), this, [this] { runScript(false); });
     saveScript_ =
         script->addAction(tr("&Save Script"), this, [this] { saveBuildScript(session_); });
+    script->addAction(tr("&Check Wad"), this, [this] { showWadCheck(session_); });
     connect(script, &QMenu::aboutToShow, this, &MainWindow::enableSaveCommands);
 
     QMenu* utilities = menuBar()->addMenu(tr("&Utilities"));
@@ -206,6 +216,7 @@ void MainWindow::showCoreChanges() {
     ViewPort& view = session_.view;
     view.referenceAdded = [this](ReferenceSource& source, size_t position) {
         addReferenceItems(*tree_, *session_.catalogue, source, position);
+        budgetDue_->start(0);  // every set carries some sounds from the sources
     };
     view.rowChanged = [this](size_t row) { model_->rowChanged(static_cast<int>(row)); };
     view.rowsRebuilt = [this] {
@@ -221,6 +232,14 @@ void MainWindow::showCoreChanges() {
     view.titleChanged = [this](const std::string& title) {
         setWindowTitle(QString::fromStdString(title));
     };
+    view.editedWadChanged = [this] { budgetDue_->start(0); };
+    showBudget();
+}
+
+void MainWindow::showBudget() {
+    // A long operation lets timers run while it changes the slots: count once it is done.
+    if (session_.ui.progress.visible) return budgetDue_->start(100);
+    budget_->setText(QString::fromStdString(budgetText(measureSet(session_))));
 }
 
 void MainWindow::selectRow(int row) {

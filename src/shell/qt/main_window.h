@@ -13,6 +13,7 @@ class QComboBox;
 class QLabel;
 class QPushButton;
 class QTableView;
+class QTimer;
 class QTreeWidget;
 
 namespace kavrin::shell {
@@ -42,6 +43,8 @@ private:
     void selectRow(int row);
     void showSortOrder();
     void enableSaveCommands();
+    // The status strip: the figures the edited WAD's set would have if saved now.
+    void showBudget();
     // Load Script and Build Wad from Script start from an empty edited WAD.
     void runScript(bool build);
 
@@ -58,6 +61,8 @@ private:
     QAction* saveWad_ = nullptr;
     QAction* saveWadAs_ = nullptr;
     QAction* saveScript_ = nullptr;
+    QLabel* budget_ = nullptr;
+    QTimer* budgetDue_ = nullptr;  // one new budget for a run of changes
     bool followingCore_ = false;  // the view is being told the core's selection
 };
 

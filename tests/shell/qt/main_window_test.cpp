@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QHeaderView>
+#include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QTableView>
@@ -136,6 +137,11 @@ private slots:
         QCOMPARE(cell(pistols, 3), QStringLiteral("tut1.WAS"));
         QCOMPARE(cell(pistols, 4), QStringLiteral("PISTOLS_ANIM"));
         QCOMPARE(list()->selectionModel()->selectedRows().value(0).row(), pistols);
+        // The status strip counts the set anew; Check Wad reports on it.
+        QTRY_VERIFY(shell->window->findChild<QLabel*>("budget")->text().startsWith(
+            QStringLiteral("Slots 1/525 | Object textures ")));
+        shell->menuItem("Script", "Check Wad")->trigger();
+        QCOMPARE(shell->recording.messages.back().title, std::string("Check Wad"));
 
         // Replace puts the selected object into the selected row's slot, after asking.
         int uzis = rowOfName("UZI_ANIM");
