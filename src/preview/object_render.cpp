@@ -1,0 +1,70 @@
+#include "preview/object_render.h"
+
+#include <algorithm>
+
+#include "preview/mesh_drawing.h"
+#include "preview/rasteriser.h"
+#include "preview/sprite_layout.h"
+
+namespace kavrin::preview {
+
+namespace {
+
+constexpr uint8_t PLAIN_ALPHA = 128;
+
+}  // namespace
+
+bool isSpriteSequence(const ObjectEntry& entry) {
+    return entry.isMoveable && entry.kindIndex >= entry.owner->block.moveables.size();
+}
+
+Pose poseEntry(const ObjectEntry& entry, uint32_t animation, double frame) {
+    const ObjectSourceBlock& block = entry.owner->block;
+    if (!entry.isMoveable) return poseStatic(block, entry.kindIndex);
+    if (isSpriteSequence(entry)) return {};
+    return poseMoveable(block, entry.kindIndex, animation, frame);
+}
+
+std::vector<Vec3> posedVertices(const Pose& pose) {
+    std::vector<Vec3> points;
+    for (const MeshPlacement& placement : pose) {
+        for (const Vertex& v : placement.mesh->vertices) {
+            points.push_back(placement.transform.apply(vertexPoint(v)));
+        }
+    }
+    return points;
+}
+
+Image renderPose(const ObjectSourceBlock& block, const Pose& pose, const CameraView& view,
+                 int width, int height) {
+    RenderTarget target(width, height);
+    const Camera camera = makeCamera(view, width, height);
+    drawPose(target, camera, block, pose, Fill::Textured);
+    const bool drawn = std::any_of(target.depth.begin(), target.depth.end(),
+                                   [](float depth) { return depth != 0.0f; });
+    if (drawn) return std::move(target.image);
+    // Nothing shows: the object is invisible in the game. Its shape is drawn faintly instead.
+    RenderTarget plain(width, height);
+    drawPose(plain, camera, block, pose, Fill::Plain);
+    for (size_t i = 3; i < plain.image.rgba.size(); i += 4) {
+        plain.image.rgba[i] = plain.image.rgba[i] ? PLAIN_ALPHA : 0;
+    }
+    return std::move(plain.image);
+}
+
+Image renderSpriteSequence(const ObjectEntry& entry, int width, int height) {
+    const ObjectSourceBlock& block = entry.owner->block;
+    const uint32_t sequence = entry.kindIndex - static_cast<uint32_t>(block.moveables.size());
+    Image image(width, height);
+    drawSprites(image, block.spriteData, sequenceSprites(block, sequence));
+    return image;
+}
+
+Image renderThumbnail(const ObjectEntry& entry, int size) {
+    if (isSpriteSequence(entry)) return renderSpriteSequence(entry, size, size);
+    const Pose pose = poseEntry(entry, 0, 0.0);
+    const CameraView view = fitView(posedVertices(pose), DEFAULT_YAW, DEFAULT_PITCH);
+    return renderPose(entry.owner->block, pose, view, size, size);
+}
+
+}  // namespace kavrin::preview

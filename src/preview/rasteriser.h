@@ -1,0 +1,41 @@
+// Filling textured, shaded triangles into an image, nearest first by a depth buffer.
+#pragma once
+
+#include <vector>
+
+#include "preview/image.h"
+#include "preview/texture_sampling.h"
+
+namespace kavrin::preview {
+
+// A corner of a triangle on the image: its pixel position, one over its depth in front of the
+// camera, its texture point and the brightness of its light (1 full, 0 black).
+struct RasterVertex {
+    float x = 0.0f;
+    float y = 0.0f;
+    float inverseDepth = 0.0f;
+    float u = 0.0f;
+    float v = 0.0f;
+    float light = 1.0f;
+};
+
+struct RenderTarget {
+    RenderTarget(int width, int height);
+    Image image;
+    // Per pixel: one over the depth of the front face drawn there, minus that of a back face, or
+    // 0 where nothing is.
+    std::vector<float> depth;
+};
+
+// A triangle's front shows when its corners run clockwise on the image. Back faces are drawn
+// after every front face, and only where no front face is: they fill what a single-sided
+// polygon seen from behind would leave empty, without ever hiding a front face.
+enum class Facing { Front, Back };
+
+// Fills the pixels whose centres lie inside the triangle, or on its edge, when it shows the
+// facing asked for, nearer than what is there; its transparent texture pixels leave the image
+// as it was.
+void fillTriangle(RenderTarget& target, Facing facing, const RasterVertex& a,
+                  const RasterVertex& b, const RasterVertex& c, const TextureSampler& texture);
+
+}  // namespace kavrin::preview
