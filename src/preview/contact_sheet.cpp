@@ -14,6 +14,7 @@ constexpr uint8_t GROUND[4] = {48, 48, 48, 255};
 constexpr uint8_t INK[4] = {232, 232, 232, 255};
 constexpr int GAP = 8;          // between cells and around the sheet
 constexpr int FONT_HEIGHT = 7;  // of the capitals and digits of stb_easy_font, in font pixels
+constexpr int LARGE_CELL = 200;  // from this width on, labels are drawn at twice the font's size
 
 struct FontVertex {  // stb_easy_font's vertex layout
     float x, y, z;
@@ -28,11 +29,11 @@ void fill(Image& image, int x0, int y0, int x1, int y1, const uint8_t colour[4])
     }
 }
 
-// The label centred under a cell, as large as the cell's width allows, at most twice the font's
-// size; what does not fit even at its size is cut at the cell's edges.
-void drawLabel(Image& image, std::string text, int cellX, int y, int cellWidth) {
+// The label centred under a cell at the sheet's scale of the font, or at the font's own size when
+// it is too wide for that; what does not fit even so is cut at the cell's edges.
+void drawLabel(Image& image, std::string text, int cellX, int y, int cellWidth, int sheetScale) {
     const int width = stb_easy_font_width(text.data());
-    const int scale = width * 2 <= cellWidth ? 2 : 1;
+    const int scale = width * sheetScale <= cellWidth ? sheetScale : 1;
     const int left = cellX + std::max(0, (cellWidth - width * scale) / 2);
     std::vector<FontVertex> quads(text.size() * 70);
     const int count = stb_easy_font_print(0, 0, text.data(), nullptr, quads.data(),
@@ -51,7 +52,8 @@ void drawLabel(Image& image, std::string text, int cellX, int y, int cellWidth) 
 Image makeContactSheet(std::span<const SheetItem> items) {
     if (items.empty()) return Image(GAP, GAP);
     const int cell = items[0].thumbnail->width;
-    const int labelHeight = FONT_HEIGHT * 2 + GAP;
+    const int scale = cell >= LARGE_CELL ? 2 : 1;
+    const int labelHeight = FONT_HEIGHT * scale + GAP;
     const int count = static_cast<int>(items.size());
     int columns = 1;
     while (columns * columns < count) ++columns;
@@ -62,7 +64,7 @@ Image makeContactSheet(std::span<const SheetItem> items) {
         const int x = GAP + (i % columns) * (cell + GAP);
         const int y = GAP + (i / columns) * (cell + labelHeight + GAP);
         drawImage(sheet, *items[static_cast<size_t>(i)].thumbnail, x, y);
-        drawLabel(sheet, items[static_cast<size_t>(i)].label, x, y + cell + GAP / 2, cell);
+        drawLabel(sheet, items[static_cast<size_t>(i)].label, x, y + cell + GAP / 2, cell, scale);
     }
     return sheet;
 }
