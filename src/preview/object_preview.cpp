@@ -31,7 +31,7 @@ void fitCamera(ObjectPreview& preview) {
 }  // namespace
 
 void showEntry(ObjectPreview& preview, const ObjectEntry* entry) {
-    preview.entry = entry;
+    preview.entry = entry && entry->index >= 0 ? entry : nullptr;
     preview.animation = 0;
     preview.frame = 0.0;
     preview.zoom = 1.0;
@@ -41,11 +41,7 @@ void showEntry(ObjectPreview& preview, const ObjectEntry* entry) {
 std::vector<std::string> animationNames(const ObjectPreview& preview) {
     const AnimationRange range = animations(preview);
     std::vector<std::string> names;
-    for (uint32_t a = range.first; a < range.end; ++a) {
-        const Animation& animation = preview.entry->owner->block.animations[a];
-        names.push_back(format("Animation %u (%u frames)", a - range.first,
-                               animationFrameCount(animation)));
-    }
+    for (uint32_t a = 0; a < range.count(); ++a) names.push_back(format("Animation %u", a));
     return names;
 }
 
@@ -81,15 +77,21 @@ void zoom(ObjectPreview& preview, int notches) {
     preview.zoom = std::clamp(preview.zoom, FARTHEST_ZOOM, NEAREST_ZOOM);
 }
 
-Image renderPreview(const ObjectPreview& preview, int width, int height) {
-    if (!preview.entry) return Image(width, height);
-    if (isSpriteSequence(*preview.entry)) return renderSpriteSequence(*preview.entry, width, height);
+const Image& renderPreview(ObjectPreview& preview, int width, int height) {
+    RenderTarget& canvas = preview.canvas;
+    canvas.clear(width, height);
+    if (!preview.entry) return canvas.image;
+    if (isSpriteSequence(*preview.entry)) {
+        renderSpriteSequence(*preview.entry, canvas);
+        return canvas.image;
+    }
     CameraView view = preview.fitted;
     view.yaw = preview.yaw;
     view.pitch = preview.pitch;
     view.distance /= preview.zoom;
     const Pose pose = poseEntry(*preview.entry, preview.animation, preview.frame);
-    return renderPose(preview.entry->owner->block, pose, view, width, height);
+    renderPose(preview.entry->owner->block, pose, view, canvas);
+    return canvas.image;
 }
 
 }  // namespace kavrin::preview

@@ -10,6 +10,7 @@
 #include "editing/reference_source.h"
 #include "preview/camera.h"
 #include "preview/image.h"
+#include "preview/rasteriser.h"
 
 namespace kavrin::preview {
 
@@ -24,13 +25,14 @@ struct ObjectPreview {
     double pitch = DEFAULT_PITCH;
     double zoom = 1.0;  // 2: twice as near
     CameraView fitted;  // the view that frames the object whichever way the camera turns
+    RenderTarget canvas;  // what the preview was last drawn into, kept from frame to frame
 };
 
-// Shows the entry (or nothing) from its first animation's first frame, zoom back to 1; the
-// camera keeps its turn.
+// Shows the entry from its first animation's first frame, zoom back to 1; the camera keeps its
+// turn. A source's root entry, or none, shows nothing.
 void showEntry(ObjectPreview& preview, const ObjectEntry* entry);
 
-// One name per animation of a moveable, "Animation 4 (31 frames)"; none for other objects.
+// One name per animation of a moveable, "Animation 4"; none for other objects.
 std::vector<std::string> animationNames(const ObjectPreview& preview);
 // Plays the animation from its first frame; the camera is fitted to it anew.
 void chooseAnimation(ObjectPreview& preview, uint32_t animation);
@@ -46,7 +48,8 @@ void orbit(ObjectPreview& preview, double dx, double dy, int viewSize);
 // farther.
 void zoom(ObjectPreview& preview, int notches);
 
-// The preview as an image of the given size; transparent where the object is not.
-Image renderPreview(const ObjectPreview& preview, int width, int height);
+// Draws the preview at the given size; the image is transparent where the object is not, and
+// lives in the preview until it is drawn again.
+const Image& renderPreview(ObjectPreview& preview, int width, int height);
 
 }  // namespace kavrin::preview

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "preview/mesh_drawing.h"
-#include "preview/rasteriser.h"
 #include "preview/sprite_layout.h"
 
 namespace kavrin::preview {
@@ -35,36 +34,39 @@ std::vector<Vec3> posedVertices(const Pose& pose) {
     return points;
 }
 
-Image renderPose(const ObjectSourceBlock& block, const Pose& pose, const CameraView& view,
-                 int width, int height) {
-    RenderTarget target(width, height);
+void renderPose(const ObjectSourceBlock& block, const Pose& pose, const CameraView& view,
+                RenderTarget& target) {
+    const int width = target.image.width;
+    const int height = target.image.height;
     const Camera camera = makeCamera(view, width, height);
     drawPose(target, camera, block, pose, Fill::Textured);
     const bool drawn = std::any_of(target.depth.begin(), target.depth.end(),
                                    [](float depth) { return depth != 0.0f; });
-    if (drawn) return std::move(target.image);
+    if (drawn) return;
     // Nothing shows: the object is invisible in the game. Its shape is drawn faintly instead.
-    RenderTarget plain(width, height);
-    drawPose(plain, camera, block, pose, Fill::Plain);
-    for (size_t i = 3; i < plain.image.rgba.size(); i += 4) {
-        plain.image.rgba[i] = plain.image.rgba[i] ? PLAIN_ALPHA : 0;
+    target.clear(width, height);
+    drawPose(target, camera, block, pose, Fill::Plain);
+    for (size_t i = 3; i < target.image.rgba.size(); i += 4) {
+        target.image.rgba[i] = target.image.rgba[i] ? PLAIN_ALPHA : 0;
     }
-    return std::move(plain.image);
 }
 
-Image renderSpriteSequence(const ObjectEntry& entry, int width, int height) {
+void renderSpriteSequence(const ObjectEntry& entry, RenderTarget& target) {
     const ObjectSourceBlock& block = entry.owner->block;
     const uint32_t sequence = entry.kindIndex - static_cast<uint32_t>(block.moveables.size());
-    Image image(width, height);
-    drawSprites(image, block.spriteData, sequenceSprites(block, sequence));
-    return image;
+    drawSprites(target.image, block.spriteData, sequenceSprites(block, sequence));
 }
 
 Image renderThumbnail(const ObjectEntry& entry, int size) {
-    if (isSpriteSequence(entry)) return renderSpriteSequence(entry, size, size);
-    const Pose pose = poseEntry(entry, 0, 0.0);
-    const CameraView view = fitView(posedVertices(pose), DEFAULT_YAW, DEFAULT_PITCH);
-    return renderPose(entry.owner->block, pose, view, size, size);
+    RenderTarget target(size, size);
+    if (isSpriteSequence(entry)) {
+        renderSpriteSequence(entry, target);
+    } else {
+        const Pose pose = poseEntry(entry, 0, 0.0);
+        const CameraView view = fitView(posedVertices(pose), DEFAULT_YAW, DEFAULT_PITCH);
+        renderPose(entry.owner->block, pose, view, target);
+    }
+    return std::move(target.image);
 }
 
 }  // namespace kavrin::preview

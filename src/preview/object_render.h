@@ -9,6 +9,7 @@
 #include "preview/camera.h"
 #include "preview/image.h"
 #include "preview/posing.h"
+#include "preview/rasteriser.h"
 
 namespace kavrin::preview {
 
@@ -21,10 +22,11 @@ Pose poseEntry(const ObjectEntry& entry, uint32_t animation, double frame);
 // Every vertex of the pose, placed: what a camera is fitted to.
 std::vector<Vec3> posedVertices(const Pose& pose);
 
-Image renderPose(const ObjectSourceBlock& block, const Pose& pose, const CameraView& view,
-                 int width, int height);
+// Each draws into an empty target, at its size.
+void renderPose(const ObjectSourceBlock& block, const Pose& pose, const CameraView& view,
+                RenderTarget& target);
 // The sprites of an entry that is a sprite sequence.
-Image renderSpriteSequence(const ObjectEntry& entry, int width, int height);
+void renderSpriteSequence(const ObjectEntry& entry, RenderTarget& target);
 
 // The entry as a size x size thumbnail: a moveable in the first frame of its first animation, seen
 // from the default view and fitted to the image.

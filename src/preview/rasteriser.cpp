@@ -94,8 +94,13 @@ void fill(RenderTarget& target, const RasterVertex& a, const RasterVertex& b,
 
 }  // namespace
 
-RenderTarget::RenderTarget(int width, int height)
-    : image(width, height), depth(static_cast<size_t>(width) * height, 0.0f) {}
+void RenderTarget::clear(int width, int height) {
+    const size_t pixels = static_cast<size_t>(width) * height;
+    image.width = width;
+    image.height = height;
+    image.rgba.assign(pixels * 4, 0);
+    depth.assign(pixels, 0.0f);
+}
 
 void fillTriangle(RenderTarget& target, Facing facing, const RasterVertex& a,
                   const RasterVertex& b, const RasterVertex& c, const TextureSampler& texture) {

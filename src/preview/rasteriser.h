@@ -20,7 +20,12 @@ struct RasterVertex {
 };
 
 struct RenderTarget {
-    RenderTarget(int width, int height);
+    RenderTarget() = default;
+    RenderTarget(int width, int height) { clear(width, height); }
+    // Empties the target at the given size. Its memory is kept for the next frame: asking the
+    // system for fresh pages every frame costs more than drawing a figure.
+    void clear(int width, int height);
+
     Image image;
     // Per pixel: one over the depth of the front face drawn there, minus that of a back face, or
     // 0 where nothing is.
