@@ -9,8 +9,8 @@
 namespace kavrin::preview {
 
 // Yaw and pitch are fractions of a full turn. Yaw 0 looks at an object's front, the side its +z
-// axis points to; a positive yaw walks the camera round to the object's left (+x), a positive
-// pitch raises the camera to look down on it.
+// axis points to; a positive yaw walks the camera round to the object's left (its -x side), a
+// positive pitch raises the camera to look down on it.
 struct CameraView {
     double yaw = 0.0;
     double pitch = 0.0;

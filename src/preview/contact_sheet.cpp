@@ -3,7 +3,6 @@
 #include <stb_easy_font.h>
 
 #include <algorithm>
-#include <cmath>
 #include <vector>
 
 namespace kavrin::preview {

@@ -77,11 +77,14 @@ std::vector<uint32_t> drawingOrder(const MeshInfo& mesh) {
     return order;
 }
 
+constexpr uint16_t GLOWING = 1;  // attribute bit: the game adds the polygon's colour
+
 // A polygon ready to fill: its corners on the image with their texture points, and its pixels.
 struct DrawnPolygon {
     RasterVertex corners[4];
     int cornerCount = 3;
     TextureSampler texture;
+    bool glows = false;
 };
 
 std::optional<DrawnPolygon> preparePolygon(const ObjectSourceBlock& block,
@@ -103,6 +106,7 @@ std::optional<DrawnPolygon> preparePolygon(const ObjectSourceBlock& block,
     const std::optional<TextureSampler> sampler = textureSampler(block.texturePages, *texture);
     if (!sampler) return std::nullopt;
     out.texture = *sampler;
+    out.glows = (polygon.attributes & GLOWING) != 0;
     for (int i = 0; i < out.cornerCount; ++i) {
         out.corners[i].u = texture->corners[i].u - texture->left;
         out.corners[i].v = texture->corners[i].v - texture->top;
@@ -110,13 +114,14 @@ std::optional<DrawnPolygon> preparePolygon(const ObjectSourceBlock& block,
     return out;
 }
 
-void fillPolygon(RenderTarget& target, Facing facing, DrawnPolygon polygon) {
-    if (facing == Facing::Back) {
+void fillPolygon(RenderTarget& target, Layer layer, DrawnPolygon polygon) {
+    if (polygon.glows != (layer == Layer::Glow)) return;
+    if (layer == Layer::Back) {
         for (int i = 0; i < polygon.cornerCount; ++i) polygon.corners[i].light *= BACK_FACE_LIGHT;
     }
     const RasterVertex* c = polygon.corners;
-    fillTriangle(target, facing, c[0], c[1], c[2], polygon.texture);
-    if (polygon.cornerCount == 4) fillTriangle(target, facing, c[0], c[2], c[3], polygon.texture);
+    fillTriangle(target, layer, c[0], c[1], c[2], polygon.texture);
+    if (polygon.cornerCount == 4) fillTriangle(target, layer, c[0], c[2], c[3], polygon.texture);
 }
 
 }  // namespace
@@ -133,8 +138,8 @@ void drawPose(RenderTarget& target, const Camera& camera, const ObjectSourceBloc
             }
         }
     }
-    for (Facing facing : {Facing::Front, Facing::Back}) {
-        for (const DrawnPolygon& polygon : polygons) fillPolygon(target, facing, polygon);
+    for (Layer layer : {Layer::Front, Layer::Back, Layer::Glow}) {
+        for (const DrawnPolygon& polygon : polygons) fillPolygon(target, layer, polygon);
     }
 }
 

@@ -13,7 +13,8 @@ namespace kavrin::preview {
 // textures show nothing, such as the invisible shapes levels use to trigger and block).
 enum class Fill { Textured, Plain };
 
-// Draws every front face of the pose, then its back faces where no front face is. Polygons
+// Draws the pose's polygons in the layers of the rasteriser: front faces, back faces where no
+// front face is, then glowing faces. Polygons
 // whose vertices, texture or page lie outside their mesh or the block are left out, and so are
 // polygons with a corner nearer than the camera's nearest distance.
 void drawPose(RenderTarget& target, const Camera& camera, const ObjectSourceBlock& block,

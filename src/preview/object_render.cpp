@@ -1,7 +1,5 @@
 #include "preview/object_render.h"
 
-#include <algorithm>
-
 #include "preview/mesh_drawing.h"
 #include "preview/sprite_layout.h"
 
@@ -40,9 +38,9 @@ void renderPose(const ObjectSourceBlock& block, const Pose& pose, const CameraVi
     const int height = target.image.height;
     const Camera camera = makeCamera(view, width, height);
     drawPose(target, camera, block, pose, Fill::Textured);
-    const bool drawn = std::any_of(target.depth.begin(), target.depth.end(),
-                                   [](float depth) { return depth != 0.0f; });
-    if (drawn) return;
+    for (size_t i = 3; i < target.image.rgba.size(); i += 4) {
+        if (target.image.rgba[i] != 0) return;
+    }
     // Nothing shows: the object is invisible in the game. Its shape is drawn faintly instead.
     target.clear(width, height);
     drawPose(target, camera, block, pose, Fill::Plain);

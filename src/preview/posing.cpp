@@ -1,7 +1,6 @@
 #include "preview/posing.h"
 
 #include <algorithm>
-#include <cmath>
 #include <optional>
 
 namespace kavrin::preview {

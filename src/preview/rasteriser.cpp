@@ -24,9 +24,27 @@ uint8_t lit(uint8_t channel, float light) {
 }
 
 // A pixel at this inverse depth may be drawn over what the depth buffer holds there: a front
-// face over nothing or a farther front face, a back face over nothing or a farther back face.
-bool passes(float stored, float inverseDepth, bool back) {
-    return back ? stored <= 0.0f && inverseDepth > -stored : inverseDepth > stored;
+// face over nothing or a farther front face, a back face over nothing or a farther back face, a
+// glow over anything farther.
+bool passes(float stored, float inverseDepth, Layer layer) {
+    switch (layer) {
+        case Layer::Front: return inverseDepth > stored;
+        case Layer::Back: return stored <= 0.0f && inverseDepth > -stored;
+        default: return inverseDepth > std::abs(stored);
+    }
+}
+
+// Adds the light of a glowing pixel to what the image holds there; on a transparent ground the
+// light's brightest channel becomes its opacity, so that the glow shows over any background.
+void addGlow(uint8_t* pixel, const int light[3]) {
+    const int alpha = pixel[3];
+    const int opacity = std::max({alpha, light[0], light[1], light[2]});
+    if (opacity == 0) return;
+    for (int c = 0; c < 3; ++c) {
+        const int sum = std::min(pixel[c] * alpha / 255 + light[c], 255);
+        pixel[c] = static_cast<uint8_t>(std::min(sum * 255 / opacity, 255));
+    }
+    pixel[3] = static_cast<uint8_t>(opacity);
 }
 
 // The columns of a row where an edge's value, `at` in column x0 and changing by `step` per column,
@@ -48,7 +66,7 @@ void keepNonNegative(float at, float step, int x0, int& first, int& last) {
 
 // Fills the clockwise triangle (a, b, c).
 void fill(RenderTarget& target, const RasterVertex& a, const RasterVertex& b,
-          const RasterVertex& c, const TextureSampler& texture, bool back) {
+          const RasterVertex& c, const TextureSampler& texture, Layer layer) {
     const float area = edge(a.x, a.y, b.x, b.y, c.x, c.y);
     if (!(area > 0.0f)) return;
     const int x0 = std::max(0, static_cast<int>(std::floor(std::min({a.x, b.x, c.x}))));
@@ -68,7 +86,7 @@ void fill(RenderTarget& target, const RasterVertex& a, const RasterVertex& b,
         keepNonNegative(edge(a.x, a.y, b.x, b.y, px0, py), a.y - b.y, x0, first, last);
         float* depthRow = &target.depth[static_cast<size_t>(y) * target.image.width];
         for (int x = std::max(first, x0); x <= std::min(last, x1); ++x) {
-            if (back && depthRow[x] > 0.0f) continue;
+            if (layer == Layer::Back && depthRow[x] > 0.0f) continue;
             const float px = x + 0.5f;
             const float wa = edge(b.x, b.y, c.x, c.y, px, py);
             const float wb = edge(c.x, c.y, a.x, a.y, px, py);
@@ -76,14 +94,19 @@ void fill(RenderTarget& target, const RasterVertex& a, const RasterVertex& b,
             if (wa < 0.0f || wb < 0.0f || wc < 0.0f) continue;
             const float weightedDepth = wa * a.inverseDepth + wb * b.inverseDepth + wc * c.inverseDepth;
             const float inverseDepth = weightedDepth / area;
-            if (!passes(depthRow[x], inverseDepth, back)) continue;
+            if (!passes(depthRow[x], inverseDepth, layer)) continue;
             const float u = (wa * ua + wb * ub + wc * uc) / weightedDepth;
             const float v = (wa * va + wb * vb + wc * vc) / weightedDepth;
             const uint8_t* texel = texture.sample(u, v);
             if (!texel) continue;
             const float light = (wa * a.light + wb * b.light + wc * c.light) / area;
-            depthRow[x] = back ? -inverseDepth : inverseDepth;
             uint8_t* pixel = target.image.pixel(x, y);
+            if (layer == Layer::Glow) {
+                const int glow[3] = {lit(texel[0], light), lit(texel[1], light), lit(texel[2], light)};
+                addGlow(pixel, glow);
+                continue;
+            }
+            depthRow[x] = layer == Layer::Back ? -inverseDepth : inverseDepth;
             pixel[0] = lit(texel[0], light);
             pixel[1] = lit(texel[1], light);
             pixel[2] = lit(texel[2], light);
@@ -102,13 +125,13 @@ void RenderTarget::clear(int width, int height) {
     depth.assign(pixels, 0.0f);
 }
 
-void fillTriangle(RenderTarget& target, Facing facing, const RasterVertex& a,
-                  const RasterVertex& b, const RasterVertex& c, const TextureSampler& texture) {
+void fillTriangle(RenderTarget& target, Layer layer, const RasterVertex& a, const RasterVertex& b,
+                  const RasterVertex& c, const TextureSampler& texture) {
     if (!onImage(a) || !onImage(b) || !onImage(c)) return;
-    if (facing == Facing::Front) {
-        fill(target, a, b, c, texture, false);
+    if (layer == Layer::Back) {
+        fill(target, a, c, b, texture, layer);  // seen from behind, its corners run the other way
     } else {
-        fill(target, a, c, b, texture, true);  // seen from behind, its corners run the other way
+        fill(target, a, b, c, texture, layer);
     }
 }
 

@@ -32,15 +32,17 @@ struct RenderTarget {
     std::vector<float> depth;
 };
 
-// A triangle's front shows when its corners run clockwise on the image. Back faces are drawn
-// after every front face, and only where no front face is: they fill what a single-sided
-// polygon seen from behind would leave empty, without ever hiding a front face.
-enum class Facing { Front, Back };
+// The layers an object is drawn in, in this order. A triangle's front shows when its corners run
+// clockwise on the image. Back faces fill only where no front face is: what a single-sided
+// polygon seen from behind would leave empty, without ever hiding a front face. Glowing front
+// faces (the game adds their colour to what lies behind them) come last; they add their light
+// where nothing nearer hides them and hide nothing themselves.
+enum class Layer { Front, Back, Glow };
 
-// Fills the pixels whose centres lie inside the triangle, or on its edge, when it shows the
-// facing asked for, nearer than what is there; its transparent texture pixels leave the image
-// as it was.
-void fillTriangle(RenderTarget& target, Facing facing, const RasterVertex& a,
-                  const RasterVertex& b, const RasterVertex& c, const TextureSampler& texture);
+// Fills the pixels whose centres lie inside the triangle, or on its edge, when it shows the side
+// its layer draws, nearer than what is there; its transparent texture pixels leave the image as
+// it was.
+void fillTriangle(RenderTarget& target, Layer layer, const RasterVertex& a, const RasterVertex& b,
+                  const RasterVertex& c, const TextureSampler& texture);
 
 }  // namespace kavrin::preview

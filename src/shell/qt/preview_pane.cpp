@@ -15,6 +15,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <QWheelEvent>
+#include <algorithm>
 #include <memory>
 
 #include "editing/rows.h"
@@ -101,7 +102,7 @@ void PreviewPane::setPlaying(bool playing) {
 }
 
 QRect PreviewPane::canvas() const {
-    return QRect(0, 0, width(), animations_->geometry().top() - layout()->spacing());
+    return QRect(0, 0, width(), animations_->geometry().top() - std::max(layout()->spacing(), 0));
 }
 
 void PreviewPane::paintEvent(QPaintEvent*) {
