@@ -8,6 +8,7 @@ const std::vector<CommandRegistration>& commands() {
         addBuildCommand,
         addCheckCommand,
         addDecompileCommand,
+        addRenderCommand,
     };
     return all;
 }

@@ -27,4 +27,7 @@ void addCheckCommand(CLI::App& app, int& exitCode);
 // kavrin-cli decompile LANGUAGE SCRIPT
 void addDecompileCommand(CLI::App& app, int& exitCode);
 
+// kavrin-cli render PATH [--trle DIR] --out DIR [--size N] [--object LABEL] [--sheet FILE.png]
+void addRenderCommand(CLI::App& app, int& exitCode);
+
 }  // namespace kavrin::cli

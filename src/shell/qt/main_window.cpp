@@ -32,6 +32,7 @@
 #include "shell/qt/combo_boxes.h"
 #include "shell/qt/edited_list_model.h"
 #include "shell/qt/icons.h"
+#include "shell/qt/preview_pane.h"
 #include "shell/qt/qt_ui.h"
 #include "shell/qt/reference_tree.h"
 #include "texture/extract_command.h"
@@ -71,6 +72,7 @@ MainWindow::MainWindow(Session& session, QtUi& ui) : session_(session) {
     makeMenus();
     showCoreChanges();
     resize(800, 500);
+    addPreviewDock(*this, session_, *tree_, *list_);
 }
 
 MainWindow::~MainWindow() {
