@@ -7,6 +7,7 @@ const std::vector<CommandRegistration>& commands() {
         addInfoCommand,
         addBuildCommand,
         addDecompileCommand,
+        addExtractCommand,
     };
     return all;
 }

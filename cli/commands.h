@@ -24,4 +24,9 @@ void addBuildCommand(CLI::App& app, int& exitCode);
 // kavrin-cli decompile LANGUAGE SCRIPT
 void addDecompileCommand(CLI::App& app, int& exitCode);
 
+// kavrin-cli extract PATH --out DIR [--type tga|raw|room|png|wad|swd] [--rle]
+//     [--pages 32bit,16bit,misc] [--raw WxH:ORDER] [--bump] [--transparent RRGGBB|none]
+//     [--transparent-out RRGGBB] [--yes]
+void addExtractCommand(CLI::App& app, int& exitCode);
+
 }  // namespace kavrin::cli
