@@ -60,7 +60,8 @@ bool readLevelTextures(Ui& ui, const std::string& path, std::span<const uint8_t>
         out.sets.push_back({set.name, std::move(pages), true, roomPages});
     }
     if (choices.bumpMap && out.bumpPages.empty()) {
-        out.note = std::string(fileNamePart(path)) + " has no bump map pages.";
+        out.note =
+            std::string(fileNamePart(path)) + " has no bump map pages: no .TBM file was written.";
     }
     return true;
 }
