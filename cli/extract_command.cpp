@@ -56,7 +56,8 @@ uint32_t inputTypeOf(const std::string& path) {
 
 bool parseColour(const std::string& text, Colour& colour) {
     unsigned red, green, blue;
-    if (text.size() != 6 || !std::all_of(text.begin(), text.end(), isxdigit) ||
+    auto hex = [](char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; };
+    if (text.size() != 6 || !std::all_of(text.begin(), text.end(), hex) ||
         std::sscanf(text.c_str(), "%2x%2x%2x", &red, &green, &blue) != 3)
         return false;
     colour = makeColour(static_cast<uint8_t>(red), static_cast<uint8_t>(green),
