@@ -9,6 +9,7 @@ const std::vector<CommandRegistration>& commands() {
         addCheckCommand,
         addDecompileCommand,
         addRenderCommand,
+        addExtractCommand,
     };
     return all;
 }

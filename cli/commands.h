@@ -30,4 +30,9 @@ void addDecompileCommand(CLI::App& app, int& exitCode);
 // kavrin-cli render PATH [--trle DIR] --out DIR [--size N] [--object LABEL] [--sheet FILE.png]
 void addRenderCommand(CLI::App& app, int& exitCode);
 
+// kavrin-cli extract PATH --out DIR [--type tga|raw|room|png|wad|swd] [--rle]
+//     [--pages 32bit,16bit,misc] [--raw WxH:ORDER] [--bump] [--transparent RRGGBB|none]
+//     [--transparent-out RRGGBB] [--yes]
+void addExtractCommand(CLI::App& app, int& exitCode);
+
 }  // namespace kavrin::cli

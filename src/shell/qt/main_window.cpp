@@ -190,6 +190,14 @@ void MainWindow::makeMenus() {
     utilities->addAction(tr("&Decompile script.dat"), this,
                          [this] { decompileGameScript(session_.ui, *session_.languageStrings); });
 
+    // The template commands have no function: they stay on the menu, greyed.
+    QMenu* texture = menuBar()->addMenu(tr("&Texture"));
+    QAction* extract = texture->addAction(tr("&Extract From File..."), this,
+                                          [this] { extractTextureFromFile(session_.ui); });
+    extract->setObjectName(QStringLiteral("extractFromFile"));
+    texture->addAction(tr("&Save Object Texture Template..."))->setEnabled(false);
+    texture->addAction(tr("&Load Object Texture Template.."))->setEnabled(false);
+
     QMenu* options = menuBar()->addMenu(tr("&Options"));
     QAction* deletions = options->addAction(tr("Confirm Deletions"));
     deletions->setCheckable(true);
@@ -206,12 +214,6 @@ void MainWindow::makeMenus() {
     help->addAction(tr("&On-line Help"), this, [this] { showOnlineHelp(session_.ui); });
     help->addSeparator();
     help->addAction(tr("&About"), this, [this] { AboutBox(this).exec(); });
-
-    // The texture menu stays off the bar while extraction itself is missing; its one working
-    // command, which opens the extraction dialog, is kept on the window.
-    auto* extract = new QAction(tr("&Extract From File..."), this);
-    extract->setObjectName(QStringLiteral("extractFromFile"));
-    connect(extract, &QAction::triggered, this, [this] { extractTextureFromFile(session_.ui); });
 }
 
 void MainWindow::showCoreChanges() {

@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
@@ -110,6 +111,10 @@ private slots:
                  QStringLiteral("All Objects"));
         QVERIFY(shell->menuItem("Options", "Confirm Deletions")->isChecked());
         QVERIFY(shell->menuItem("Options", "Confirm Overwriting Objects")->isChecked());
+        QStringList menus;
+        for (QAction* menu : shell->window->menuBar()->actions())
+            menus << menu->text().remove(u'&');
+        QCOMPARE(menus, (QStringList{"File", "Script", "Utilities", "Texture", "Options", "Help"}));
     }
 
     void loadReferenceFileLetsTheFilterChooseBetweenSetAndLevel() {
