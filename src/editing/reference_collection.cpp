@@ -10,6 +10,7 @@
 #include "framework/choose_file.h"
 #include "framework/file_types.h"
 #include "framework/paths.h"
+#include "framework/refusal.h"
 #include "framework/text_format.h"
 #include "level/level_conversion.h"
 #include "level/level_reader.h"
@@ -60,10 +61,9 @@ bool soundCountsAgree(Ui& ui, const ReferenceSource& source) {
     const SoundNames* sam = sfx ? parsedContents<SoundNames>(ui, source.samFile) : nullptr;
     if (!sam) return false;
     if (sfx->sampleValues.size() == sam->lines.size()) return true;
-    showMessage(ui, MessageStyle::ErrorOk, "Kavrin",
-                "Mismatch in number of sound samples: SFX has %d, SAM has %d",
-                static_cast<int>(sfx->sampleValues.size()), static_cast<int>(sam->lines.size()));
-    return false;
+    return refuseFile(
+        ui, source.samFile->path, "Mismatch in number of sound samples: SFX has %d, SAM has %d",
+        static_cast<int>(sfx->sampleValues.size()), static_cast<int>(sam->lines.size()));
 }
 
 // Reads the five files of the set and makes the entries; the progress window stays up on success.

@@ -9,6 +9,7 @@
 #include "formats/object_references.h"
 #include "framework/file_record.h"
 #include "framework/refusal.h"
+#include "framework/shown_text.h"
 #include "framework/ui.h"
 #include "level/level_conversion.h"
 
@@ -287,7 +288,7 @@ bool inflateChunk(OuterWalk& walk, const char* name, LevelChunk& chunk, std::vec
     } catch (const std::bad_alloc&) {
         showMessage(walk.ui, MessageStyle::ErrorOk, "Kavrin",
                     "Could not allocate %d bytes of memory for %s", static_cast<int>(stated),
-                    walk.path.c_str());
+                    shownPath(walk.path).c_str());
         return false;
     }
     uLongf produced = stated;
@@ -337,10 +338,8 @@ bool parseLevel(FileRecord& record, ParseContext& context) {
     LevelRecord level;
 
     level.version = walk.in.u32();
-    if (level.version != LEVEL_VERSION) {
-        showMessage(ui, MessageStyle::ErrorOk, "Kavrin", "Unsupported level file.");
-        return false;
-    }
+    if (level.version != LEVEL_VERSION)
+        return refuseFile(ui, record.path, "Unsupported level file.");
     level.roomPageCount = walk.in.u16();
     level.objectPageCount = walk.in.u16();
     level.bumpPageCount = walk.in.u16();

@@ -71,7 +71,7 @@ bool relinkAnimations(SaveState& state, const CopiedMoveable& copy) {
         Animation& animation = state.outAnimations.records[copy.firstAnimation + (a - first)];
         std::optional<uint32_t> next = resolve(animation.nextAnimation);
         if (!next) {
-            showMessage(state.session.ui, MessageStyle::ErrorOk, "Kavrin Internal Error",
+            showMessage(state.session.ui, MessageStyle::ErrorOk, "Kavrin",
                         "Could not find next animation #%d in the output data!\nThis is for "
                         "animation #%d, moveable %s in the %s file.\n",
                         animation.nextAnimation, static_cast<int>(a), label, file);
