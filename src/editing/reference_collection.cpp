@@ -8,6 +8,7 @@
 #include "formats/swd.h"
 #include "formats/wad.h"
 #include "framework/choose_file.h"
+#include "framework/file_output.h"
 #include "framework/file_types.h"
 #include "framework/paths.h"
 #include "framework/refusal.h"
@@ -74,6 +75,8 @@ std::unique_ptr<ReferenceSource> loadWadSet(Session& session, const FileRecord& 
     auto extension = [](uint32_t type) { return fileType(type).extension; };
     progressBegin(ui, format("Loading %s Wad...", name).c_str(), 0, 530, 10, "Reading %s%s", name,
                   extension(FILE_WAS));
+    // A save of this set that was cut short is finished, or undone, before its files are read.
+    settleFileSet(set.directory, set.name);
 
     ParseContext context = session.parseContext();
     auto load = [&](std::unique_ptr<FileRecord>& field, uint32_t type) {

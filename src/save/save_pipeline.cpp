@@ -10,6 +10,7 @@
 #include "save/sprite_composition.h"
 #include "save/texture_packing.h"
 #include "editing/session.h"
+#include "framework/file_output.h"
 #include "framework/file_types.h"
 #include "framework/paths.h"
 #include "framework/text_format.h"
@@ -79,13 +80,17 @@ bool buildSet(SaveState& state) {
     return true;
 }
 
-// Every file is attempted, whatever became of the ones before it.
-void writeSet(SaveState& state) {
+// The five files are staged in order and replace the old set together. The first one that
+// cannot be written stops the save, and the old set stays as it was: a WAD set is only usable
+// whole. What an earlier, cut-short save of the set left behind is settled first.
+bool writeSet(SaveState& state) {
+    settleFileSet(state.output.directory, state.output.name);
     for (uint32_t type : WRITE_ORDER) {
         const FileType& row = fileType(type);
         progressSet(state.session.ui, -1, "Saving %s%s", state.output.name.c_str(), row.extension);
-        row.write(state);
+        if (!row.write(state)) return false;
     }
+    return commitFileSet(state.files);
 }
 
 struct TextureSummary {
@@ -116,12 +121,11 @@ bool saveWadSet(Session& session, const FileRecord& output) {
     progressBegin(ui, format("Saving %s Wad...", output.name.c_str()).c_str(), 0, PROGRESS_RANGE, 1,
                   "Initializing");
     auto state = std::make_unique<SaveState>(session, output);
-    const bool built = buildSet(*state);
-    if (built) writeSet(*state);
+    const bool saved = buildSet(*state) && writeSet(*state);
     const TextureSummary textures{state->outTextures.count(), state->textureArea};
-    state.reset();
+    state.reset();  // takes the temporaries of a failed save with it
     progressEnd(ui);
-    if (!built) return false;
+    if (!saved) return false;
 
     session.edited.editedWasFile = makeFileRecord(FILE_WAS, output.directory, output.name);
     session.edited.dirty = false;

@@ -5,7 +5,7 @@
 namespace kavrin {
 
 SaveState::SaveState(Session& session, const FileRecord& output)
-    : session(session), output(output) {
+    : session(session), output(output), files(session.ui, output.directory, output.name) {
     this->output.buffer.clear();
     this->output.contents.reset();
     outSounds.soundMap.fill(NO_SOUND);
