@@ -4,6 +4,7 @@
 
 #include "editing/parsed_contents.h"
 #include "editing/session.h"
+#include "editing/set_agreement.h"
 #include "formats/sound_files.h"
 #include "formats/swd.h"
 #include "formats/wad.h"
@@ -105,6 +106,7 @@ std::unique_ptr<ReferenceSource> loadWadSet(Session& session, const FileRecord& 
         progressEnd(ui);
         return nullptr;
     }
+    if (session.catalogue) warnOfDisagreement(ui, *session.catalogue, *source);
     source->loadOrder = session.nextLoadOrder++;
     return source;
 }
