@@ -25,7 +25,13 @@ void drawBar(const ProgressState& state) {
     std::fflush(stderr);
 }
 
+bool errorShown = false;
+
 }  // namespace
+
+bool consoleShowedError() {
+    return errorShown;
+}
 
 Ui makeConsoleUi(const ConsoleOptions& options) {
     Ui ui;
@@ -36,6 +42,7 @@ Ui makeConsoleUi(const ConsoleOptions& options) {
         std::string shown = text;
         while (!shown.empty() && shown.back() == '\n') shown.pop_back();
         std::fprintf(stderr, "%s: %s\n", title.c_str(), shown.c_str());
+        if (style == MessageStyle::ErrorOk) errorShown = true;
         if (!isQuestion(style)) return Button::Ok;
         Button answer = answerYes ? Button::Yes
                         : style == MessageStyle::QuestionYesNo ? Button::No

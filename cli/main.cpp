@@ -2,6 +2,7 @@
 #include <CLI/CLI.hpp>
 
 #include "cli/commands.h"
+#include "cli/console_ui.h"
 
 int main(int argc, char** argv) {
     CLI::App app{"Kavrin: builds Tomb Raider Level Editor WAD sets from pieces of others"};
@@ -18,5 +19,6 @@ int main(int argc, char** argv) {
         app.exit(e);
         return e.get_exit_code() == 0 ? 0 : 2;
     }
-    return exitCode;
+    // Any error shown means the job did not fully succeed, even where the command went on.
+    return exitCode == 0 && kavrin::cli::consoleShowedError() ? 1 : exitCode;
 }

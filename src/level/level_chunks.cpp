@@ -6,6 +6,7 @@
 
 #include "framework/bytes.h"
 #include "framework/refusal.h"
+#include "framework/shown_text.h"
 #include "framework/ui.h"
 
 namespace kavrin {
@@ -31,10 +32,7 @@ bool readChunk(Ui& ui, const std::string& path, ByteCursor& in, const char* name
 bool readLevelFile(Ui& ui, const std::string& path, std::span<const uint8_t> bytes,
                    LevelFile& out) {
     ByteCursor in(bytes);
-    if (in.u32() != LEVEL_VERSION) {
-        showMessage(ui, MessageStyle::ErrorOk, "Kavrin", "Unsupported level file.");
-        return false;
-    }
+    if (in.u32() != LEVEL_VERSION) return refuseFile(ui, path, "Unsupported level file.");
     out.roomPageCount = in.u16();
     out.objectPageCount = in.u16();
     out.bumpPageCount = in.u16();
@@ -57,7 +55,7 @@ bool inflateLevelChunk(Ui& ui, const std::string& path, LevelChunkStream& chunk,
     } catch (const std::bad_alloc&) {
         showMessage(ui, MessageStyle::ErrorOk, "Kavrin",
                     "Could not allocate %d bytes of memory for %s", static_cast<int>(stated),
-                    path.c_str());
+                    shownPath(path).c_str());
         return false;
     }
     uLongf produced = stated;

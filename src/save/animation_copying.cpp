@@ -89,7 +89,7 @@ bool relinkAnimations(SaveState& state, const CopiedMoveable& copy) {
             return true;
         }
         if (!link.isDispatch) {
-            showMessage(state.ui, MessageStyle::ErrorOk, "Kavrin Internal Error",
+            showMessage(state.ui, MessageStyle::ErrorOk, "Kavrin",
                         "Could not find next animation #%d in the output data!\nThis is for "
                         "animation #%d, moveable %s in the %s file.\n",
                         static_cast<int>(link.target), static_cast<int>(link.animation), label,

@@ -6,6 +6,7 @@
 #include "save/save_state.h"
 #include "save/texture_packing.h"
 #include "editing/session.h"
+#include "framework/file_output.h"
 #include "framework/file_types.h"
 #include "framework/paths.h"
 #include "framework/text_format.h"
@@ -19,13 +20,17 @@ constexpr uint32_t WRITE_ORDER[] = {FILE_SAM, FILE_SFX, FILE_SWD, FILE_WAD, FILE
 constexpr uint32_t TRANSPARENCY_WARNING_TEXTURES = 2048;
 constexpr float BYTES_TO_MEGABYTES = 9.5367431640625e-07f;
 
-// Every file is attempted, whatever became of the ones before it.
-void writeSet(SaveState& state) {
+// The five files are staged in order and replace the old set together. The first one that
+// cannot be written stops the save, and the old set stays as it was: a WAD set is only usable
+// whole. What an earlier, cut-short save of the set left behind is settled first.
+bool writeSet(SaveState& state) {
+    settleFileSet(state.output.directory, state.output.name);
     for (uint32_t type : WRITE_ORDER) {
         const FileType& row = fileType(type);
         progressSet(state.session.ui, -1, "Saving %s%s", state.output.name.c_str(), row.extension);
-        row.write(state);
+        if (!row.write(state)) return false;
     }
+    return commitFileSet(state.files);
 }
 
 struct TextureSummary {
@@ -59,12 +64,11 @@ bool saveWadSet(Session& session, const FileRecord& output) {
     progressBegin(ui, format("Saving %s Wad...", output.name.c_str()).c_str(), 0, PROGRESS_RANGE, 1,
                   "Initializing");
     auto state = std::make_unique<SaveState>(session, output);
-    const bool built = buildOutputSet(*state, SetBuild::Save);
-    if (built) writeSet(*state);
+    const bool saved = buildOutputSet(*state, SetBuild::Save) && writeSet(*state);
     const TextureSummary textures{state->outTextures.count(), state->textureArea};
-    state.reset();
+    state.reset();  // takes the temporaries of a failed save with it
     progressEnd(ui);
-    if (!built) return false;
+    if (!saved) return false;
 
     session.edited.editedWasFile = makeFileRecord(FILE_WAS, output.directory, output.name);
     session.edited.dirty = false;

@@ -12,6 +12,7 @@
 #include "formats/swd.h"
 #include "formats/wad_records.h"
 #include "framework/bytes.h"
+#include "framework/file_output.h"
 #include "framework/file_record.h"
 
 namespace kavrin {
@@ -45,6 +46,7 @@ struct SaveState {
     Session& session;
     Ui& ui;  // where building the set reports and shows its progress
     FileRecord output;  // FILE_WAS: the directory and base name of the set being written
+    FileSetOutput files;  // the set's files as the writers stage them
 
     // Sounds. During the copy stage a sound map entry of 0 marks a sound a copied animation plays,
     // and soundSource says which source it is taken from.

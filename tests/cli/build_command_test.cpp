@@ -41,6 +41,17 @@ TEST(BuildCommand, BuildsTheDemoScriptReplacingTheSetOnlyWithYesAndFailsOnAMissi
     EXPECT_EQ(runCli(directory, arguments + " --yes", replaced), 0) << replaced;
     EXPECT_EQ(test::readBytes(directory + "/" + was), written);
 
+    // A file that cannot be written fails the build (the save test checks the set stays whole):
+    // here a folder holds the name of the .WAD's temporary, which not even root can write over.
+    fs::create_directories(directory + "/out/showcase.WAD.kavrin-tmp/taken");
+    std::string failed;
+    EXPECT_EQ(runCli(directory, arguments + " --yes", failed), 1);
+    EXPECT_TRUE(
+        failed.ends_with("Error Opening File: Could not open out/showcase.WAD for writing: "
+                         "21 (Is a directory).\n"))
+        << failed;
+    EXPECT_EQ(test::readBytes(directory + "/" + was), written);
+
     // A source that is not where the script looks fails: no folder can be picked on a console.
     std::string missing;
     EXPECT_EQ(runCli(directory,

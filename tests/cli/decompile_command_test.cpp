@@ -22,7 +22,8 @@ TEST(DecompileCommand, WritesBothTextsBesideInputsNamedRelativeToTheCurrentDirec
 
     std::string missing;
     EXPECT_EQ(test::runCli(directory, "decompile NONE.DAT SCRIPT.DAT", missing), 1);
-    EXPECT_EQ(missing, "Kavrin: Unable to open NONE.DAT for reading: 2\n");
+    EXPECT_EQ(missing,
+              "Kavrin: Unable to open NONE.DAT for reading: 2 (No such file or directory)\n");
     std::string usage;
     EXPECT_EQ(test::runCli(directory, "decompile ONLY.DAT", usage), 2);
 }

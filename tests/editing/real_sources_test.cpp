@@ -129,9 +129,11 @@ TEST_F(RealReferences, ASetThatFailsToLoadLeavesTheListAndTheTreeAsTheyWere) {
                     .starts_with("Unable to open " + (noSprites / "set.SWD").string()));
 
     fs::path mismatch = linkedTut1("sam");
-    std::ofstream(mismatch / "set.SAM", std::ios::binary) << "ONE.WAV\r\n";
+    // The file is named as it is on disk, whatever the case its type's extension has.
+    std::ofstream(mismatch / "set.sam", std::ios::binary) << "ONE.WAV\r\n";
     EXPECT_EQ(refused(mismatch, "set"),
-              "Mismatch in number of sound samples: SFX has 144, SAM has 1");
+              (mismatch / "set.sam").string() +
+                  " cannot be read:\nMismatch in number of sound samples: SFX has 144, SAM has 1");
     EXPECT_EQ(recording.progress.back().text, "Reading set.SAM");  // the SWD is not read
 
     EXPECT_NE(refused(session.wadDirectory, "city").find("\"FISH\""), std::string::npos);

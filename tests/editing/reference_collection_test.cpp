@@ -2,7 +2,12 @@
 
 #include "editing/entries.h"
 #include "editing/reference_collection.h"
+#include "framework/file_types.h"
+#include "framework/paths.h"
+#include "framework/text_format.h"
 #include "support/editing_session.h"
+#include "support/parsed_file.h"
+#include "support/save_session.h"
 
 namespace kavrin {
 namespace {
@@ -50,6 +55,28 @@ TEST(ReferenceTree, RootsSortByTextWithoutRegardToCaseNewestAfterEqualOnes) {
         shown.push_back(root.text);
     EXPECT_EQ(shown, (std::vector<std::string>{"Alpha.WAS", "ALPHA.WAS", "beta.WAS", "gamma.WAS"}));
     EXPECT_EQ(e.session.references.front()->name, "ALPHA");  // the list runs newest first
+}
+
+// A set whose object list and object files come from different saves still loads, with one
+// warning naming the set and the first slot on which they disagree.
+TEST(MixedSets, LoadWithOneWarningNamingTheFirstDisagreeingSlot) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"OBJECT_005:\r\nOBJECT_006:\r\nOBJECT_009:\r\nOBJECT_012:\r\n",
+         "the .WAS names OBJECT_009, which the .WAD and .SWD do not hold"},
+        {"OBJECT_006:\r\n", "the .WAD holds OBJECT_005, which the .WAS does not name"},
+    };
+    for (const auto& [was, disagreement] : cases) {
+        test::SaveSession s;
+        s.write(s.directory, "m", test::animatedSet({5, 6}, 0));
+        test::writeFileText(s.directory + PATH_SEPARATOR + "m.WAS", was);
+        EXPECT_NE(loadWadSetReference(s.session, *makeFileRecord(FILE_WAS, s.directory, "m")),
+                  nullptr);
+        EXPECT_EQ(s.recording.onlyMessage().text,
+                  format("The files of the WAD set %s%cm.WAS do not agree: %s.\n\nThey may come "
+                         "from different saves. The set is loaded with the objects its .WAD and "
+                         ".SWD hold.",
+                         s.directory.c_str(), PATH_SEPARATOR, disagreement));
+    }
 }
 
 }  // namespace

@@ -29,7 +29,8 @@ TEST(FileOutput, AFileThatCannotBeOpenedIsReported) {
     std::string inMissingDirectory = sep(sep(dir, "absent"), "set.SAM");
     EXPECT_FALSE(writeFileReplacing(rec.ui, inMissingDirectory, std::string_view("x")));
     EXPECT_EQ(rec.onlyMessage().title, "Error Opening File");
-    EXPECT_EQ(rec.onlyMessage().text, "Could not open " + inMissingDirectory + " for writing: 2.");
+    EXPECT_EQ(rec.onlyMessage().text, "Could not open " + inMissingDirectory +
+                                          " for writing: 2 (No such file or directory).");
 }
 
 #ifndef _WIN32

@@ -39,7 +39,12 @@ TEST_F(ShippedSources, AScriptOverSeveralShippedSetsAndALevelBuildsASetOfEveryOb
     ASSERT_TRUE(
         runBuildScriptFile(session, *makeFileRecord(FILE_BUILD_SCRIPT, directory, "several"), true))
         << (recording.messages.empty() ? "" : recording.messages.back().text);
-    EXPECT_EQ(recording.onlyMessage().title, "Wad Saved");
+    // The shipped title set lists SKY_GRAPHICS without holding its sprites: loading it warns.
+    ASSERT_EQ(recording.messages.size(), 2u);
+    EXPECT_NE(
+        recording.messages[0].text.find("title.WAS do not agree: the .WAS names SKY_GRAPHICS"),
+        std::string::npos);
+    EXPECT_EQ(recording.messages[1].title, "Wad Saved");
     EXPECT_EQ(recording.folderRequests.size(), 1u);
     std::vector<std::string> files;
     for (const auto& source : session.references)
