@@ -6,7 +6,6 @@
 #include "formats/object_references.h"
 #include "framework/file_record.h"
 #include "framework/refusal.h"
-#include "framework/shown_text.h"
 #include "framework/ui.h"
 #include "level/level_conversion.h"
 
