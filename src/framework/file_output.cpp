@@ -45,10 +45,10 @@ bool writeFileReplacing(Ui& ui, const std::string& path,
         writeError = errno;
     }
     std::error_code renameError;
-    if (written) std::filesystem::rename(temporary, target, renameError);
+    if (written) std::filesystem::rename(fileSystemPath(temporary), fileSystemPath(target), renameError);
     if (!written || renameError) {
         std::error_code ignored;
-        std::filesystem::remove(temporary, ignored);
+        std::filesystem::remove(fileSystemPath(temporary), ignored);
         showMessage(ui, MessageStyle::ErrorOk, "Error Writing File", "Could not write %s: %d.",
                     path.c_str(), written ? renameError.value() : writeError);
         return false;

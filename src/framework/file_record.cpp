@@ -1,8 +1,11 @@
 #include "framework/file_record.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
+#include <filesystem>
 #include <new>
+#include <system_error>
 
 #include "framework/file_types.h"
 #include "framework/paths.h"
@@ -77,17 +80,19 @@ namespace {
 
 // Reads the whole file into the record; false after a message.
 bool readWholeFile(FileRecord& record, Ui& ui) {
-    std::FILE* file = std::fopen(resolveExistingPath(record.path).c_str(), "rb");
+    std::string resolved = resolveExistingPath(record.path);
+    std::FILE* file = std::fopen(resolved.c_str(), "rb");
     if (!file) {
         showMessage(ui, MessageStyle::ErrorOk, "Kavrin", "Unable to open %s for reading: %d",
                     record.path.c_str(), errno);
         return false;
     }
-    long size = -1;
-    if (std::fseek(file, 0, SEEK_END) == 0) size = std::ftell(file);
-    if (size < 0 || size >= static_cast<long>(UINT32_MAX) || std::fseek(file, 0, SEEK_SET) != 0) {
+    // In 64 bits on every platform (a long has 32 on Windows); a record holds at most 4 GB - 2.
+    std::error_code sizeError;
+    std::uintmax_t size = std::filesystem::file_size(fileSystemPath(resolved), sizeError);
+    if (sizeError || size >= UINT32_MAX) {
         showMessage(ui, MessageStyle::ErrorOk, "Kavrin", "Could not determine size of %s: %d",
-                    record.path.c_str(), errno);
+                    record.path.c_str(), sizeError.value());
         std::fclose(file);
         return false;
     }
