@@ -13,6 +13,7 @@
 #include "editing/session.h"
 #include "framework/file_record.h"
 #include "framework/file_types.h"
+#include "framework/paths.h"
 #include "script/build_script.h"
 
 namespace kavrin::cli {
@@ -34,7 +35,7 @@ int runBuild(const BuildOptions& options) {
     if (!locateObjectsH(session, options.trle.empty() ? nullptr : &options.trle)) return 1;
     if (!options.out.empty()) {
         std::error_code ignored;  // a directory that cannot be made is reported when written to
-        std::filesystem::create_directories(options.out, ignored);
+        std::filesystem::create_directories(fileSystemPath(options.out), ignored);
         session.wadDirectory = options.out;
     }
     if (!options.sources.empty()) session.sourceDirectory = options.sources;

@@ -1,10 +1,10 @@
 #include "cli/console_ui.h"
 
-#include <unistd.h>
-
 #include <cstdio>
 #include <optional>
 #include <string>
+
+#include "cli/terminal.h"
 
 namespace kavrin::cli {
 
@@ -35,7 +35,7 @@ bool consoleShowedError() {
 
 Ui makeConsoleUi(const ConsoleOptions& options) {
     Ui ui;
-    bool terminal = options.progressBar && isatty(STDERR_FILENO);
+    bool terminal = options.progressBar && stderrIsRedrawableTerminal();
     ui.port.message = [answerYes = options.answerYes, terminal](
                           MessageStyle style, const std::string& title, const std::string& text) {
         if (terminal) std::fputs("\r\033[K", stderr);

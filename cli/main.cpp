@@ -3,10 +3,14 @@
 
 #include "cli/commands.h"
 #include "cli/console_ui.h"
+#include "cli/terminal.h"
 
 int main(int argc, char** argv) {
+    kavrin::cli::useUtf8Console();
     CLI::App app{"Kavrin: builds Tomb Raider Level Editor WAD sets from pieces of others"};
     app.require_subcommand(1);
+    // Arguments such as /levels/set.KVS are paths: options keep their dashes on Windows too.
+    app.allow_windows_style_options(false);
     int exitCode = 0;
     for (const kavrin::cli::CommandRegistration& registration : kavrin::cli::commands()) {
         registration(app, exitCode);

@@ -92,7 +92,7 @@ bool writeTemporary(Ui& ui, const std::string& target, const FileBytes& bytes) {
     if (std::fclose(file) != 0 && !error) error = failure();
     if (error) {
         std::error_code ignored;
-        fs::remove(temporary, ignored);
+        fs::remove(fileSystemPath(temporary), ignored);
         reportWriteError(ui, target, error);
         return false;
     }
@@ -103,7 +103,7 @@ bool writeTemporary(Ui& ui, const std::string& target, const FileBytes& bytes) {
 int renameTemporary(const std::string& target) {
     if (int error = injectedError(FileStep::Rename, target)) return error;
     std::error_code error;
-    fs::rename(temporaryOf(target), target, error);
+    fs::rename(fileSystemPath(temporaryOf(target)), fileSystemPath(target), error);
     return error.value();
 }
 
@@ -112,13 +112,13 @@ bool replaceWithTemporary(Ui& ui, const std::string& target) {
     int error = renameTemporary(target);
     if (error == 0) return true;
     std::error_code ignored;
-    fs::remove(temporaryOf(target), ignored);
+    fs::remove(fileSystemPath(temporaryOf(target)), ignored);
     reportWriteError(ui, target, error);
     return false;
 }
 
 std::string markerPath(const std::string& directory, const std::string& name) {
-    return (fs::path(directory) / (name + "." + std::string(MARKER_EXTENSION))).string();
+    return utf8Path(fileSystemPath(directory) / fileSystemPath(name + "." + std::string(MARKER_EXTENSION)));
 }
 
 std::string directoryOf(const std::string& directory) {
@@ -134,19 +134,19 @@ struct Leftovers {
 Leftovers findLeftovers(const std::string& directory, const std::string& name) {
     Leftovers found;
     std::error_code error;
-    for (fs::directory_iterator entry(directory, error), end; !error && entry != end;
+    for (fs::directory_iterator entry(fileSystemPath(directory), error), end; !error && entry != end;
          entry.increment(error)) {
-        const std::string file = entry->path().filename().string();
+        const std::string file = utf8Path(entry->path().filename());
         if (file.size() <= name.size() + 1 || file[name.size()] != '.' ||
             !equalsIgnoringCase(std::string_view(file).substr(0, name.size()), name)) {
             continue;
         }
         std::string_view extension = std::string_view(file).substr(name.size() + 1);
         if (equalsIgnoringCase(extension, MARKER_EXTENSION)) {
-            found.marker = entry->path().string();
+            found.marker = utf8Path(entry->path());
         } else if (extension.ends_with(TEMPORARY_SUFFIX) &&
                    extension.find('.') == extension.size() - TEMPORARY_SUFFIX.size()) {
-            found.temporaries.push_back(entry->path().string());
+            found.temporaries.push_back(utf8Path(entry->path()));
         }
     }
     return found;
@@ -155,7 +155,7 @@ Leftovers findLeftovers(const std::string& directory, const std::string& name) {
 // The marker lists the file names of the targets, one a line; anything else is no target of it.
 std::vector<std::string> markerTargets(const std::string& marker) {
     std::vector<std::string> targets;
-    std::ifstream in(fs::path(marker), std::ios::binary);
+    std::ifstream in(fileSystemPath(marker), std::ios::binary);
     for (std::string line; std::getline(in, line);) {
         bool plainName = !line.empty() && line != "." && line != ".." &&
                          line.find_first_of("/\\") == std::string::npos;
@@ -167,20 +167,20 @@ std::vector<std::string> markerTargets(const std::string& marker) {
 // Finishes the renames of a committed set; false when one of them still cannot be made.
 bool rollForward(const std::string& directory, const std::string& marker) {
     for (const std::string& name : markerTargets(marker)) {
-        const std::string target = (fs::path(directory) / name).string();
+        const std::string target = utf8Path(fileSystemPath(directory) / fileSystemPath(name));
         std::error_code error;
-        if (fs::exists(temporaryOf(target), error) && renameTemporary(target) != 0) return false;
+        if (fs::exists(fileSystemPath(temporaryOf(target)), error) && renameTemporary(target) != 0) return false;
     }
     syncDirectory(directory);
     std::error_code ignored;
-    fs::remove(marker, ignored);
+    fs::remove(fileSystemPath(marker), ignored);
     return true;
 }
 
 void removeAll(const std::vector<std::string>& paths) {
     for (const std::string& path : paths) {
         std::error_code ignored;
-        fs::remove(path, ignored);
+        fs::remove(fileSystemPath(path), ignored);
     }
 }
 
@@ -198,7 +198,7 @@ FileSetOutput::~FileSetOutput() {
     if (committed) return;
     for (const std::string& target : staged) {
         std::error_code ignored;
-        fs::remove(temporaryOf(target), ignored);
+        fs::remove(fileSystemPath(temporaryOf(target)), ignored);
     }
 }
 
@@ -240,7 +240,7 @@ bool commitFileSet(FileSetOutput& set) {
     }
     syncDirectory(folder);
     std::error_code ignored;
-    fs::remove(marker, ignored);
+    fs::remove(fileSystemPath(marker), ignored);
     return true;
 }
 

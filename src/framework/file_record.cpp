@@ -1,8 +1,11 @@
 #include "framework/file_record.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
+#include <filesystem>
 #include <new>
+#include <system_error>
 
 #include "framework/file_types.h"
 #include "framework/paths.h"
@@ -85,11 +88,12 @@ bool readWholeFile(FileRecord& record, Ui& ui) {
                     path.c_str(), errorText(errno).c_str());
         return false;
     }
-    long size = -1;
-    if (std::fseek(file, 0, SEEK_END) == 0) size = std::ftell(file);
-    if (size < 0 || size >= static_cast<long>(UINT32_MAX) || std::fseek(file, 0, SEEK_SET) != 0) {
+    // In 64 bits on every platform (a long has 32 on Windows); a record holds at most 4 GB - 2.
+    std::error_code sizeError;
+    std::uintmax_t size = std::filesystem::file_size(fileSystemPath(path), sizeError);
+    if (sizeError || size >= UINT32_MAX) {
         showMessage(ui, MessageStyle::ErrorOk, "Kavrin", "Could not determine size of %s: %s",
-                    path.c_str(), errorText(errno).c_str());
+                    path.c_str(), errorText(sizeError ? sizeError.value() : EFBIG).c_str());
         std::fclose(file);
         return false;
     }

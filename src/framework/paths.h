@@ -6,6 +6,7 @@
 // regard to case, so the Level Editor's files open on Linux as they do on Windows.
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -18,6 +19,11 @@ inline bool isPathSeparator(char c) { return c == '\\' || c == '/'; }
 inline constexpr char PATH_SEPARATOR = '/';
 inline bool isPathSeparator(char c) { return c == '/'; }
 #endif
+
+// Kavrin's paths are UTF-8 text on every platform; std::filesystem takes narrow text in the
+// system's code page instead, so every path goes to and comes from it through these two.
+std::filesystem::path fileSystemPath(std::string_view path);
+std::string utf8Path(const std::filesystem::path& path);
 
 // The path as it exists on disk: the path itself when it exists as spelled, else the path whose
 // components match it without regard to case, else the path unchanged.

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "framework/paths.h"
 #include "support/parsed_file.h"
 #include "support/run_cli.h"
 #include "support/test_data.h"
@@ -20,7 +21,7 @@ TEST(BuildCommand, BuildsTheDemoScriptReplacingTheSetOnlyWithYesAndFailsOnAMissi
     std::string arguments = "build '" + SHOWCASE + "' --trle '" + DEMO + "' --out out";
     std::string out;
     ASSERT_EQ(runCli(directory, arguments, out), 0) << out;
-    const std::string was = "out/showcase.WAS";
+    const std::string was = std::string("out") + PATH_SEPARATOR + "showcase.WAS";
     EXPECT_NE(out.find("Wad Saved: "), std::string::npos) << out;
     EXPECT_NE(out.find(was + "\n"), std::string::npos) << out;
     for (const char* extension : {"WAS", "WAD", "SWD", "SFX", "SAM"}) {

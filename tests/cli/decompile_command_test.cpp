@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "framework/paths.h"
 #include "support/run_cli.h"
 #include "support/synthetic_script.h"
 #include "support/synthetic_wad.h"
@@ -16,7 +17,8 @@ TEST(DecompileCommand, WritesBothTextsBesideInputsNamedRelativeToTheCurrentDirec
     test::writeBytes(directory + "/SCRIPT.DAT", test::buildScriptFile({}));
     std::string out;
     EXPECT_EQ(test::runCli(directory, "decompile ENGLISH.DAT SCRIPT.DAT", out), 0);
-    EXPECT_EQ(out, "./ENGLISH.txt\n./SCRIPT.txt\n");
+    const std::string here = std::string(".") + PATH_SEPARATOR;
+    EXPECT_EQ(out, here + "ENGLISH.txt\n" + here + "SCRIPT.txt\n");
     EXPECT_TRUE(std::filesystem::exists(directory + "/ENGLISH.txt"));
     EXPECT_TRUE(std::filesystem::exists(directory + "/SCRIPT.txt"));
 

@@ -114,24 +114,24 @@ TEST_F(RealReferences, ASetThatFailsToLoadLeavesTheListAndTheTreeAsTheyWere) {
         EXPECT_FALSE(session.ui.progress.visible);
         return recording.onlyMessage().text;
     };
-    // A set directory whose files are the real tut1 files (linked, not copied), but for one.
-    auto linkedTut1 = [&](const std::string& without) {
-        fs::path linked = test::makeTempDirectory("linked-" + without);
+    // A set directory whose files are the real tut1 files, but for one.
+    auto copiedTut1 = [&](const std::string& without) {
+        fs::path copied = test::makeTempDirectory("copied-" + without);
         for (std::string extension : {"WAS", "WAD", "sfx", "sam", "SWD"}) {
             if (extension == without) continue;
-            fs::create_symlink(fs::path(session.wadDirectory) / ("tut1." + extension),
-                               linked / ("set." + extension));
+            fs::copy_file(fs::path(session.wadDirectory) / ("tut1." + extension),
+                          copied / ("set." + extension));
         }
-        return linked;
+        return copied;
     };
-    fs::path noSprites = linkedTut1("SWD");
-    EXPECT_TRUE(refused(noSprites, "set")
+    fs::path noSprites = copiedTut1("SWD");
+    EXPECT_TRUE(refused(noSprites.string(), "set")
                     .starts_with("Unable to open " + (noSprites / "set.SWD").string()));
 
-    fs::path mismatch = linkedTut1("sam");
+    fs::path mismatch = copiedTut1("sam");
     // The file is named as it is on disk, whatever the case its type's extension has.
     std::ofstream(mismatch / "set.sam", std::ios::binary) << "ONE.WAV\r\n";
-    EXPECT_EQ(refused(mismatch, "set"),
+    EXPECT_EQ(refused(mismatch.string(), "set"),
               (mismatch / "set.sam").string() +
                   " cannot be read:\nMismatch in number of sound samples: SFX has 144, SAM has 1");
     EXPECT_EQ(recording.progress.back().text, "Reading set.SAM");  // the SWD is not read

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "framework/file_types.h"
+#include "framework/paths.h"
 #include "script/build_script.h"
 #include "support/script_session.h"
 #include "support/test_data.h"
@@ -119,7 +120,7 @@ TEST(RunBuildScript, LoadPlacesLikeTheUserReusingLoadedSourcesAndNamesTheEditedW
                                         "row 1", "title made - Kavrin v2.00"}));
     EXPECT_EQ(edited.selectedRow, NO_ROW);
     EXPECT_TRUE(edited.dirty);
-    EXPECT_EQ(edited.editedWasFile->path, s.directory + "/made.WAS");
+    EXPECT_EQ(edited.editedWasFile->path, s.directory + PATH_SEPARATOR + "made.WAS");
     EXPECT_FALSE(std::filesystem::exists(s.directory + "/made.WAS"));
 }
 
@@ -142,7 +143,7 @@ TEST(RunBuildScript, AMissingSourceIsLookedForInThePickedFolderAndCancellingStop
 
 TEST(RunBuildScript, BuildAsksBeforeReplacingASetOfTheScriptsNameAndMayStopThere) {
     ScriptSession s;
-    const std::string existing = s.directory + "/made.WAS";
+    const std::string existing = s.directory + PATH_SEPARATOR + "made.WAS";
     test::writeFileText(existing, "kept");
     s.recording.answers = {Button::Cancel, Button::No};
     s.recording.fileChoices = {std::nullopt};
