@@ -68,7 +68,8 @@ FolderDialog::FolderDialog(QWidget* owner, const FolderRequest& request)
     // a busy disk (a temporary folder, a build) keeps the program working while it sits idle.
     model_->setOption(QFileSystemModel::DontWatchForChanges);
     model_->setIconProvider(icons_.get());
-    model_->setFilter(QDir::AllDirs | QDir::Drives | QDir::NoDotAndDotDot);
+    // Hidden folders too: on Linux the Level Editor lives in the hidden ~/.wine.
+    model_->setFilter(QDir::AllDirs | QDir::Drives | QDir::Hidden | QDir::NoDotAndDotDot);
     model_->setRootPath(QString());
     tree_->setModel(model_);
     tree_->setHeaderHidden(true);
@@ -81,20 +82,18 @@ FolderDialog::FolderDialog(QWidget* owner, const FolderRequest& request)
 
     connect(tree_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &FolderDialog::treeSelected);
-    connect(path_, &QLineEdit::textEdited, this, [this] {
-        starting_ = false;
-        pathTyped();
-    });
-    connect(tree_, &QAbstractItemView::pressed, this, [this] { starting_ = false; });
+    connect(path_, &QLineEdit::textEdited, this, &FolderDialog::pathTyped);
+    connect(tree_, &QAbstractItemView::pressed, this, [this] { keepInView_ = false; });
     connect(buttons_, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    // The folders are read in the background and their rows sorted in later: the start folder
-    // is brought into view again as the rows around it come in, until the user moves.
-    auto keepStartInView = [this] {
-        if (starting_ && isVisible()) QTimer::singleShot(0, this, &FolderDialog::centreStart);
+    // The folders are read in the background and their rows sorted in later: the start folder,
+    // or the one typed, is brought into view again as the rows around it come in, until the user
+    // moves in the tree.
+    auto keepInView = [this] {
+        if (keepInView_ && isVisible()) QTimer::singleShot(0, this, &FolderDialog::centreCurrent);
     };
-    connect(model_, &QAbstractItemModel::rowsInserted, this, keepStartInView);
-    connect(model_, &QAbstractItemModel::layoutChanged, this, keepStartInView);
+    connect(model_, &QAbstractItemModel::rowsInserted, this, keepInView);
+    connect(model_, &QAbstractItemModel::layoutChanged, this, keepInView);
 
     QString start = QString::fromStdString(request.startDirectory);
     path_->setText(QDir::toNativeSeparators(start));
@@ -125,9 +124,8 @@ void FolderDialog::pathTyped() {
     QString typed = typedFolder(path_->text());
     if (!typed.isEmpty()) {
         followingPath_ = true;
-        QModelIndex index = model_->index(typed);
-        tree_->setCurrentIndex(index);
-        tree_->scrollTo(index);
+        tree_->setCurrentIndex(model_->index(typed));
+        centreCurrent();
         followingPath_ = false;
     }
     offerOk();
@@ -142,10 +140,10 @@ void FolderDialog::offerOk() {
 void FolderDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     // Once the tree has its size, so that the folders around the start one show as well.
-    QTimer::singleShot(0, this, &FolderDialog::centreStart);
+    QTimer::singleShot(0, this, &FolderDialog::centreCurrent);
 }
 
-void FolderDialog::centreStart() {
+void FolderDialog::centreCurrent() {
     tree_->scrollTo(tree_->currentIndex(), QAbstractItemView::PositionAtCenter);
 }
 

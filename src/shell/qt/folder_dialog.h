@@ -35,7 +35,7 @@ private:
     void treeSelected();
     void pathTyped();
     void offerOk();
-    void centreStart();
+    void centreCurrent();
 
     std::function<bool(const std::string&)> okEnabled_;
     std::unique_ptr<QAbstractFileIconProvider> icons_;  // outlives the model, which uses it
@@ -44,7 +44,7 @@ private:
     QLineEdit* path_;
     QDialogButtonBox* buttons_;
     bool followingPath_ = false;  // the tree is being moved to the typed folder
-    bool starting_ = true;        // the start folder is kept in view until the user moves
+    bool keepInView_ = true;      // the current folder is kept in view until the user moves
 };
 
 // Runs the picker modally over the owner; nothing when the user cancels.
