@@ -1,5 +1,6 @@
 #include "shell/qt/main_window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QHeaderView>
@@ -22,7 +23,7 @@
 #include "editing/save_wad.h"
 #include "editing/session.h"
 #include "editing/wad_commands.h"
-#include "framework/launch.h"
+#include "framework/manual.h"
 #include "script/build_script.h"
 #include "script/script_writer.h"
 #include "shell/qt/about_box.h"
@@ -191,7 +192,9 @@ void MainWindow::makeMenus() {
             [this, overwriting] { overwriting->setChecked(toggleConfirmOverwriting(session_)); });
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
-    help->addAction(tr("&On-line Help"), this, [this] { showOnlineHelp(session_.ui); });
+    help->addAction(tr("&On-line Help"), this, [this] {
+        showOnlineHelp(session_.ui, QApplication::applicationDirPath().toStdString());
+    });
     help->addSeparator();
     help->addAction(tr("&About"), this, [this] { AboutBox(this).exec(); });
 
