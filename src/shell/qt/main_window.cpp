@@ -85,6 +85,7 @@ MainWindow::MainWindow(Session& session, QtUi& ui) : session_(session) {
     setUpTree();
     setUpEditedList();
     makeMenus();
+    enableSaveCommands();
     showCoreChanges();
     setAcceptDrops(true);
     resize(800, 500);

@@ -287,11 +287,15 @@ private slots:
     }
 
     void enterOnTheTreeAddsAndDeleteOnTheListDeletesAfterAsking() {
+        // Ctrl+S reaches Save Wad only while something is placed, menu opened or not.
+        QAction* save = shell->menuItem("File", "Save Wad");
+        QVERIFY(!save->isEnabled());
         loadReference(shell->realPath("graphics/wads/tut1.WAS"), 1);
         tree()->setFocus();
         tree()->setCurrentItem(tree()->topLevelItem(0)->child(0));
         QTest::keyClick(tree(), Qt::Key_Return);
         QCOMPARE(shell->occupiedNames(), QStringList{"LARA"});
+        QVERIFY(save->isEnabled());
 
         list()->setFocus();
         shell->recording.answers = {Button::Yes};
@@ -300,6 +304,7 @@ private slots:
         QCOMPARE(shell->recording.messages.back().title, std::string("Confirm Object Delete"));
         QTest::keyClick(list(), Qt::Key_Delete);  // the row is empty now
         QCOMPARE(shell->recording.beeps, 1);
+        QVERIFY(!save->isEnabled());
     }
 };
 
