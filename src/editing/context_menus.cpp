@@ -3,7 +3,6 @@
 #include <optional>
 
 #include "editing/edited_wad_commands.h"
-#include "editing/entries.h"
 #include "editing/reference_collection.h"
 #include "editing/reference_commands.h"
 #include "editing/rows.h"
@@ -13,11 +12,6 @@
 namespace kavrin {
 
 namespace {
-
-std::optional<uint32_t> ownSlot(const Session& session, const ObjectEntry& entry) {
-    if (!session.catalogue) return std::nullopt;
-    return placeableSlot(*session.catalogue, entry);
-}
 
 std::string label(const Session& session, uint32_t slot) {
     return std::string(slotName(session, slot));
@@ -46,7 +40,7 @@ void addPlacing(const Session& session, bool onRow, std::vector<ContextMenuItem>
         }
         return;
     }
-    std::optional<uint32_t> own = ownSlot(session, *entry);
+    std::optional<uint32_t> own = entrySlot(session, *entry);
     if (!own) return;
     std::string ownLabel = label(session, *own);
     std::optional<uint32_t> row = selectedSlot(session.edited);

@@ -1,7 +1,6 @@
 #include "editing/drops.h"
 
 #include "editing/edited_wad_commands.h"
-#include "editing/entries.h"
 #include "editing/reference_commands.h"
 #include "editing/rows.h"
 #include "editing/session.h"
@@ -13,8 +12,7 @@ namespace kavrin {
 void dropEntry(Session& session, const ObjectEntry& entry, std::optional<size_t> row) {
     EditedWad& edited = session.edited;
     session.selectedEntry = &entry;
-    std::optional<uint32_t> own =
-        session.catalogue ? placeableSlot(*session.catalogue, entry) : std::nullopt;
+    std::optional<uint32_t> own = entrySlot(session, entry);
     bool ontoAnotherSlot =
         row && *row < edited.rows.size() && entry.index >= 0 && edited.rows[*row] != own;
     if (!ontoAnotherSlot) return add(session);

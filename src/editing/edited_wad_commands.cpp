@@ -4,7 +4,6 @@
 #include <string>
 
 #include "editing/categories.h"
-#include "editing/entries.h"
 #include "editing/rows.h"
 #include "editing/session.h"
 
@@ -14,11 +13,6 @@ namespace {
 
 std::string label(const Session& session, uint32_t slot) {
     return std::string(slotName(session, slot));
-}
-
-std::optional<uint32_t> slotFor(const Session& session, const ObjectEntry& entry) {
-    if (!session.catalogue) return std::nullopt;
-    return placeableSlot(*session.catalogue, entry);
 }
 
 bool isRoot(const ObjectEntry& entry) {
@@ -78,7 +72,7 @@ void add(Session& session) {
         }
         return placeEntries(session, source, 0, -1);
     }
-    std::optional<uint32_t> slot = slotFor(session, *entry);
+    std::optional<uint32_t> slot = entrySlot(session, *entry);
     if (!slot) return beep(session.ui);
     if (session.edited.slotTable[*slot] && session.edited.confirmOverwriting &&
         !confirmOverwrite(session, *slot, *slot, source.fileName)) {
@@ -92,7 +86,7 @@ void replace(Session& session) {
     std::optional<uint32_t> slot = selectedSlot(edited);
     const ObjectEntry* entry = session.selectedEntry;
     if (!slot || !entry || !entry->owner || isRoot(*entry)) return beep(session.ui);
-    std::optional<uint32_t> incomingSlot = slotFor(session, *entry);
+    std::optional<uint32_t> incomingSlot = entrySlot(session, *entry);
     if (!incomingSlot || slotName(session, *slot).empty()) return beep(session.ui);
 
     if (const char* refusal = replaceRefusal(*slot, *incomingSlot, entry->isMoveable != 0)) {
@@ -139,7 +133,7 @@ void placeEntries(Session& session, ReferenceSource& source, int32_t first, int3
     bool skipped = false;
     for (int32_t i = first; i <= last; ++i) {
         const ObjectEntry& entry = source.entries[static_cast<size_t>(i)];
-        std::optional<uint32_t> slot = slotFor(session, entry);
+        std::optional<uint32_t> slot = entrySlot(session, entry);
         if (!slot) {
             skipped = true;
             continue;
