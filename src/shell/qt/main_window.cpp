@@ -328,11 +328,12 @@ void MainWindow::showCoreChanges() {
 
 void MainWindow::filterTree() {
     QTreeWidgetItem* first = filterReferenceItems(*tree_, *session_.catalogue, filter_->text());
-    // Enter in the field adds the selected object: while there is a text, that is a match.
+    // Enter in the field adds the selected object: while there is a text, that is a match, or
+    // nothing (Enter then beeps) when nothing matches.
     QTreeWidgetItem* current = tree_->currentItem();
     bool currentShown =
         current && !current->isHidden() && !(current->parent() && current->parent()->isHidden());
-    if (!filter_->text().isEmpty() && !currentShown && first) tree_->setCurrentItem(first);
+    if (!filter_->text().isEmpty() && !currentShown) tree_->setCurrentItem(first);
 }
 
 void MainWindow::selectRow(int row) {

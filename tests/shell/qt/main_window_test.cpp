@@ -263,6 +263,9 @@ private slots:
         QTest::keyClick(filter, Qt::Key_Return);
         QCOMPARE(shell->occupiedNames(), QStringList{"LARA_HOLSTERS_PISTOLS"});
         QCOMPARE(cell(rowOfName("LARA_HOLSTERS_PISTOLS"), 3), QStringLiteral("title.tr4"));
+        QTest::keyClicks(filter, "zz");  // nothing matches, so nothing is selected to add
+        QTest::keyClick(filter, Qt::Key_Return);
+        QCOMPARE(shell->recording.beeps, 1);
     }
 
     void droppedFilesLoadOnceAndLoadingOneAgainSelectsItsRoot() {
