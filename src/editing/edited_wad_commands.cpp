@@ -6,7 +6,6 @@
 
 #include "editing/categories.h"
 #include "editing/dependencies.h"
-#include "editing/entries.h"
 #include "editing/rows.h"
 #include "editing/session.h"
 
@@ -16,11 +15,6 @@ namespace {
 
 std::string label(const Session& session, uint32_t slot) {
     return std::string(slotName(session, slot));
-}
-
-std::optional<uint32_t> slotFor(const Session& session, const ObjectEntry& entry) {
-    if (!session.catalogue) return std::nullopt;
-    return placeableSlot(*session.catalogue, entry);
 }
 
 bool isRoot(const ObjectEntry& entry) {
@@ -47,7 +41,7 @@ void offerDependencies(Session& session, const ObjectEntry& object, uint32_t slo
     ObjectNeeds needs = missingDependencies(session.edited, object, slot);
     // One whose own slot is the object's cannot be placed beside it.
     std::erase_if(needs.needed,
-                  [&](const ObjectEntry* needed) { return slotFor(session, *needed) == slot; });
+                  [&](const ObjectEntry* needed) { return entrySlot(session, *needed) == slot; });
     if (needs.needed.empty()) return;
     if (showMessage(session.ui, MessageStyle::QuestionYesNo, "Kavrin", "%s %s",
                     needsText(session, needs).c_str(),
@@ -95,7 +89,7 @@ void add(Session& session) {
         }
         return placeEntries(session, source, 0, -1);
     }
-    std::optional<uint32_t> slot = slotFor(session, *entry);
+    std::optional<uint32_t> slot = entrySlot(session, *entry);
     if (!slot) return beep(session.ui);
     if (session.edited.slotTable[*slot] && session.edited.confirmOverwriting &&
         !confirmOverwrite(session, *slot, *slot, source.fileName)) {
@@ -110,7 +104,7 @@ void replace(Session& session) {
     std::optional<uint32_t> slot = selectedSlot(edited);
     const ObjectEntry* entry = session.selectedEntry;
     if (!slot || !entry || !entry->owner || isRoot(*entry)) return beep(session.ui);
-    std::optional<uint32_t> incomingSlot = slotFor(session, *entry);
+    std::optional<uint32_t> incomingSlot = entrySlot(session, *entry);
     if (!incomingSlot || slotName(session, *slot).empty()) return beep(session.ui);
 
     if (const char* refusal = replaceRefusal(*slot, *incomingSlot, entry->isMoveable != 0)) {
@@ -159,7 +153,7 @@ void placeEntries(Session& session, ReferenceSource& source, int32_t first, int3
     bool skipped = false;
     for (int32_t i = first; i <= last; ++i) {
         const ObjectEntry& entry = source.entries[static_cast<size_t>(i)];
-        std::optional<uint32_t> slot = slotFor(session, entry);
+        std::optional<uint32_t> slot = entrySlot(session, entry);
         if (!slot) {
             skipped = true;
             continue;
@@ -191,7 +185,7 @@ void placeEntryAt(Session& session, uint32_t slot, const ObjectEntry& entry) {
 void placeInOwnSlots(Session& session, const std::vector<const ObjectEntry*>& entries) {
     const EditedWad& edited = session.edited;
     for (const ObjectEntry* entry : entries) {
-        std::optional<uint32_t> slot = slotFor(session, *entry);
+        std::optional<uint32_t> slot = entrySlot(session, *entry);
         if (!slot || (edited.slotTable[*slot] && edited.confirmOverwriting &&
                       !confirmOverwrite(session, *slot, entry->slot, entry->owner->fileName))) {
             continue;

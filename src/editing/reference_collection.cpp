@@ -214,6 +214,22 @@ ReferenceSource* findOrLoadReference(Session& session, uint32_t kind, const std:
     return loadLevelReference(session, std::move(record));
 }
 
+ReferenceSource* findListedSource(const Session& session, uint32_t kind, const FileRecord& record) {
+    uint32_t type = kind == REF_LEVEL ? FILE_LEVEL_REFERENCE : FILE_WAS;
+    std::string wanted = deriveFileRecord(record, type)->path;
+    for (const std::unique_ptr<ReferenceSource>& source : session.references) {
+        const std::unique_ptr<FileRecord>& file =
+            source->kind == REF_LEVEL ? source->levelFile : source->wasFile;
+        if (source->kind == kind && file && sameFile(file->path, wanted)) return source.get();
+    }
+    return nullptr;
+}
+
+void selectEntry(Session& session, const ObjectEntry& entry) {
+    session.selectedEntry = &entry;
+    showEntrySelected(session.view, entry);
+}
+
 namespace {
 
 size_t rootPosition(const Session& session, const ReferenceSource& source) {

@@ -93,6 +93,24 @@ std::string resolveExistingPath(const std::string& path) {
 
 bool pathExists(const std::string& path) { return existsAsSpelled(resolveExistingPath(path)); }
 
+bool sameFile(const std::string& a, const std::string& b) {
+    std::string first = resolveExistingPath(a);
+    std::string second = resolveExistingPath(b);
+    std::error_code error;
+    bool same = fs::equivalent(first, second, error);
+    return error ? first == second : same;
+}
+
+std::string nearestExistingFolder(const std::string& path) {
+    std::error_code error;
+    for (fs::path folder = path; !folder.empty(); folder = folder.parent_path()) {
+        std::string resolved = resolveExistingPath(folder.string());
+        if (fs::is_directory(resolved, error)) return resolved;
+        if (folder == folder.parent_path()) break;  // a root that is not there
+    }
+    return {};
+}
+
 std::string_view directoryPart(std::string_view path) {
     for (size_t i = path.size(); i > 0; --i) {
         if (isPathSeparator(path[i - 1])) return path.substr(0, i - 1);

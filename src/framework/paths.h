@@ -32,6 +32,14 @@ std::string resolveExistingPath(const std::string& path);
 // True when a file or directory exists at the path (letter case aside, as above).
 bool pathExists(const std::string& path);
 
+// True when both paths name the same existing file, however each is spelled (letter case, links,
+// "." and ".." aside); paths of missing files are compared as resolved text.
+bool sameFile(const std::string& a, const std::string& b);
+
+// The path itself when it is an existing folder, else its nearest ancestor that is; empty when
+// none is.
+std::string nearestExistingFolder(const std::string& path);
+
 // The characters before the last separator, and those after it.
 std::string_view directoryPart(std::string_view path);
 std::string_view fileNamePart(std::string_view path);

@@ -17,6 +17,7 @@ MainWindowSizes usualSizes() {
             .treeCaptionWidth = 101,
             .treeCaptionHeight = 13,
             .categoryCaptionWidth = 123,
+            .categoryBoxWidth = 150,
             .categoryBoxHeight = 21};
 }
 
@@ -49,6 +50,23 @@ TEST(MainWindowLayout, PlacesEveryControlAroundTheTreeAndTheListWhichTakeTheExtr
     // A caption taller than the box sits higher: 21/2 - 25/2 + 5 = 3.
     sizes.treeCaptionHeight = 25;
     EXPECT_EQ(layOutMainWindow(sizes).treeCaption.y, 3);
+}
+
+TEST(MainWindowLayout, TheFilterFieldTopsTheTreeWhoseDraggedWidthStaysWithinTheWindow) {
+    MainWindowSizes sizes = usualSizes();
+    sizes.filterHeight = 20;
+    sizes.treeWidth = 300;
+    MainWindowLayout layout = layOutMainWindow(sizes);
+    EXPECT_EQ(layout.filterField, (ControlRect{5, 31, 300, 20}));
+    EXPECT_EQ(layout.tree, (ControlRect{5, 56, 300, 376}));
+    EXPECT_EQ(layout.splitter, (ControlRect{305, 31, 5, 401}));
+    EXPECT_EQ(layout.editedList, (ControlRect{412, 31, 367, 401}));
+
+    // The list keeps room for the category caption and box (278); the tree keeps its least width.
+    const std::pair<int, int> drags[] = {{100, 160}, {250, 250}, {400, 389}, {2000, 389}};
+    for (auto [requested, kept] : drags)
+        EXPECT_EQ(fitTreeWidth(sizes, requested), kept) << requested;
+    EXPECT_EQ(minimumClientSize(sizes), (ClientSize{555, 261}));
 }
 
 }  // namespace

@@ -7,9 +7,11 @@
 #include <fstream>
 #include <set>
 
+#include "editing/drops.h"
 #include "editing/entries.h"
 #include "editing/objects_h_location.h"
 #include "editing/reference_collection.h"
+#include "editing/reference_commands.h"
 #include "editing/start_up.h"
 #include "editing/wad_commands.h"
 #include "formats/was.h"
@@ -138,6 +140,29 @@ TEST_F(RealReferences, ASetThatFailsToLoadLeavesTheListAndTheTreeAsTheyWere) {
 
     EXPECT_NE(refused(session.wadDirectory, "city").find("\"FISH\""), std::string::npos);
     EXPECT_EQ(session.nextLoadOrder, 1u);
+}
+
+TEST_F(RealReferences, AFileAlreadyLoadedIsSelectedInsteadOfLoadedAgain) {
+    // Dropped files and the menu's file dialog, in other spellings of the same files.
+    auto wads = [this](const char* name) {
+        return (fs::path(session.wadDirectory) / name).string();
+    };
+    std::string data = (fs::path(trle) / "data").string();
+    loadDroppedFiles(session, {wads("tut1.WAS"), data + "/title.tr4", wads("tut1.sam")});
+    recording.fileChoices = {FileChoice{wads("TUT1.tr4"), 1},
+                             FileChoice{data + "/../data/title.WAS", 2}};
+    loadReferenceFile(session);
+    loadReferenceFile(session);
+    loadDroppedFiles(session, {wads("title.WAS")});  // the title set is another file
+
+    std::vector<std::string> loaded;
+    for (const std::unique_ptr<ReferenceSource>& source : session.references)
+        loaded.push_back(source->fileName);
+    EXPECT_EQ(loaded, (std::vector<std::string>{"title.WAS", "title.tr4", "tut1.WAS"}));
+    EXPECT_EQ(session.selectedEntry, &session.references[1]->rootEntry);
+    EXPECT_EQ(std::count_if(view.events.begin(), view.events.end(),
+                            [](const std::string& event) { return event.starts_with("entry"); }),
+              2);
 }
 
 TEST_F(RealEditedWad, OpeningASetPlacesEveryObjectInItsOwnSlotWithNothingUnsaved) {

@@ -81,6 +81,9 @@ RecordingView::RecordingView(Session& session) {
         }
         roots.insert(roots.begin() + static_cast<std::ptrdiff_t>(position), std::move(root));
     };
+    view.entrySelected = [this](const ObjectEntry& entry) {
+        events.push_back("entry " + entry.owner->fileName + " " + std::to_string(entry.index));
+    };
     view.rowChanged = [this](size_t row) { events.push_back("row " + std::to_string(row)); };
     view.rowsRebuilt = [this] { events.push_back("rebuilt"); };
     view.rowSelected = [this](size_t row) { events.push_back("select " + std::to_string(row)); };

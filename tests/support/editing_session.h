@@ -30,8 +30,8 @@ struct RecordingView {
     RecordingView(const RecordingView&) = delete;
     RecordingView& operator=(const RecordingView&) = delete;
 
-    // In order: "reference <file> at <position>", "row <n>", "rebuilt", "select <n>",
-    // "redraw off", "redraw on", "title <title>".
+    // In order: "reference <file> at <position>", "entry <file> <index>", "row <n>", "rebuilt",
+    // "select <n>", "redraw off", "redraw on", "title <title>".
     std::vector<std::string> events;
     std::vector<TreeRoot> roots;  // in the tree's order
     std::string title;

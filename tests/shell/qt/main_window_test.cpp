@@ -4,8 +4,10 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
@@ -251,6 +253,72 @@ private slots:
         shell->recording.answers = {Button::No};  // the deletion is unsaved
         QVERIFY(shell->window->close());
         QVERIFY(!shell->window->isVisible());
+    }
+
+    void theFilterShowsTheMatchesOfEverySourceAndEnterAddsTheSelectedOne() {
+        loadReference(shell->realPath("graphics/wads/tut1.WAS"), 1);
+        loadReference(shell->realPath("data/title.tr4"), 2);
+        auto* filter = shell->window->findChild<QLineEdit*>(QStringLiteral("kavrin_ref_filter"));
+        QTest::keyClicks(filter, "holsters_");
+        QStringList shown;
+        for (int i = 0; i < tree()->topLevelItemCount(); ++i) {
+            QTreeWidgetItem* root = tree()->topLevelItem(i);
+            for (int child = 0; child < root->childCount(); ++child) {
+                if (!root->isHidden() && !root->child(child)->isHidden())
+                    shown << root->text(0) + root->child(child)->text(0).section(u' ', -1);
+            }
+        }
+        QCOMPARE(shown,
+                 (QStringList{"title.tr4LARA_HOLSTERS_PISTOLS", "tut1.WASLARA_HOLSTERS_PISTOLS",
+                              "tut1.WASLARA_HOLSTERS_UZIS", "tut1.WASLARA_HOLSTERS_SIXSHOOTER"}));
+        QTest::keyClick(filter, Qt::Key_Return);
+        QCOMPARE(shell->occupiedNames(), QStringList{"LARA_HOLSTERS_PISTOLS"});
+        QCOMPARE(cell(rowOfName("LARA_HOLSTERS_PISTOLS"), 3), QStringLiteral("title.tr4"));
+        QTest::keyClicks(filter, "zz");  // nothing matches, so nothing is selected to add
+        QTest::keyClick(filter, Qt::Key_Return);
+        QCOMPARE(shell->recording.beeps, 1);
+    }
+
+    void droppedFilesLoadOnceAndLoadingOneAgainSelectsItsRoot() {
+        QMimeData files;
+        files.setUrls(
+            {QUrl::fromLocalFile(QString::fromStdString(shell->realPath("data/title.tr4"))),
+             QUrl::fromLocalFile(QString::fromStdString(shell->realPath("objects.h"))),
+             QUrl::fromLocalFile(
+                 QString::fromStdString(shell->realPath("graphics/wads/tut1.WAS")))});
+        QPoint middle = shell->window->rect().center();
+        QDragEnterEvent enter(middle, Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(shell->window.get(), &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(middle, Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(shell->window.get(), &drop);
+        QTRY_COMPARE(tree()->topLevelItemCount(), 2);
+
+        loadReference(shell->realPath("graphics/wads/tut1.WAS"), 1);
+        QCOMPARE(tree()->topLevelItemCount(), 2);
+        QCOMPARE(tree()->currentItem(), tree()->topLevelItem(1));
+        QCOMPARE(tree()->currentItem()->text(0), QStringLiteral("tut1.WAS"));
+    }
+
+    void enterOnTheTreeAddsAndDeleteOnTheListDeletesAfterAsking() {
+        // Ctrl+S reaches Save Wad only while something is placed, menu opened or not.
+        QAction* save = shell->menuItem("File", "Save Wad");
+        QVERIFY(!save->isEnabled());
+        loadReference(shell->realPath("graphics/wads/tut1.WAS"), 1);
+        tree()->setFocus();
+        tree()->setCurrentItem(tree()->topLevelItem(0)->child(0));
+        QTest::keyClick(tree(), Qt::Key_Return);
+        QCOMPARE(shell->occupiedNames(), QStringList{"LARA"});
+        QVERIFY(save->isEnabled());
+
+        list()->setFocus();
+        shell->recording.answers = {Button::Yes};
+        QTest::keyClick(list(), Qt::Key_Delete);
+        QVERIFY(shell->occupiedNames().isEmpty());
+        QCOMPARE(shell->recording.messages.back().title, std::string("Confirm Object Delete"));
+        QTest::keyClick(list(), Qt::Key_Delete);  // the row is empty now
+        QCOMPARE(shell->recording.beeps, 1);
+        QVERIFY(!save->isEnabled());
     }
 };
 
