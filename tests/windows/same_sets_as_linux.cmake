@@ -1,16 +1,14 @@
 # Builds WAD sets with the Linux kavrin-cli and with kavrin-cli.exe under Wine and fails unless
 # the five files of each set are the same bytes: the bundled demo script, and a script over seven
 # shipped sets and the title level (several_real_sets.KVS: 183 objects, past 16 texture pages).
-cmake_minimum_required(VERSION 3.25)
 # -D LINUX_CLI=... -D WINDOWS_CLI=launcher;program -D SOURCE_DIR=... -D TRLE=... -D WORK=...
-if(NOT EXISTS "${LINUX_CLI}")
-    message("SKIPPED: no Linux kavrin-cli at ${LINUX_CLI}; build the default preset first")
-    return()
-endif()
-if(NOT EXISTS "${TRLE}/objects.h")
-    message("SKIPPED: real Level Editor files not found under ${TRLE}")
-    return()
-endif()
+cmake_minimum_required(VERSION 3.25)
+foreach(needed "${LINUX_CLI}" "${TRLE}/objects.h")
+    if(NOT EXISTS "${needed}")
+        message("SKIPPED: ${needed} not found (the default preset builds kavrin-cli)")
+        return()
+    endif()
+endforeach()
 
 # The script's sources sit in two folders of the Level Editor (graphics/wads and data); a
 # program without a folder dialog looks in one, so it gets one with links to both.
@@ -24,9 +22,8 @@ endforeach()
 
 function(build_on_both_and_compare script set trle)
     foreach(platform linux windows)
-        if(platform STREQUAL "linux")
-            set(program "${LINUX_CLI}")
-        else()
+        set(program "${LINUX_CLI}")
+        if(platform STREQUAL "windows")
             set(program ${WINDOWS_CLI})
         endif()
         execute_process(COMMAND ${program} build "${script}" --trle "${trle}" ${ARGN}
@@ -36,15 +33,15 @@ function(build_on_both_and_compare script set trle)
             message(FATAL_ERROR "${platform} build of ${script} failed:\n${output}")
         endif()
     endforeach()
-    foreach(extension WAS WAD SWD SFX SAM)
+    foreach(file IN ITEMS ${set}.WAS ${set}.WAD ${set}.SWD ${set}.SFX ${set}.SAM)
         execute_process(COMMAND "${CMAKE_COMMAND}" -E compare_files
-                                "${WORK}/linux/${set}.${extension}" "${WORK}/windows/${set}.${extension}"
+                                "${WORK}/linux/${file}" "${WORK}/windows/${file}"
                         RESULT_VARIABLE differ)
         if(differ)
-            message(SEND_ERROR "${set}.${extension} differs between Linux and Windows")
+            message(SEND_ERROR "${file} differs between Linux and Windows")
         else()
-            file(SIZE "${WORK}/linux/${set}.${extension}" size)
-            message(STATUS "${set}.${extension}: the same ${size} bytes")
+            file(SIZE "${WORK}/linux/${file}" size)
+            message(STATUS "${file}: the same ${size} bytes")
         endif()
     endforeach()
 endfunction()
