@@ -29,7 +29,9 @@ if(KAVRIN_BUILD_TESTS)
 endif()
 
 # Programs of this build run under Wine through wine-run, which CTest and test discovery use as
-# the emulator; it keeps the build's own Wine prefix beside the programs.
+# the emulator; it keeps the build's own Wine prefix beside the programs. Test programs that open
+# windows are named win32_shell_*: wine-run gives them a virtual display when there is none
+# (scripts/test-windows runs all tests inside one).
 find_program(KAVRIN_WINE wine)
 if(KAVRIN_WINE)
     configure_file("${CMAKE_CURRENT_LIST_DIR}/wine-run.in" "${CMAKE_BINARY_DIR}/wine-run"
@@ -40,8 +42,9 @@ elseif(KAVRIN_BUILD_TESTS)
     message(WARNING "Wine not found: the Windows tests cannot run here")
 endif()
 
-# Every program carries the manifest of src/resources/windows: UTF-8 as the active code page (so
-# file names with letters such as "Łódź" open) and the version 6 common controls.
+# Every program, and every test program that stands in for one, carries the manifest of
+# src/resources/windows: UTF-8 as the active code page (so file names with letters such as "Łódź"
+# open, and the ...A functions of Windows take UTF-8) and the version 6 common controls.
 enable_language(RC)
 configure_file("${CMAKE_SOURCE_DIR}/src/resources/windows/kavrin.manifest.in"
                "${CMAKE_BINARY_DIR}/kavrin.manifest" @ONLY)
