@@ -13,6 +13,7 @@
 #include "editing/session.h"
 #include "framework/file_record.h"
 #include "framework/file_types.h"
+#include "framework/paths.h"
 #include "script/build_script.h"
 
 namespace kavrin::cli {
@@ -25,6 +26,7 @@ struct BuildOptions {
     std::string sources;
     std::string out;
     bool yes = false;
+    bool withDependencies = false;
 };
 
 int runBuild(const BuildOptions& options) {
@@ -33,13 +35,13 @@ int runBuild(const BuildOptions& options) {
     if (!locateObjectsH(session, options.trle.empty() ? nullptr : &options.trle)) return 1;
     if (!options.out.empty()) {
         std::error_code ignored;  // a directory that cannot be made is reported when written to
-        std::filesystem::create_directories(options.out, ignored);
+        std::filesystem::create_directories(fileSystemPath(options.out), ignored);
         session.wadDirectory = options.out;
     }
     if (!options.sources.empty()) session.sourceDirectory = options.sources;
 
     std::unique_ptr<FileRecord> script = fileRecordForPath(FILE_BUILD_SCRIPT, options.scriptPath);
-    if (!runBuildScriptFile(session, *script, true)) return 1;
+    if (!runBuildScriptFile(session, *script, true, options.withDependencies)) return 1;
     // A successful save names the edited WAD after the set it wrote.
     std::printf("%s\n", session.edited.editedWasFile->path.c_str());
     return 0;
@@ -63,6 +65,9 @@ void addBuildCommand(CLI::App& app, int& exitCode) {
                         "Where the set is written (default: graphics/wads of the Level Editor "
                         "directory); made when missing");
     command->add_flag("--yes", options->yes, "Replace a set of the same name that is there");
+    command->add_flag("--with-dependencies", options->withDependencies,
+                      "Add, each in its own slot, the objects that the script's objects need "
+                      "from their sources and the script lacks");
     command->callback([options, &exitCode] { exitCode = runBuild(*options); });
 }
 

@@ -6,7 +6,10 @@ const std::vector<CommandRegistration>& commands() {
     static const std::vector<CommandRegistration> all = {
         addInfoCommand,
         addBuildCommand,
+        addCheckCommand,
         addDecompileCommand,
+        addRenderCommand,
+        addExtractCommand,
     };
     return all;
 }

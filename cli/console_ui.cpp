@@ -1,10 +1,10 @@
 #include "cli/console_ui.h"
 
-#include <unistd.h>
-
 #include <cstdio>
 #include <optional>
 #include <string>
+
+#include "cli/terminal.h"
 
 namespace kavrin::cli {
 
@@ -25,17 +25,24 @@ void drawBar(const ProgressState& state) {
     std::fflush(stderr);
 }
 
+bool errorShown = false;
+
 }  // namespace
+
+bool consoleShowedError() {
+    return errorShown;
+}
 
 Ui makeConsoleUi(const ConsoleOptions& options) {
     Ui ui;
-    bool terminal = options.progressBar && isatty(STDERR_FILENO);
+    bool terminal = options.progressBar && stderrIsRedrawableTerminal();
     ui.port.message = [answerYes = options.answerYes, terminal](
                           MessageStyle style, const std::string& title, const std::string& text) {
         if (terminal) std::fputs("\r\033[K", stderr);
         std::string shown = text;
         while (!shown.empty() && shown.back() == '\n') shown.pop_back();
         std::fprintf(stderr, "%s: %s\n", title.c_str(), shown.c_str());
+        if (style == MessageStyle::ErrorOk) errorShown = true;
         if (!isQuestion(style)) return Button::Ok;
         Button answer = answerYes ? Button::Yes
                         : style == MessageStyle::QuestionYesNo ? Button::No

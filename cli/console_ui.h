@@ -14,4 +14,8 @@ struct ConsoleOptions {
 
 Ui makeConsoleUi(const ConsoleOptions& options);
 
+// True once any console ui has shown an error: the job did not fully succeed, whatever the
+// command went on to do.
+bool consoleShowedError();
+
 }  // namespace kavrin::cli

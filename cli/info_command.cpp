@@ -8,13 +8,11 @@
 
 #include "cli/commands.h"
 #include "cli/console_ui.h"
+#include "cli/source_loading.h"
 #include "editing/entries.h"
 #include "editing/objects_h_location.h"
-#include "editing/reference_collection.h"
 #include "editing/session.h"
 #include "formats/wad.h"
-#include "framework/file_types.h"
-#include "framework/paths.h"
 #include "level/level_reader.h"
 
 namespace kavrin::cli {
@@ -115,11 +113,6 @@ void printJson(const Session& session, const ReferenceSource& source, const char
     std::printf("%s\n", out.dump(2).c_str());
 }
 
-bool isLevelPath(const std::string& path) {
-    std::string_view name = fileNamePart(path);
-    return name.size() > 4 && equalsIgnoringCase(name.substr(name.size() - 4), ".tr4");
-}
-
 struct InfoOptions {
     std::string path;
     std::string trle;
@@ -130,18 +123,16 @@ int runInfo(const InfoOptions& options) {
     Session session;
     session.ui = makeConsoleUi({});
     if (!locateObjectsH(session, options.trle.empty() ? nullptr : &options.trle)) return 1;
-    if (isLevelPath(options.path)) {
-        ReferenceSource* level =
-            loadLevelReference(session, fileRecordForPath(FILE_LEVEL_REFERENCE, options.path));
-        if (!level) return 1;
-        const LevelRecord& record = *std::any_cast<LevelRecord>(&level->levelFile->contents);
-        (options.json ? printJson : printText)(session, *level, "level", levelCounts(record));
-        return 0;
+    LoadedSource loaded = loadSourceAt(session, options.path);
+    if (!loaded.source) return 1;
+    const ReferenceSource& source = *loaded.source;
+    auto print = options.json ? printJson : printText;
+    if (source.kind == REF_LEVEL) {
+        const LevelRecord& record = *std::any_cast<LevelRecord>(&source.levelFile->contents);
+        print(session, source, "level", levelCounts(record));
+    } else {
+        print(session, source, "WAD set", wadSetCounts(source));
     }
-    std::unique_ptr<ReferenceSource> set =
-        loadUnlinkedWadSet(session, *fileRecordForPath(FILE_WAS, options.path));
-    if (!set) return 1;
-    (options.json ? printJson : printText)(session, *set, "WAD set", wadSetCounts(*set));
     return 0;
 }
 

@@ -4,6 +4,8 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "framework/file_types.h"
 
@@ -54,3 +56,19 @@ bool parseBytes(uint32_t type, const uint8_t* data, size_t size, ParseContext& c
 }
 
 }  // namespace kavrin::fuzz
+
+// Real .WAD and .tr4 files run to 3.5 MB, past the 1 MB at which libFuzzer cuts its inputs unless
+// told otherwise; so every target takes whole files of up to 4 MB, unless the run names its own
+// -max_len. libFuzzer reads its flags after this hook has run.
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+    static std::vector<char*> arguments(*argv, *argv + *argc);
+    for (char* argument : arguments) {
+        if (std::string_view(argument).starts_with("-max_len=")) return 0;
+    }
+    static char wholeFiles[] = "-max_len=4194304";
+    arguments.push_back(wholeFiles);
+    *argc = static_cast<int>(arguments.size());
+    arguments.push_back(nullptr);
+    *argv = arguments.data();
+    return 0;
+}

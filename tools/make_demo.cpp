@@ -15,6 +15,7 @@
 #include "formats/wad_file.h"
 #include "framework/file_output.h"
 #include "framework/file_record.h"
+#include "framework/paths.h"
 #include "framework/text_format.h"
 #include "framework/text_lines.h"
 #include "script/script_writer.h"
@@ -339,7 +340,7 @@ int main(int argc, char** argv) {
     std::string wads = directory;
     joinPath(wads, "graphics");
     joinPath(wads, "wads");
-    std::filesystem::create_directories(wads);
+    std::filesystem::create_directories(fileSystemPath(wads));
     std::string header = directory;
     joinPath(header, "objects.h");
     std::string script = wads;

@@ -29,21 +29,10 @@ uint8_t chooseLanguageMask(const std::vector<std::span<const uint8_t>>& storedSt
 }
 
 std::string decodeLanguageString(std::span<const uint8_t> stored, uint8_t mask) {
-    std::string text;
-    text.reserve(stored.size());
-    for (uint8_t storedByte : stored) {
-        uint8_t c = storedByte ^ mask;
-        if (c == '\n') {
-            text += "\\n";
-        } else if (c == '\t') {
-            text += "\\t";
-        } else if (c < 0x20 || c >= 0x80) {
-            text += format("\\x%02x", c);
-        } else {
-            text += static_cast<char>(c);
-        }
-    }
-    return text;
+    std::string text(stored.size(), '\0');
+    for (size_t i = 0; i < stored.size(); ++i)
+        text[i] = static_cast<char>(stored[i] ^ mask);
+    return escapedText(text);
 }
 
 }  // namespace kavrin

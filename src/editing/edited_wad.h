@@ -37,4 +37,15 @@ struct EditedWad {
     int32_t selectedRow = NO_ROW;  // from the view
 };
 
+// Whether a save copies the object of the slot as an object: all but the two sprite slots, whose
+// sequences go into the sprite WAD.
+inline bool copiesObjectOf(uint32_t slot) {
+    return slot != SKY_GRAPHICS_SLOT && slot != DEFAULT_SPRITES_SLOT;
+}
+
+// The entry whose object a save copies from the slot, if any.
+inline const ObjectEntry* copiedEntry(const EditedWad& edited, uint32_t slot) {
+    return copiesObjectOf(slot) ? edited.slotTable[slot] : nullptr;
+}
+
 }  // namespace kavrin

@@ -1,10 +1,11 @@
 #include "editing/edited_wad_commands.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
 
 #include "editing/categories.h"
-#include "editing/entries.h"
+#include "editing/dependencies.h"
 #include "editing/rows.h"
 #include "editing/session.h"
 
@@ -14,11 +15,6 @@ namespace {
 
 std::string label(const Session& session, uint32_t slot) {
     return std::string(slotName(session, slot));
-}
-
-std::optional<uint32_t> slotFor(const Session& session, const ObjectEntry& entry) {
-    if (!session.catalogue) return std::nullopt;
-    return placeableSlot(*session.catalogue, entry);
 }
 
 bool isRoot(const ObjectEntry& entry) {
@@ -37,6 +33,21 @@ bool confirmOverwrite(Session& session, uint32_t slot, uint32_t incomingSlot,
                        label(session, edited.sourceSlot[slot]).c_str(),
                        edited.sourceFile[slot].c_str(), label(session, incomingSlot).c_str(),
                        incomingFile.c_str()) == Button::Yes;
+}
+
+// When the object, about to go into `slot`, needs moveables the edited WAD lacks: asks once
+// whether to add them too, and places them in their own slots on Yes.
+void offerDependencies(Session& session, const ObjectEntry& object, uint32_t slot) {
+    ObjectNeeds needs = missingDependencies(session.edited, object, slot);
+    // One whose own slot is the object's cannot be placed beside it.
+    std::erase_if(needs.needed,
+                  [&](const ObjectEntry* needed) { return entrySlot(session, *needed) == slot; });
+    if (needs.needed.empty()) return;
+    if (showMessage(session.ui, MessageStyle::QuestionYesNo, "Kavrin", "%s %s",
+                    needsText(session, needs).c_str(),
+                    needs.needed.size() == 1 ? "Add it too?" : "Add them too?") == Button::Yes) {
+        placeInOwnSlots(session, needs.needed);
+    }
 }
 
 void occupy(EditedWad& edited, uint32_t slot, const ObjectEntry& entry) {
@@ -78,12 +89,13 @@ void add(Session& session) {
         }
         return placeEntries(session, source, 0, -1);
     }
-    std::optional<uint32_t> slot = slotFor(session, *entry);
+    std::optional<uint32_t> slot = entrySlot(session, *entry);
     if (!slot) return beep(session.ui);
     if (session.edited.slotTable[*slot] && session.edited.confirmOverwriting &&
         !confirmOverwrite(session, *slot, *slot, source.fileName)) {
         return;
     }
+    offerDependencies(session, *entry, *slot);
     placeEntries(session, source, entry->index, entry->index);
 }
 
@@ -92,7 +104,7 @@ void replace(Session& session) {
     std::optional<uint32_t> slot = selectedSlot(edited);
     const ObjectEntry* entry = session.selectedEntry;
     if (!slot || !entry || !entry->owner || isRoot(*entry)) return beep(session.ui);
-    std::optional<uint32_t> incomingSlot = slotFor(session, *entry);
+    std::optional<uint32_t> incomingSlot = entrySlot(session, *entry);
     if (!incomingSlot || slotName(session, *slot).empty()) return beep(session.ui);
 
     if (const char* refusal = replaceRefusal(*slot, *incomingSlot, entry->isMoveable != 0)) {
@@ -109,6 +121,7 @@ void replace(Session& session) {
                           label(session, *slot).c_str(), label(session, *incomingSlot).c_str(),
                           file.c_str()) == Button::Yes;
     if (!confirmed) return;
+    offerDependencies(session, *entry, *slot);
     placeEntryAt(session, *slot, *entry);
 }
 
@@ -126,6 +139,7 @@ void deleteObject(Session& session) {
     --edited.occupiedCount;
     edited.dirty = true;
     showRowChanged(session.view, static_cast<size_t>(edited.selectedRow));
+    showEditedWadChanged(session.view);
 }
 
 void placeEntries(Session& session, ReferenceSource& source, int32_t first, int32_t last) {
@@ -139,7 +153,7 @@ void placeEntries(Session& session, ReferenceSource& source, int32_t first, int3
     bool skipped = false;
     for (int32_t i = first; i <= last; ++i) {
         const ObjectEntry& entry = source.entries[static_cast<size_t>(i)];
-        std::optional<uint32_t> slot = slotFor(session, entry);
+        std::optional<uint32_t> slot = entrySlot(session, entry);
         if (!slot) {
             skipped = true;
             continue;
@@ -157,6 +171,7 @@ void placeEntries(Session& session, ReferenceSource& source, int32_t first, int3
     }
     showRedraw(session.view, true);
     edited.dirty = true;
+    showEditedWadChanged(session.view);
     if (skipped) beep(session.ui);
 }
 
@@ -164,6 +179,31 @@ void placeEntryAt(Session& session, uint32_t slot, const ObjectEntry& entry) {
     occupy(session.edited, slot, entry);
     session.edited.dirty = true;
     if (std::optional<size_t> row = findRow(session.edited, slot)) showRowChanged(session.view, *row);
+    showEditedWadChanged(session.view);
+}
+
+void placeInOwnSlots(Session& session, const std::vector<const ObjectEntry*>& entries) {
+    const EditedWad& edited = session.edited;
+    for (const ObjectEntry* entry : entries) {
+        std::optional<uint32_t> slot = entrySlot(session, *entry);
+        if (!slot || (edited.slotTable[*slot] && edited.confirmOverwriting &&
+                      !confirmOverwrite(session, *slot, entry->slot, entry->owner->fileName))) {
+            continue;
+        }
+        placeEntryAt(session, *slot, *entry);
+    }
+}
+
+void addMissingDependencies(Session& session) {
+    std::vector<const ObjectEntry*> needed;
+    for (const ObjectNeeds& needs : missingDependencies(session.edited)) {
+        for (const ObjectEntry* entry : needs.needed) {
+            if (std::find(needed.begin(), needed.end(), entry) == needed.end()) {
+                needed.push_back(entry);
+            }
+        }
+    }
+    placeInOwnSlots(session, needed);
 }
 
 void clearEditedWad(Session& session) {
@@ -174,6 +214,7 @@ void clearEditedWad(Session& session) {
     showRedraw(session.view, true);
     edited.occupiedCount = 0;
     edited.dirty = false;
+    showEditedWadChanged(session.view);
 }
 
 void setCategoryFilter(Session& session, uint32_t category) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 namespace kavrin {
 
@@ -10,7 +11,8 @@ struct ReferenceSource;
 struct Session;
 
 // The Add button: the selected tree entry into its own slot, or, for a source's root, every
-// entry of the source after one question.
+// entry of the source after one question. Add and Replace offer, with one question, the moveables
+// of its source that the object needs and the edited WAD lacks.
 void add(Session& session);
 // The Replace button: the selected tree entry into the selected row's slot.
 void replace(Session& session);
@@ -28,6 +30,14 @@ const char* replaceRefusal(uint32_t slot, uint32_t incomingSlot, bool incomingIs
 // Puts the entry into the slot, which may be another object's, and shows it in the slot's row; the
 // selection stays where it is.
 void placeEntryAt(Session& session, uint32_t slot, const ObjectEntry& entry);
+
+// Places each entry in its own slot; before one takes an occupied slot, asks as Add does when
+// overwriting is to be confirmed. The selection stays where it is.
+void placeInOwnSlots(Session& session, const std::vector<const ObjectEntry*>& entries);
+
+// Places everything the objects of the edited WAD need from their sources and lack, each in its
+// own slot as placeInOwnSlots does.
+void addMissingDependencies(Session& session);
 
 // Empties every slot; nothing is left unsaved.
 void clearEditedWad(Session& session);

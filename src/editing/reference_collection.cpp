@@ -4,12 +4,15 @@
 
 #include "editing/parsed_contents.h"
 #include "editing/session.h"
+#include "editing/set_agreement.h"
 #include "formats/sound_files.h"
 #include "formats/swd.h"
 #include "formats/wad.h"
 #include "framework/choose_file.h"
+#include "framework/file_output.h"
 #include "framework/file_types.h"
 #include "framework/paths.h"
+#include "framework/refusal.h"
 #include "framework/text_format.h"
 #include "level/level_conversion.h"
 #include "level/level_reader.h"
@@ -60,10 +63,9 @@ bool soundCountsAgree(Ui& ui, const ReferenceSource& source) {
     const SoundNames* sam = sfx ? parsedContents<SoundNames>(ui, source.samFile) : nullptr;
     if (!sam) return false;
     if (sfx->sampleValues.size() == sam->lines.size()) return true;
-    showMessage(ui, MessageStyle::ErrorOk, "Kavrin",
-                "Mismatch in number of sound samples: SFX has %d, SAM has %d",
-                static_cast<int>(sfx->sampleValues.size()), static_cast<int>(sam->lines.size()));
-    return false;
+    return refuseFile(
+        ui, source.samFile->path, "Mismatch in number of sound samples: SFX has %d, SAM has %d",
+        static_cast<int>(sfx->sampleValues.size()), static_cast<int>(sam->lines.size()));
 }
 
 // Reads the five files of the set and makes the entries; the progress window stays up on success.
@@ -74,6 +76,8 @@ std::unique_ptr<ReferenceSource> loadWadSet(Session& session, const FileRecord& 
     auto extension = [](uint32_t type) { return fileType(type).extension; };
     progressBegin(ui, format("Loading %s Wad...", name).c_str(), 0, 530, 10, "Reading %s%s", name,
                   extension(FILE_WAS));
+    // A save of this set that was cut short is finished, or undone, before its files are read.
+    settleFileSet(set.directory, set.name);
 
     ParseContext context = session.parseContext();
     auto load = [&](std::unique_ptr<FileRecord>& field, uint32_t type) {
@@ -102,6 +106,7 @@ std::unique_ptr<ReferenceSource> loadWadSet(Session& session, const FileRecord& 
         progressEnd(ui);
         return nullptr;
     }
+    if (session.catalogue) warnOfDisagreement(ui, *session.catalogue, *source);
     source->loadOrder = session.nextLoadOrder++;
     return source;
 }
@@ -207,6 +212,22 @@ ReferenceSource* findOrLoadReference(Session& session, uint32_t kind, const std:
     }
     if (kind == REF_WAD_SET) return loadWadSetReference(session, *record);
     return loadLevelReference(session, std::move(record));
+}
+
+ReferenceSource* findListedSource(const Session& session, uint32_t kind, const FileRecord& record) {
+    uint32_t type = kind == REF_LEVEL ? FILE_LEVEL_REFERENCE : FILE_WAS;
+    std::string wanted = deriveFileRecord(record, type)->path;
+    for (const std::unique_ptr<ReferenceSource>& source : session.references) {
+        const std::unique_ptr<FileRecord>& file =
+            source->kind == REF_LEVEL ? source->levelFile : source->wasFile;
+        if (source->kind == kind && file && sameFile(file->path, wanted)) return source.get();
+    }
+    return nullptr;
+}
+
+void selectEntry(Session& session, const ObjectEntry& entry) {
+    session.selectedEntry = &entry;
+    showEntrySelected(session.view, entry);
 }
 
 namespace {

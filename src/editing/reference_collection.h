@@ -34,6 +34,14 @@ ReferenceSource* loadLevelReference(Session& session, std::unique_ptr<FileRecord
 // the file is not there. Null when the user gives up or the load fails.
 ReferenceSource* findOrLoadReference(Session& session, uint32_t kind, const std::string& name);
 
+// The listed source of the kind that was loaded from the file the record names (a WAD set's .WAS,
+// a level's .tr4, as the file system finds them), if any.
+ReferenceSource* findListedSource(const Session& session, uint32_t kind, const FileRecord& record);
+
+// Makes the entry (a source's root or one of its objects) the selected entry and has the tree show
+// it selected.
+void selectEntry(Session& session, const ObjectEntry& entry);
+
 // For a WAD set whose five files are parsed: one entry per moveable, sprite sequence and static
 // mesh, in that order, and the object source block over the parsed tables.
 bool buildEntryTable(Ui& ui, ReferenceSource& source);

@@ -1,6 +1,7 @@
 #include "editing/session.h"
 
 #include "decompiler/language_strings.h"
+#include "editing/entries.h"
 #include "editing/rows.h"
 #include "framework/file_types.h"
 #include "framework/program_info.h"
@@ -21,6 +22,11 @@ ParseContext Session::parseContext() {
 
 std::string_view slotName(const Session& session, uint32_t slot) {
     return session.catalogue ? slotLabel(*session.catalogue, slot) : std::string_view();
+}
+
+std::optional<uint32_t> entrySlot(const Session& session, const ObjectEntry& entry) {
+    if (!session.catalogue) return std::nullopt;
+    return placeableSlot(*session.catalogue, entry);
 }
 
 const char* editedWadName(const Session& session) {

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -46,6 +47,9 @@ struct Session {
 
 // The catalogue label of a slot; empty when the slot has none or no catalogue is loaded yet.
 std::string_view slotName(const Session& session, uint32_t slot);
+
+// The slot an entry fills (placeableSlot); none as well before the catalogue is loaded.
+std::optional<uint32_t> entrySlot(const Session& session, const ObjectEntry& entry);
 
 // The edited WAD's name, or "[untitled]" before it has one.
 const char* editedWadName(const Session& session);

@@ -11,6 +11,7 @@
 
 namespace kavrin {
 
+struct ObjectEntry;
 struct ReferenceSource;
 
 struct ViewPort {
@@ -20,6 +21,9 @@ struct ViewPort {
     std::function<void(ReferenceSource& source, size_t rootPosition)> referenceAdded;
     // The row at this position of the edited list shows different texts or mark.
     std::function<void(size_t row)> rowChanged;
+    // Select the entry's tree item (a source's root or one of its objects) and scroll it into
+    // view, showing it again if the tree's filter hides it.
+    std::function<void(const ObjectEntry& entry)> entrySelected;
     // The rows were replaced, reordered or all changed: show them all again.
     std::function<void()> rowsRebuilt;
     // Select the row and scroll it into view.
@@ -28,6 +32,8 @@ struct ViewPort {
     std::function<void(bool on)> redraw;
     // The main window's title changed.
     std::function<void(const std::string& title)> titleChanged;
+    // The slots hold other objects than before, so the set a save would write is another one.
+    std::function<void()> editedWadChanged;
 };
 
 inline void showReferenceAdded(ViewPort& view, ReferenceSource& source, size_t rootPosition) {
@@ -35,6 +41,9 @@ inline void showReferenceAdded(ViewPort& view, ReferenceSource& source, size_t r
 }
 inline void showRowChanged(ViewPort& view, size_t row) {
     if (view.rowChanged) view.rowChanged(row);
+}
+inline void showEntrySelected(ViewPort& view, const ObjectEntry& entry) {
+    if (view.entrySelected) view.entrySelected(entry);
 }
 inline void showRowsRebuilt(ViewPort& view) {
     if (view.rowsRebuilt) view.rowsRebuilt();
@@ -47,6 +56,9 @@ inline void showRedraw(ViewPort& view, bool on) {
 }
 inline void showTitle(ViewPort& view, const std::string& title) {
     if (view.titleChanged) view.titleChanged(title);
+}
+inline void showEditedWadChanged(ViewPort& view) {
+    if (view.editedWadChanged) view.editedWadChanged();
 }
 
 }  // namespace kavrin

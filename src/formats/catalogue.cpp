@@ -4,6 +4,7 @@
 #include <climits>
 
 #include "framework/file_record.h"
+#include "framework/refusal.h"
 #include "framework/ui.h"
 
 namespace kavrin {
@@ -135,10 +136,10 @@ bool parseObjectsH(FileRecord& record, ParseContext& context) {
                 int version = readDecimal(token);
                 catalogue.version = static_cast<uint32_t>(version);
                 if (version != static_cast<int>(OBJECT_VERSION)) {
-                    showMessage(context.ui, MessageStyle::ErrorOk, "Invalid Objects Version",
-                                "The version specified in objects.h is %d, it must be %d!", version,
-                                static_cast<int>(OBJECT_VERSION));
-                    return false;
+                    return refuseFileTitled(
+                        context.ui, "Invalid Objects Version", record.path,
+                        "The version specified in objects.h is %d, it must be %d!", version,
+                        static_cast<int>(OBJECT_VERSION));
                 }
                 state = State::Scanning;
                 break;
@@ -159,9 +160,9 @@ bool parseObjectsH(FileRecord& record, ParseContext& context) {
                     break;
                 }
                 if (stored[list] == labels.capacity) {
-                    showMessage(context.ui, MessageStyle::ErrorOk, labels.overflowTitle,
-                                labels.overflowFormat, static_cast<int>(labels.capacity));
-                    return false;
+                    return refuseFileTitled(context.ui, labels.overflowTitle, record.path,
+                                            labels.overflowFormat,
+                                            static_cast<int>(labels.capacity));
                 }
                 catalogue.labels[labels.firstSlot + stored[list]++] = token;
                 break;

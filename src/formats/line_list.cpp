@@ -1,6 +1,7 @@
 #include "formats/line_list.h"
 
 #include "framework/file_record.h"
+#include "framework/shown_text.h"
 #include "framework/text_lines.h"
 #include "framework/ui.h"
 
@@ -12,9 +13,8 @@ bool forEachListLine(Ui& ui, const FileRecord& record, uint32_t limit,
     std::string_view line;
     for (uint32_t count = 0; reader.next(line); ++count) {
         if (count == limit) {
-            showMessage(ui, MessageStyle::ErrorOk, "Kavrin Internal Error",
-                        "Number of lines in %s exceeds %d!", record.path.c_str(),
-                        static_cast<int>(limit));
+            showMessage(ui, MessageStyle::ErrorOk, "Kavrin", "Number of lines in %s exceeds %d!",
+                        shownPath(record.path).c_str(), static_cast<int>(limit));
             return false;
         }
         if (!onLine(line, reader.lineStart())) return false;

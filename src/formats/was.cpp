@@ -3,6 +3,9 @@
 #include "formats/catalogue.h"
 #include "formats/line_list.h"
 #include "framework/file_record.h"
+#include "framework/refusal.h"
+#include "framework/shown_text.h"
+#include "framework/text_format.h"
 #include "framework/ui.h"
 
 namespace kavrin {
@@ -12,24 +15,23 @@ namespace {
 // Adds one "LABEL:value" line; false after telling why the line cannot be used.
 bool addLine(WadScript& script, std::string_view line, const ObjectCatalogue& catalogue, Ui& ui,
              const std::string& path) {
-    int index = static_cast<int>(script.lineCount());
+    const uint32_t index = script.lineCount();
     size_t colon = line.find(':');
     if (colon == std::string_view::npos) {
         showMessage(ui, MessageStyle::ErrorOk, "Kavrin",
-                    "Invalid WAS file:\nMissing semicolon on line %d in %s!", index, path.c_str());
+                    "Invalid WAS file:\nMissing semicolon on line %d in %s!", shownLine(index),
+                    shownPath(path).c_str());
         return false;
     }
     std::string_view label = line.substr(0, colon);
     // The sprite objects are known by their exact spelling, whatever the catalogue holds.
     if (label == "SKY_GRAPHICS") {
-        script.skyGraphicsLine = index;
+        script.skyGraphicsLine = static_cast<int32_t>(index);
     } else if (label == "DEFAULT_SPRITES") {
-        script.defaultSpritesLine = index;
+        script.defaultSpritesLine = static_cast<int32_t>(index);
     } else if (!findLabel(catalogue, label)) {
-        showMessage(ui, MessageStyle::ErrorOk, "Kavrin",
-                    "The label \"%s\" on line %d does not exist in objects.h\n",
-                    std::string(label).c_str(), index);
-        return false;
+        return refuseFile(ui, path, "The label \"%s\" on line %d does not exist in objects.h\n",
+                          escapedText(label).c_str(), shownLine(index));
     }
     script.lineLabels.emplace_back(label);
     script.lineValues.emplace_back(line.substr(colon + 1));

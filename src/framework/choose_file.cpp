@@ -32,7 +32,11 @@ bool browseForFolder(Ui& ui, FileRecord& record, bool checkFile, const char* pro
     if (!ui.port.browseForFolder) return false;
     FolderRequest request;
     request.prompt = prompt;
-    request.startDirectory = record.directory.empty() ? currentDirectory() : record.directory;
+    // A folder that is not there (a Level Editor never installed) starts the picker in the nearest
+    // one above it.
+    std::string start = record.directory.empty() ? currentDirectory() : record.directory;
+    request.startDirectory = nearestExistingFolder(start);
+    if (request.startDirectory.empty()) request.startDirectory = currentDirectory();
     if (checkFile) {
         std::string wanted = record.name;
         const char* extension = fileType(record.type).extension;

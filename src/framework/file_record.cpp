@@ -1,11 +1,15 @@
 #include "framework/file_record.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
+#include <filesystem>
 #include <new>
+#include <system_error>
 
 #include "framework/file_types.h"
 #include "framework/paths.h"
+#include "framework/shown_text.h"
 #include "framework/ui.h"
 
 namespace kavrin {
@@ -77,17 +81,19 @@ namespace {
 
 // Reads the whole file into the record; false after a message.
 bool readWholeFile(FileRecord& record, Ui& ui) {
-    std::FILE* file = std::fopen(resolveExistingPath(record.path).c_str(), "rb");
+    const std::string path = shownPath(record.path);
+    std::FILE* file = std::fopen(path.c_str(), "rb");
     if (!file) {
-        showMessage(ui, MessageStyle::ErrorOk, "Kavrin", "Unable to open %s for reading: %d",
-                    record.path.c_str(), errno);
+        showMessage(ui, MessageStyle::ErrorOk, "Kavrin", "Unable to open %s for reading: %s",
+                    path.c_str(), errorText(errno).c_str());
         return false;
     }
-    long size = -1;
-    if (std::fseek(file, 0, SEEK_END) == 0) size = std::ftell(file);
-    if (size < 0 || size >= static_cast<long>(UINT32_MAX) || std::fseek(file, 0, SEEK_SET) != 0) {
-        showMessage(ui, MessageStyle::ErrorOk, "Kavrin", "Could not determine size of %s: %d",
-                    record.path.c_str(), errno);
+    // In 64 bits on every platform (a long has 32 on Windows); a record holds at most 4 GB - 2.
+    std::error_code sizeError;
+    std::uintmax_t size = std::filesystem::file_size(fileSystemPath(path), sizeError);
+    if (sizeError || size >= UINT32_MAX) {
+        showMessage(ui, MessageStyle::ErrorOk, "Kavrin", "Could not determine size of %s: %s",
+                    path.c_str(), errorText(sizeError ? sizeError.value() : EFBIG).c_str());
         std::fclose(file);
         return false;
     }
@@ -95,19 +101,20 @@ bool readWholeFile(FileRecord& record, Ui& ui) {
     try {
         record.buffer.assign(record.size + 1, 0);
     } catch (const std::bad_alloc&) {
-        showMessage(ui, MessageStyle::ErrorOk, "Kavrin", "Could not allocate %d bytes of memory for %s",
-                    static_cast<int>(record.size), record.path.c_str());
+        showMessage(ui, MessageStyle::ErrorOk, "Kavrin",
+                    "Could not allocate %d bytes of memory for %s", static_cast<int>(record.size),
+                    path.c_str());
         std::fclose(file);
         return false;
     }
     size_t read = std::fread(record.buffer.data(), 1, record.size, file);
     bool failed = read != record.size;
     if (failed && std::ferror(file)) {
-        showMessage(ui, MessageStyle::ErrorOk, "Kavrin", "Error reading %s: %d", record.path.c_str(),
-                    errno);
+        showMessage(ui, MessageStyle::ErrorOk, "Kavrin", "Error reading %s: %s", path.c_str(),
+                    errorText(errno).c_str());
     } else if (failed) {
         showMessage(ui, MessageStyle::ErrorOk, "Kavrin",
-                    "Could not read all of %s, only %d bytes out of %d", record.path.c_str(),
+                    "Could not read all of %s, only %d bytes out of %d", path.c_str(),
                     static_cast<int>(read), static_cast<int>(record.size));
     }
     std::fclose(file);

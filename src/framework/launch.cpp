@@ -1,10 +1,6 @@
 #include "framework/launch.h"
 
-#include <optional>
-
-#include "framework/program_info.h"
 #include "framework/text_format.h"
-#include "framework/ui.h"
 
 namespace kavrin {
 
@@ -12,7 +8,7 @@ std::string launchErrorText(int code) {
     switch (code) {
         case 0:
             return "The operating system is out of memory or resources.";
-        case 2:
+        case LAUNCH_FILE_NOT_FOUND:
             return "The specified file was not found.";
         case 3:
             return "The specified path was not found.";
@@ -42,15 +38,6 @@ std::string launchErrorText(int code) {
         default:
             return format("Unknown error code %d", code);
     }
-}
-
-void showOnlineHelp(Ui& ui) {
-    if (!ui.port.launch) return;
-    std::optional<std::string> failure = ui.port.launch(ONLINE_HELP_ADDRESS);
-    if (!failure) return;
-    showMessage(ui, MessageStyle::ErrorOk, PROGRAM_NAME,
-                "Could not open your web browser:\n%s\n\n%s on-line help is at:\n%s",
-                failure->c_str(), PROGRAM_NAME, ONLINE_HELP_ADDRESS);
 }
 
 }  // namespace kavrin

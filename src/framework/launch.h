@@ -1,19 +1,15 @@
-// Opening a document or a web address with the desktop, and what to say when that fails.
+// What to say when the desktop cannot open a document or a web address.
 #pragma once
 
 #include <string>
 
 namespace kavrin {
 
-struct Ui;
-
 // The shell's documented launch failure codes that a backend may report.
+inline constexpr int LAUNCH_FILE_NOT_FOUND = 2;
 inline constexpr int LAUNCH_NO_ASSOCIATION = 31;
 
 // The sentence for a launch failure code.
 std::string launchErrorText(int code);
-
-// Help, On-line Help: opens the help address in the browser, or says where the help is.
-void showOnlineHelp(Ui& ui);
 
 }  // namespace kavrin

@@ -27,24 +27,35 @@ int compareIgnoringCase(std::string_view a, std::string_view b) {
     return (a.size() > b.size()) - (a.size() < b.size());
 }
 
+fs::path fileSystemPath(std::string_view path) {
+    return fs::path(std::u8string_view(reinterpret_cast<const char8_t*>(path.data()), path.size()));
+}
+
+std::string utf8Path(const fs::path& path) {
+    std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
 namespace {
 
 bool existsAsSpelled(const std::string& path) {
     std::error_code error;
-    return !path.empty() && fs::exists(fs::path(path), error);
+    return !path.empty() && fs::exists(fileSystemPath(path), error);
 }
 
+#ifndef _WIN32
 // The entry of `directory` whose name matches `name` without regard to case, if any.
 std::string findEntryIgnoringCase(const std::string& directory, std::string_view name) {
     std::error_code error;
-    fs::directory_iterator it(directory.empty() ? std::string(".") : directory, error);
+    fs::directory_iterator it(fileSystemPath(directory.empty() ? "." : directory), error);
     if (error) return {};
     for (const fs::directory_entry& entry : it) {
-        std::string entryName = entry.path().filename().string();
+        std::string entryName = utf8Path(entry.path().filename());
         if (equalsIgnoringCase(entryName, name)) return entryName;
     }
     return {};
 }
+#endif
 
 }  // namespace
 
@@ -82,6 +93,24 @@ std::string resolveExistingPath(const std::string& path) {
 
 bool pathExists(const std::string& path) { return existsAsSpelled(resolveExistingPath(path)); }
 
+bool sameFile(const std::string& a, const std::string& b) {
+    std::string first = resolveExistingPath(a);
+    std::string second = resolveExistingPath(b);
+    std::error_code error;
+    bool same = fs::equivalent(first, second, error);
+    return error ? first == second : same;
+}
+
+std::string nearestExistingFolder(const std::string& path) {
+    std::error_code error;
+    for (fs::path folder = path; !folder.empty(); folder = folder.parent_path()) {
+        std::string resolved = resolveExistingPath(folder.string());
+        if (fs::is_directory(resolved, error)) return resolved;
+        if (folder == folder.parent_path()) break;  // a root that is not there
+    }
+    return {};
+}
+
 std::string_view directoryPart(std::string_view path) {
     for (size_t i = path.size(); i > 0; --i) {
         if (isPathSeparator(path[i - 1])) return path.substr(0, i - 1);
@@ -99,12 +128,12 @@ std::string_view fileNamePart(std::string_view path) {
 std::string currentDirectory() {
     std::error_code error;
     fs::path current = fs::current_path(error);
-    return error ? std::string() : current.string();
+    return error ? std::string() : utf8Path(current);
 }
 
 bool setCurrentDirectory(const std::string& directory) {
     std::error_code error;
-    fs::current_path(resolveExistingPath(directory), error);
+    fs::current_path(fileSystemPath(resolveExistingPath(directory)), error);
     return !error;
 }
 

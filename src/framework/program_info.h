@@ -1,4 +1,5 @@
-// What the program says about itself: its name and version, and where to find out more.
+// What the program says about itself. Its pages are its user manual (framework/manual.h), which
+// Help opens and the About box names; the project has no web site or e-mail address of its own.
 #pragma once
 
 namespace kavrin {
@@ -6,8 +7,5 @@ namespace kavrin {
 inline constexpr const char* PROGRAM_NAME = "Kavrin";
 inline constexpr const char* PROGRAM_VERSION = "2.00";
 inline constexpr const char* PROGRAM_COPYRIGHT = "Copyright (C) 2026 the Kavrin developers";
-inline constexpr const char* PROGRAM_HOMEPAGE = "https://kavrin.example.org/";
-inline constexpr const char* PROGRAM_EMAIL = "kavrin@example.org";
-inline constexpr const char* ONLINE_HELP_ADDRESS = "https://kavrin.example.org/help/";
 
 }  // namespace kavrin

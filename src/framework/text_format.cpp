@@ -30,4 +30,22 @@ std::string format(const char* format, ...) {
     return text;
 }
 
+std::string escapedText(std::string_view text) {
+    std::string escaped;
+    escaped.reserve(text.size());
+    for (char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '\n') {
+            escaped += "\\n";
+        } else if (c == '\t') {
+            escaped += "\\t";
+        } else if (byte < 0x20 || byte >= 0x80) {
+            escaped += format("\\x%02x", byte);
+        } else {
+            escaped += c;
+        }
+    }
+    return escaped;
+}
+
 }  // namespace kavrin

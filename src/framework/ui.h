@@ -77,7 +77,14 @@ struct Ui {
     ProgressState progress;
 };
 
+// Format checking for the printf the program calls: on Windows that is mingw's own (the build sets
+// __USE_MINGW_ANSI_STDIO), which knows %zu and %lld where the system's runtime may not.
+#ifdef __MINGW_PRINTF_FORMAT
+#define KAVRIN_PRINTF(format_index, first_arg) \
+    __attribute__((format(__MINGW_PRINTF_FORMAT, format_index, first_arg)))
+#else
 #define KAVRIN_PRINTF(format_index, first_arg) __attribute__((format(printf, format_index, first_arg)))
+#endif
 
 // Formats the text (printf rules, at most 2079 characters) and shows it; returns the button
 // pressed. Without a backend the answer is the safe one: OK, No, or Cancel.

@@ -1,9 +1,6 @@
 #include "level/level_reader.h"
 
-#include <zlib.h>
-
 #include <algorithm>
-#include <new>
 
 #include "formats/derived_tables.h"
 #include "formats/object_references.h"
@@ -30,11 +27,6 @@ void decodeRecord(ByteCursor& in, LevelObjectTexture& out) {
 }
 
 namespace {
-
-// Deflate never packs more than about 1032 bytes into one; a chunk that states more than this
-// cannot inflate to its stated size, and is refused before its buffer is allocated.
-constexpr uint64_t MAX_INFLATION_RATIO = 1040;
-constexpr uint64_t INFLATION_SLACK = 1024;
 
 // The markers that open the sprite textures and the object textures. Engines that store some
 // section in another size leave the walk misaligned, and the markers are where that shows.
@@ -252,67 +244,9 @@ bool parseLevelData(Ui& ui, const std::string& path, std::span<const uint8_t> da
 
 namespace {
 
-struct OuterWalk {
-    Ui& ui;
-    const std::string& path;
-    ByteCursor in;
-};
-
-bool endsInside(OuterWalk& walk, const char* chunk) {
-    return refuseFile(walk.ui, walk.path, "the file ends inside the %s", chunk);
-}
-
-// Reads a chunk's two sizes and its compressed bytes.
-bool readChunk(OuterWalk& walk, const char* name, LevelChunk& chunk,
-               std::span<const uint8_t>& stream) {
-    chunk.uncompressedSize = walk.in.u32();
-    chunk.compressedSize = walk.in.u32();
-    stream = walk.in.take(chunk.compressedSize);
-    return walk.in.ok() || endsInside(walk, name);
-}
-
-// Inflates a chunk into a buffer of exactly its stated size, with room for one more byte so that
-// the level data can carry the NUL that ends a file record's buffer.
-bool inflateChunk(OuterWalk& walk, const char* name, LevelChunk& chunk, std::vector<uint8_t>& out) {
-    std::span<const uint8_t> stream;
-    if (!readChunk(walk, name, chunk, stream)) return false;
-    const uint32_t stated = chunk.uncompressedSize;
-    if (stated > uint64_t{chunk.compressedSize} * MAX_INFLATION_RATIO + INFLATION_SLACK) {
-        return refuseFile(walk.ui, walk.path,
-                          "the %s cannot inflate to the %u bytes the file states", name, stated);
-    }
-    try {
-        out.reserve(uint64_t{stated} + 1);
-        out.resize(stated);
-    } catch (const std::bad_alloc&) {
-        showMessage(walk.ui, MessageStyle::ErrorOk, "Kavrin",
-                    "Could not allocate %d bytes of memory for %s", static_cast<int>(stated),
-                    walk.path.c_str());
-        return false;
-    }
-    uLongf produced = stated;
-    int result = uncompress(out.data(), &produced, stream.data(), stream.size());
-    if (result != Z_OK) {
-        return refuseFile(walk.ui, walk.path, "the %s cannot be inflated (%s)", name,
-                          zError(result));
-    }
-    if (produced != stated) {
-        return refuseFile(walk.ui, walk.path,
-                          "the %s inflate to %lu bytes, not the %u the file states", name,
-                          static_cast<unsigned long>(produced), stated);
-    }
-    chunk.uncompressedSize = static_cast<uint32_t>(produced);
-    return true;
-}
-
-bool skipChunk(OuterWalk& walk, const char* name, LevelChunk& chunk) {
-    std::span<const uint8_t> stream;
-    return readChunk(walk, name, chunk, stream);
-}
-
 // The indices the save follows, checked by the rule every source shares, on the level's objects as
 // they will look once converted.
-bool checkReferences(OuterWalk& walk, const LevelRecord& level) {
+bool checkReferences(Ui& ui, const std::string& path, const LevelRecord& level) {
     std::vector<ObjectTexture> textures(level.objectTextures.size());
     std::transform(level.objectTextures.begin(), level.objectTextures.end(), textures.begin(),
                    convertObjectTexture);
@@ -325,7 +259,7 @@ bool checkReferences(OuterWalk& walk, const LevelRecord& level) {
         .textures = textures,
         .texturePageCount = static_cast<uint32_t>(level.texturePages32.size() / LEVEL_PAGE_BYTES),
     });
-    return broken.empty() || refuseFile(walk.ui, walk.path, "%s", broken.c_str());
+    return broken.empty() || refuseFile(ui, path, "%s", broken.c_str());
 }
 
 }  // namespace
@@ -333,28 +267,24 @@ bool checkReferences(OuterWalk& walk, const LevelRecord& level) {
 bool parseLevel(FileRecord& record, ParseContext& context) {
     Ui& ui = context.ui;
     record.contents = LevelRecord{};
-    OuterWalk walk{ui, record.path, ByteCursor(record.bytes())};
+    LevelFile file;
+    if (!readLevelFile(ui, record.path, record.bytes(), file)) return false;
     LevelRecord level;
-
-    level.version = walk.in.u32();
-    if (level.version != LEVEL_VERSION) {
-        showMessage(ui, MessageStyle::ErrorOk, "Kavrin", "Unsupported level file.");
-        return false;
-    }
-    level.roomPageCount = walk.in.u16();
-    level.objectPageCount = walk.in.u16();
-    level.bumpPageCount = walk.in.u16();
+    level.version = LEVEL_VERSION;
+    level.roomPageCount = file.roomPageCount;
+    level.objectPageCount = file.objectPageCount;
+    level.bumpPageCount = file.bumpPageCount;
 
     progressStep(ui, "Decompressing texture");
-    if (!inflateChunk(walk, "32-bit texture pages", level.pages32, level.texturePages32) ||
-        !skipChunk(walk, "16-bit texture pages", level.pages16) ||
-        !skipChunk(walk, "miscellaneous texture pages", level.miscPages)) {
-        return false;
-    }
+    if (!inflateLevelChunk(ui, record.path, file.pages32, level.texturePages32)) return false;
     progressStep(ui, "Decompressing level data");
     std::vector<uint8_t> data;
-    if (!inflateChunk(walk, "level data", level.levelData, data) ||
-        !parseLevelData(ui, record.path, data, level) || !checkReferences(walk, level)) {
+    if (!inflateLevelChunk(ui, record.path, file.levelData, data)) return false;
+    level.pages32 = file.pages32.sizes;
+    level.pages16 = file.pages16.sizes;
+    level.miscPages = file.miscPages.sizes;
+    level.levelData = file.levelData.sizes;
+    if (!parseLevelData(ui, record.path, data, level) || !checkReferences(ui, record.path, level)) {
         return false;
     }
 

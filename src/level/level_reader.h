@@ -15,6 +15,7 @@
 #include "formats/object_records.h"
 #include "formats/sound_files.h"
 #include "formats/wad_records.h"
+#include "level/level_chunks.h"
 
 namespace kavrin {
 
@@ -22,21 +23,11 @@ struct FileRecord;
 struct ParseContext;
 struct Ui;
 
-inline constexpr uint32_t LEVEL_VERSION = 0x00345254;  // "TR4" and a zero byte
-inline constexpr uint32_t LEVEL_PAGE_BYTES = 256 * 256 * 4;
-
 // Elements of a section nobody decodes: how many, and the byte offset of the first one in the
 // inflated level data.
 struct LevelSection {
     uint32_t count = 0;
     uint32_t offset = 0;
-};
-
-// A zlib chunk of the outer file. After parsing, `uncompressedSize` of an inflated chunk is the
-// number of bytes inflation produced.
-struct LevelChunk {
-    uint32_t uncompressedSize = 0;
-    uint32_t compressedSize = 0;
 };
 
 struct RoomRecord {

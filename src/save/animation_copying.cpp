@@ -6,6 +6,7 @@
 
 #include "save/save_state.h"
 #include "save/sound_collection.h"
+#include "editing/animation_links.h"
 #include "editing/reference_source.h"
 #include "editing/session.h"
 
@@ -56,59 +57,55 @@ bool relinkAnimations(SaveState& state, const CopiedMoveable& copy) {
     const ReferenceSource& source = *copy.source;
     const ObjectSourceBlock& block = source.block;
     const Moveable& moveable = block.moveables[copy.moveableIndex];
-    if (moveable.firstAnimation == NO_ANIMATION) return true;
     const uint32_t first = moveable.firstAnimation;
-    const uint32_t end = block.moveableAnimEnd[copy.moveableIndex];
     const char* label = slotLabelText(state, moveable.slot);
     const char* file = source.fileName.c_str();
 
-    auto resolve = [&](uint32_t target) -> std::optional<uint32_t> {
-        if (target >= first && target < end) return copy.firstAnimation + (target - first);
-        return state.outAnimations.find(&block.animations[target]);
-    };
-
-    for (uint32_t a = first; a < end; ++a) {
-        Animation& animation = state.outAnimations.records[copy.firstAnimation + (a - first)];
-        std::optional<uint32_t> next = resolve(animation.nextAnimation);
-        if (!next) {
-            showMessage(state.session.ui, MessageStyle::ErrorOk, "Kavrin Internal Error",
+    return forEachAnimationLink(block, copy.moveableIndex, [&](const AnimationLink& link) {
+        Animation& animation =
+            state.outAnimations.records[copy.firstAnimation + (link.animation - first)];
+        uint16_t* field = &animation.nextAnimation;
+        uint32_t dispatch = 0;  // the dispatch's output index
+        if (link.isDispatch) {
+            const StateChange& change =
+                state.outStateChanges[animation.firstStateChange + link.stateChange];
+            dispatch = change.firstDispatch + link.dispatch;
+            field = &state.outDispatches[dispatch].nextAnimation;
+        }
+        std::optional<uint32_t> resolved;
+        switch (link.kind) {
+            case LinkTarget::Cut:
+                *field = NO_ANIMATION;
+                return true;
+            case LinkTarget::Own:
+                resolved = copy.firstAnimation + (link.target - first);
+                break;
+            case LinkTarget::Other:
+                resolved = state.outAnimations.find(&block.animations[link.target]);
+                break;
+        }
+        if (resolved) {
+            *field = static_cast<uint16_t>(*resolved);
+            return true;
+        }
+        if (!link.isDispatch) {
+            showMessage(state.ui, MessageStyle::ErrorOk, "Kavrin",
                         "Could not find next animation #%d in the output data!\nThis is for "
                         "animation #%d, moveable %s in the %s file.\n",
-                        animation.nextAnimation, static_cast<int>(a), label, file);
+                        static_cast<int>(link.target), static_cast<int>(link.animation), label,
+                        file);
             return false;
         }
-        animation.nextAnimation = static_cast<uint16_t>(*next);
-
-        for (uint32_t c = 0; c < animation.stateChangeCount; ++c) {
-            const StateChange& change = state.outStateChanges[animation.firstStateChange + c];
-            for (uint32_t d = change.firstDispatch; d < change.firstDispatch + change.dispatchCount;
-                 ++d) {
-                Dispatch& dispatch = state.outDispatches[d];
-                const uint32_t target = dispatch.nextAnimation;
-                if (target >= block.animations.size()) {
-                    dispatch.nextAnimation = NO_ANIMATION;
-                    continue;
-                }
-                std::optional<uint32_t> resolved = resolve(target);
-                if (!resolved) {
-                    const uint32_t owner = block.animOwner[target];
-                    const char* ownerLabel = owner < block.moveables.size()
-                                                 ? slotLabelText(state, block.moveables[owner].slot)
-                                                 : "";
-                    showMessage(state.session.ui, MessageStyle::ErrorOk, "Kavrin",
-                                "Could not find next animation #%d for dispatch #%d in anim #%d, "
-                                "moveable %s in the output data!\n\nYou need to add the %s "
-                                "moveable from the %s file for\nthe %s moveable in the %s file to "
-                                "work correctly.",
-                                static_cast<int>(target), static_cast<int>(d), static_cast<int>(a),
-                                label, ownerLabel, file, label, file);
-                    return false;
-                }
-                dispatch.nextAnimation = static_cast<uint16_t>(*resolved);
-            }
-        }
-    }
-    return true;
+        const std::optional<uint32_t> owner = animationOwner(block, link.target);
+        const char* ownerLabel = owner ? slotLabelText(state, block.moveables[*owner].slot) : "";
+        showMessage(state.ui, MessageStyle::ErrorOk, "Kavrin",
+                    "Could not find next animation #%d for dispatch #%d in anim #%d, moveable %s "
+                    "in the output data!\n\nYou need to add the %s moveable from the %s file for\n"
+                    "the %s moveable in the %s file to work correctly.",
+                    static_cast<int>(link.target), static_cast<int>(dispatch),
+                    static_cast<int>(link.animation), label, ownerLabel, file, label, file);
+        return false;
+    });
 }
 
 }  // namespace kavrin

@@ -3,6 +3,7 @@
 #include "save/save_state.h"
 #include "editing/session.h"
 #include "formats/catalogue.h"
+#include "framework/text_format.h"
 
 namespace kavrin {
 
@@ -16,12 +17,6 @@ const char* kindName(const ObjectEntry& entry) {
     if (!entry.isMoveable) return "static mesh";
     return isSpriteSequence(entry) ? "sprite sequence" : "moveable";
 }
-
-struct Limit {
-    const char* what;
-    size_t count;
-    uint32_t limit;
-};
 
 }  // namespace
 
@@ -37,7 +32,7 @@ bool checkSlotKinds(SaveState& state) {
         const bool fits = slot < FIRST_STATIC_SLOT ? entry->isMoveable && !isSpriteSequence(*entry)
                                                    : !entry->isMoveable;
         if (fits) continue;
-        showMessage(state.session.ui, MessageStyle::ErrorOk, "Kavrin",
+        showMessage(state.ui, MessageStyle::ErrorOk, "Kavrin",
                     "%s from the %s file is a %s and cannot be saved as %s.",
                     slotLabelText(state, entry->slot), entry->owner->fileName.c_str(),
                     kindName(*entry), slotLabelText(state, slot));
@@ -46,8 +41,8 @@ bool checkSlotKinds(SaveState& state) {
     return true;
 }
 
-bool checkOutputLimits(SaveState& state) {
-    const Limit limits[] = {
+std::array<OutputLimit, OUTPUT_TABLE_COUNT> outputLimits(const SaveState& state) {
+    return {{
         {"object textures", state.outTextures.count(), TEXTURE_INDEX_LIMIT},
         {"sound samples", state.outSampleNames.size(), SAM_MAX_LINES},
         {"mesh pointers", state.outMeshPointers.size(), WORD_INDEX_LIMIT},
@@ -55,13 +50,19 @@ bool checkOutputLimits(SaveState& state) {
         {"state changes", state.outStateChanges.size(), WORD_INDEX_LIMIT},
         {"dispatches", state.outDispatches.size(), WORD_INDEX_LIMIT},
         {"animation command words", state.outCommands.size(), WORD_INDEX_LIMIT},
-    };
-    for (const Limit& limit : limits) {
-        if (limit.count <= limit.limit) continue;
-        showMessage(state.session.ui, MessageStyle::ErrorOk, "Kavrin",
-                    "This wad needs %zu %s, but a WAD set can hold no more than %u.\n\nRemove "
-                    "some objects and save again.",
-                    limit.count, limit.what, limit.limit);
+    }};
+}
+
+std::string limitText(const OutputLimit& limit) {
+    return format("This wad needs %zu %s, but a WAD set can hold no more than %u.", limit.count,
+                  limit.what, limit.limit);
+}
+
+bool checkOutputLimits(SaveState& state) {
+    for (const OutputLimit& limit : outputLimits(state)) {
+        if (!limit.exceeded()) continue;
+        showMessage(state.ui, MessageStyle::ErrorOk, "Kavrin",
+                    "%s\n\nRemove some objects and save again.", limitText(limit).c_str());
         return false;
     }
     return true;

@@ -5,7 +5,10 @@
 namespace kavrin {
 
 SaveState::SaveState(Session& session, const FileRecord& output)
-    : session(session), output(output) {
+    : SaveState(session, output, session.ui) {}
+
+SaveState::SaveState(Session& session, const FileRecord& output, Ui& ui)
+    : session(session), ui(ui), output(output), files(ui, output.directory, output.name) {
     this->output.buffer.clear();
     this->output.contents.reset();
     outSounds.soundMap.fill(NO_SOUND);

@@ -12,12 +12,14 @@
 #include "formats/swd.h"
 #include "formats/wad_records.h"
 #include "framework/bytes.h"
+#include "framework/file_output.h"
 #include "framework/file_record.h"
 
 namespace kavrin {
 
 struct ReferenceSource;
 struct Session;
+struct Ui;
 
 // Where an output object texture came from: the source and the texture as the source stores it,
 // so its pixels can be found after packing has moved the output copy.
@@ -38,9 +40,13 @@ struct CopiedMoveable {
 
 struct SaveState {
     SaveState(Session& session, const FileRecord& output);
+    // With its own ui: a set built only to be measured shows nothing on the session's.
+    SaveState(Session& session, const FileRecord& output, Ui& ui);
 
     Session& session;
+    Ui& ui;  // where building the set reports and shows its progress
     FileRecord output;  // FILE_WAS: the directory and base name of the set being written
+    FileSetOutput files;  // the set's files as the writers stage them
 
     // Sounds. During the copy stage a sound map entry of 0 marks a sound a copied animation plays,
     // and soundSource says which source it is taken from.

@@ -6,6 +6,7 @@
 #include "save/save_state.h"
 #include "editing/reference_source.h"
 #include "editing/session.h"
+#include "framework/shown_text.h"
 
 namespace kavrin {
 
@@ -79,6 +80,13 @@ void copySound(SaveState& state, const ReferenceSource& source, uint32_t sound) 
     }
 }
 
+// The file whose animation commands name the sounds.
+const std::string& animationFilePath(const ReferenceSource& source) {
+    const std::unique_ptr<FileRecord>& file =
+        source.kind == REF_LEVEL ? source.levelFile : source.wadFile;
+    return file ? file->path : source.fileName;
+}
+
 }  // namespace
 
 bool markSounds(SaveState& state, const ReferenceSource& source, std::span<const uint16_t> words,
@@ -92,8 +100,9 @@ bool markSounds(SaveState& state, const ReferenceSource& source, std::span<const
         if (opcode == PLAY_SOUND) {
             const uint32_t sound = words[at + 2] & SOUND_NUMBER_MASK;
             if (sound >= SOUND_COUNT) {
-                showMessage(state.session.ui, MessageStyle::ErrorOk, "Kavrin Internal Error",
-                            "Invalid sound ID #%d\n", static_cast<int>(sound));
+                showMessage(state.ui, MessageStyle::ErrorOk, "Kavrin",
+                            "Invalid sound ID #%d\nThis is for an animation in %s.\n",
+                            static_cast<int>(sound), shownPath(animationFilePath(source)).c_str());
                 return false;
             }
             if (hasSound(source, sound) && state.outSounds.soundMap[sound] == NO_SOUND) {
@@ -107,7 +116,7 @@ bool markSounds(SaveState& state, const ReferenceSource& source, std::span<const
 }
 
 void collectSounds(SaveState& state) {
-    Ui& ui = state.session.ui;
+    Ui& ui = state.ui;
     for (uint32_t sound = 0; sound < SOUND_COUNT; ++sound) {
         progressSet(ui, -1, nullptr);
         const ReferenceSource* source = nullptr;

@@ -67,7 +67,7 @@ bool fitsLayout(const ObjectEntry& entry, uint32_t slot) {
 
 bool refuseLayout(SaveState& state, const ObjectEntry& entry, uint32_t slot) {
     const char* label = slotLabelText(state, slot);
-    showMessage(state.session.ui, MessageStyle::ErrorOk, "Kavrin",
+    showMessage(state.ui, MessageStyle::ErrorOk, "Kavrin",
                 "The %s sprites of the %s file are not laid out the way a saved sprite WAD needs "
                 "them.\n\nTake SKY_GRAPHICS and DEFAULT_SPRITES from the same file, or %s from "
                 "another one.",

@@ -1,6 +1,5 @@
 #include "save/save_state.h"
 #include "save/writers.h"
-#include "editing/session.h"
 #include "formats/wad_file.h"
 #include "framework/file_output.h"
 #include "framework/file_types.h"
@@ -9,8 +8,7 @@ namespace kavrin {
 
 // The sprites were composed, and their sources checked, before the first file was written.
 bool writeSwd(SaveState& state) {
-    return writeFileReplacing(state.session.ui, outputPath(state, FILE_SWD),
-                              encodeSwdFile(state.outSprites));
+    return stageFile(state.files, outputPath(state, FILE_SWD), encodeSwdFile(state.outSprites));
 }
 
 }  // namespace kavrin

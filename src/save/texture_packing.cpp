@@ -199,9 +199,8 @@ int compareTexturesForPacking(const TextureOrigin& a, const TextureOrigin& b) {
     return loadA == loadB ? 0 : loadB > loadA ? 1 : -1;
 }
 
-void packTextures(SaveState& state) {
-    Ui& ui = state.session.ui;
-    const uint32_t count = state.outTextures.count();
+void layOutTextures(SaveState& state) {
+    Ui& ui = state.ui;
     progressSet(ui, 0, "Sorting textures");
     Packer packer(state);
 
@@ -212,11 +211,16 @@ void packTextures(SaveState& state) {
         packer.place(state.pageCount, 0, 0, TEXTURE_PAGE_SIDE, TEXTURE_PAGE_SIDE);
         ++state.pageCount;
     }
-    state.pages.assign(size_t{state.pageCount} * TEXTURE_PAGE_BYTES, 0);
+}
 
-    progressMark(ui, "Saving object textures");
+void packTextures(SaveState& state) {
+    layOutTextures(state);
+    state.pages.assign(size_t{state.pageCount} * TEXTURE_PAGE_BYTES, 0);
+    const uint32_t count = state.outTextures.count();
+    progressMark(state.ui, "Saving object textures");
     for (uint32_t i = 1; i < count; ++i) {
-        progressSub(ui, static_cast<int>(static_cast<double>(i) / count * COPY_PROGRESS_WIDTH),
+        progressSub(state.ui,
+                    static_cast<int>(static_cast<double>(i) / count * COPY_PROGRESS_WIDTH),
                     nullptr);
         copyPixels(state, i);
     }

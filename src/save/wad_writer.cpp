@@ -1,6 +1,5 @@
 #include "save/save_state.h"
 #include "save/writers.h"
-#include "editing/session.h"
 #include "formats/wad.h"
 #include "formats/wad_file.h"
 #include "framework/file_output.h"
@@ -26,7 +25,7 @@ bool writeWad(SaveState& state) {
     sections.moveables = state.outMoveables;
     sections.statics = state.outStaticMeshes;
     const ByteChain file = composeWadFile(sections);
-    return writeFileReplacing(state.session.ui, outputPath(state, FILE_WAD), file.pieces());
+    return stageFile(state.files, outputPath(state, FILE_WAD), file.pieces());
 }
 
 }  // namespace kavrin

@@ -30,7 +30,7 @@ bool writeWas(SaveState& state) {
                                 spriteRange(slot), entry->owner->kind == REF_LEVEL ? "TR4" : "WAD",
                                 entry->owner->name.c_str(), slotLabelText(state, entry->slot)));
     }
-    return writeFileReplacing(state.session.ui, outputPath(state, FILE_WAS), text);
+    return stageFile(state.files, outputPath(state, FILE_WAS), text);
 }
 
 }  // namespace kavrin

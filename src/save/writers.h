@@ -1,6 +1,6 @@
 // The write operations of the five files of a WAD set, each composing its file from the save
-// state. Each writes its file whole beside the target and then replaces it, and reports its own
-// failure.
+// state and staging it in the state's file set, which the pipeline commits once all five are
+// written. Each reports its own failure.
 #pragma once
 
 namespace kavrin {

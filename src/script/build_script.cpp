@@ -1,7 +1,6 @@
 #include "script/build_script.h"
 
 #include <cerrno>
-#include <cstdarg>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -14,6 +13,8 @@
 #include "framework/choose_file.h"
 #include "framework/file_types.h"
 #include "framework/paths.h"
+#include "framework/refusal.h"
+#include "framework/shown_text.h"
 #include "framework/text_format.h"
 #include "script/script_line.h"
 #include "script/script_reader.h"
@@ -25,16 +26,6 @@ namespace {
 // Scripts older than this name WAD sets only.
 constexpr int FIRST_VERSION_WITH_LEVELS = 2;
 
-bool refuse(Ui& ui, const char* title, const char* format, ...) KAVRIN_PRINTF(3, 4);
-bool refuse(Ui& ui, const char* title, const char* format, ...) {
-    va_list args;
-    va_start(args, format);
-    std::string text = formatV(format, args);
-    va_end(args);
-    showMessage(ui, MessageStyle::ErrorOk, title, "%s", text.c_str());
-    return false;
-}
-
 // Where the set goes: the WAD directory, under the script's base name. Building over an existing
 // set asks first, and may take another name; null when the user gives up.
 std::unique_ptr<FileRecord> outputRecord(Session& session, const FileRecord& script, bool build) {
@@ -43,7 +34,7 @@ std::unique_ptr<FileRecord> outputRecord(Session& session, const FileRecord& scr
     if (!build || !pathExists(output->path)) return output;
     switch (showMessage(session.ui, MessageStyle::WarningYesNoCancel, "Save Wad",
                         "%s\nThis file already exists.\n\nReplace existing file?",
-                        output->path.c_str())) {
+                        shownPath(output->path).c_str())) {
         case Button::Yes:
             return output;
         case Button::No:
@@ -54,21 +45,25 @@ std::unique_ptr<FileRecord> outputRecord(Session& session, const FileRecord& scr
     }
 }
 
-bool acceptHeader(Ui& ui, const std::string& line, int& version) {
+// Messages about the script name it and count its lines as an editor does, the header being line 1.
+bool acceptHeader(Ui& ui, const FileRecord& script, const std::string& line, int& version) {
+    const int headerLine = shownLine(0);
     ScriptHeader header = parseScriptHeader(line);
     if (!header.magic) {
-        return refuse(ui, "Invalid Script Header", "%s",
-                      "Error in script file at line 0.\nMissing script header.");
+        return refuseFileTitled(ui, "Invalid Script Header", script.path,
+                                "Error in script file at line %d.\nMissing script header.",
+                                headerLine);
     }
     if (!header.numbered) {
-        return refuse(ui, "Invalid Script Version", "%s",
-                      "Error in script file line 0.\nInvalid script version specification.");
+        return refuseFileTitled(
+            ui, "Invalid Script Version", script.path,
+            "Error in script file line %d.\nInvalid script version specification.", headerLine);
     }
     if (header.version > SCRIPT_VERSION) {
-        return refuse(ui, "Unsupported Script Version",
-                      "Error in script file line 0.\nScript is version %d, this version of %s "
-                      "supports up to version %d.",
-                      header.version, "Kavrin", SCRIPT_VERSION);
+        return refuseFileTitled(ui, "Unsupported Script Version", script.path,
+                                "Error in script file line %d.\nScript is version %d, this version "
+                                "of %s supports up to version %d.",
+                                headerLine, header.version, "Kavrin", SCRIPT_VERSION);
     }
     version = header.version;
     return true;
@@ -112,9 +107,10 @@ const ObjectEntry* findEntry(const Session& session, const ReferenceSource& sour
     return nullptr;
 }
 
-// Checks one object line and places its object; false when the run has to stop, after a message
-// or after the user gave up looking for a source.
-bool placeLine(Session& session, const std::string& text, int version, int line) {
+// Checks one object line (`line` as an editor counts it) and places its object; false when the run
+// has to stop, after a message or after the user gave up looking for a source.
+bool placeLine(Session& session, const FileRecord& script, const std::string& text, int version,
+               int line) {
     Ui& ui = session.ui;
     ObjectLine object = parseObjectLine(text);
     uint32_t kind = REF_WAD_SET;
@@ -123,28 +119,30 @@ bool placeLine(Session& session, const std::string& text, int version, int line)
         if (version >= FIRST_VERSION_WITH_LEVELS && equalsIgnoringCase(object.type, "TR4")) {
             kind = REF_LEVEL;
         } else if (!equalsIgnoringCase(object.type, "WAD")) {
-            return refuse(ui, "Kavrin", "Invalid source file type \"%s\" on line %d\n",
-                          object.type.c_str(), line);
+            return refuseFile(ui, script.path, "Invalid source file type \"%s\" on line %d\n",
+                              escapedText(object.type).c_str(), line);
         }
     }
     if (object.fields < 4) {
-        return refuse(ui, "Kavrin", "Invalid object specification in script at line %d.", line);
+        return refuseFile(ui, script.path, "Invalid object specification in script at line %d.",
+                          line);
     }
     bool fromLevel = kind == REF_LEVEL;
     std::string refusal = placementRefusal(object, fromLevel, line);
-    if (!refusal.empty()) return refuse(ui, "Kavrin", "%s", refusal.c_str());
+    if (!refusal.empty()) return refuseFile(ui, script.path, "%s", refusal.c_str());
 
     ReferenceSource* source = findOrLoadReference(session, kind, object.name);
     if (!source) return false;
     auto sourceSlot = static_cast<uint32_t>(object.sourceObject);
     const ObjectEntry* entry = findEntry(session, *source, sourceSlot);
     if (!entry) {
-        return refuse(ui, "Kavrin",
-                      "Invalid source object ID %d at line %d.\nThe %s %s does not exist in the "
-                      "%s %s.",
-                      object.sourceObject, line, std::string(slotName(session, sourceSlot)).c_str(),
-                      sourceSlot < FIRST_STATIC_SLOT ? "moveable" : "static mesh",
-                      object.name.c_str(), fromLevel ? "level" : "wad");
+        return refuseFile(ui, script.path,
+                          "Invalid source object ID %d at line %d.\nThe %s %s does not exist in "
+                          "the %s %s.",
+                          object.sourceObject, line,
+                          std::string(slotName(session, sourceSlot)).c_str(),
+                          sourceSlot < FIRST_STATIC_SLOT ? "moveable" : "static mesh",
+                          object.name.c_str(), fromLevel ? "level" : "wad");
     }
     placeEntryAt(session, static_cast<uint32_t>(object.destination), *entry);
     return true;
@@ -158,34 +156,37 @@ bool runBuildScript(Session& session, bool build) {
     return runBuildScriptFile(session, *script, build);
 }
 
-bool runBuildScriptFile(Session& session, const FileRecord& script, bool build) {
+bool runBuildScriptFile(Session& session, const FileRecord& script, bool build,
+                        bool withDependencies) {
     Ui& ui = session.ui;
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(
         std::fopen(resolveExistingPath(script.path).c_str(), "rb"), std::fclose);
     if (!file) {
-        return refuse(ui, "Kavrin", "Unable to open %s for reading: %d", script.path.c_str(),
-                      errno);
+        showMessage(ui, MessageStyle::ErrorOk, "Kavrin", "Unable to open %s for reading: %s",
+                    shownPath(script.path).c_str(), errorText(errno).c_str());
+        return false;
     }
     std::unique_ptr<FileRecord> output = outputRecord(session, script, build);
     if (!output) return false;
 
     ScriptReader reader(file.get());
     std::string text;
-    int line = 0;
+    size_t index = 0;  // of the line being read, the header's being 0
     if (reader.next(text)) {
         int version = 0;
-        if (!acceptHeader(ui, text, version)) return false;
-        for (line = 1; reader.next(text); ++line) {
-            if (!placeLine(session, text, version, line)) return false;
+        if (!acceptHeader(ui, script, text, version)) return false;
+        for (index = 1; reader.next(text); ++index) {
+            if (!placeLine(session, script, text, version, shownLine(index))) return false;
         }
     }
     if (reader.error() != 0) {
-        return refuse(ui, "Kavrin", "Error reading script at line %d, error = %d\n", line,
-                      reader.error());
+        return refuseFile(ui, script.path, "Error reading script at line %d, error = %s\n",
+                          shownLine(index), errorText(reader.error()).c_str());
     }
     if (session.edited.occupiedCount == 0) {
-        return refuse(ui, "Kavrin", "%s", "There are not objects defined in the script.\n");
+        return refuseFile(ui, script.path, "%s", "There are not objects defined in the script.\n");
     }
+    if (withDependencies) addMissingDependencies(session);
     if (build) return saveWadSet(session, *output);
     session.edited.editedWasFile = makeFileRecord(FILE_WAS, output->directory, output->name);
     updateTitle(session);

@@ -18,7 +18,9 @@ bool runBuildScript(Session& session, bool build);
 // staying placed. Then Load names the edited WAD after the script, in the WAD directory, without
 // saving; Build saves the set there under the script's base name, asking first when a set of that
 // name exists. True when every line was placed and, for Build, the set was saved; false after a
-// message, or after the user gave up.
-bool runBuildScriptFile(Session& session, const FileRecord& script, bool build);
+// message, or after the user gave up. With `withDependencies`, what the placed objects need from
+// their sources and lack is placed too, in its own slots, before the set is saved or named.
+bool runBuildScriptFile(Session& session, const FileRecord& script, bool build,
+                        bool withDependencies = false);
 
 }  // namespace kavrin

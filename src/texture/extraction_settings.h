@@ -26,6 +26,7 @@ enum : uint32_t {
     OUTPUT_ROOM_EDITOR_TEXTURE = 2,
     OUTPUT_SPRITE_WAD = 3,
     OUTPUT_TARGA = 4,
+    OUTPUT_PNG = 5,  // offered by kavrin-cli only
 };
 
 extern const std::array<const char*, 5> OUTPUT_TYPE_NAMES;
@@ -57,8 +58,23 @@ struct ExtractionSettings {
     uint32_t outputType = OUTPUT_OBJECT_WAD;
     uint32_t byteOrder = 0;
     Colour inputTransparency = MAGENTA;
+    Colour outputTransparency = MAGENTA;
     std::array<Colour, 16> customColours = {MAGENTA};
     std::string outputDirectory;
+};
+
+// The panel's boxes and sizes, which every opening sets afresh.
+struct ExtractionChoices {
+    bool pages32 = true;    // "32 bit Texture"
+    bool pages16 = true;    // "16 bit Texture"
+    bool miscPages = true;  // "Miscellaneous Texture"
+    bool roomTextures = true;
+    bool objectTextures = true;
+    uint32_t rawWidth = 1;
+    uint32_t rawHeight = 1;
+    bool inputTransparent = true;  // the input transparency colour marks transparent pixels
+    bool rleCompression = false;
+    bool bumpMap = false;  // "Output Bumpmap File (.TBM)"
 };
 
 // Called at every opening of the panel; only the first one in the run takes the current

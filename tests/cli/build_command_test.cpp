@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "framework/paths.h"
 #include "support/parsed_file.h"
 #include "support/run_cli.h"
 #include "support/test_data.h"
@@ -20,7 +21,7 @@ TEST(BuildCommand, BuildsTheDemoScriptReplacingTheSetOnlyWithYesAndFailsOnAMissi
     std::string arguments = "build '" + SHOWCASE + "' --trle '" + DEMO + "' --out out";
     std::string out;
     ASSERT_EQ(runCli(directory, arguments, out), 0) << out;
-    const std::string was = "out/showcase.WAS";
+    const std::string was = std::string("out") + PATH_SEPARATOR + "showcase.WAS";
     EXPECT_NE(out.find("Wad Saved: "), std::string::npos) << out;
     EXPECT_NE(out.find(was + "\n"), std::string::npos) << out;
     for (const char* extension : {"WAS", "WAD", "SWD", "SFX", "SAM"}) {
@@ -39,6 +40,17 @@ TEST(BuildCommand, BuildsTheDemoScriptReplacingTheSetOnlyWithYesAndFailsOnAMissi
 
     std::string replaced;
     EXPECT_EQ(runCli(directory, arguments + " --yes", replaced), 0) << replaced;
+    EXPECT_EQ(test::readBytes(directory + "/" + was), written);
+
+    // A file that cannot be written fails the build (the save test checks the set stays whole):
+    // here a folder holds the name of the .WAD's temporary, which not even root can write over.
+    fs::create_directories(directory + "/out/showcase.WAD.kavrin-tmp/taken");
+    std::string failed;
+    EXPECT_EQ(runCli(directory, arguments + " --yes", failed), 1);
+    EXPECT_TRUE(
+        failed.ends_with("Error Opening File: Could not open out/showcase.WAD for writing: "
+                         "21 (Is a directory).\n"))
+        << failed;
     EXPECT_EQ(test::readBytes(directory + "/" + was), written);
 
     // A source that is not where the script looks fails: no folder can be picked on a console.

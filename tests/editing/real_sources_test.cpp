@@ -1,9 +1,12 @@
 // The Level Editor's own objects.h, sets and levels as references and as the edited set.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
+#include "editing/drops.h"
 #include "editing/objects_h_location.h"
+#include "editing/reference_commands.h"
 #include "editing/start_up.h"
 #include "editing/wad_commands.h"
 #include "framework/file_types.h"
@@ -16,6 +19,7 @@ namespace {
 namespace fs = std::filesystem;
 
 using LocateObjectsH = test::RealSession;
+using RealReferences = test::RealSession;
 using RealEditedWad = test::RealSession;
 
 TEST_F(LocateObjectsH, WithoutObjectsHWarnsAndAsksForTheLevelEditorFolder) {
@@ -40,6 +44,29 @@ TEST_F(LocateObjectsH, WithoutObjectsHWarnsAndAsksForTheLevelEditorFolder) {
     EXPECT_EQ(cancelled.catalogue, nullptr);
     EXPECT_EQ(cancelled.wadDirectory, "");
     EXPECT_EQ(currentDirectory(), before);
+}
+
+TEST_F(RealReferences, AFileAlreadyLoadedIsSelectedInsteadOfLoadedAgain) {
+    // Dropped files and the menu's file dialog, in other spellings of the same files.
+    auto wads = [this](const char* name) {
+        return (fs::path(session.wadDirectory) / name).string();
+    };
+    std::string data = (fs::path(trle) / "data").string();
+    loadDroppedFiles(session, {wads("tut1.WAS"), data + "/title.tr4", wads("tut1.sam")});
+    recording.fileChoices = {FileChoice{wads("TUT1.tr4"), 1},
+                             FileChoice{data + "/../data/title.WAS", 2}};
+    loadReferenceFile(session);
+    loadReferenceFile(session);
+    loadDroppedFiles(session, {wads("title.WAS")});  // the title set is another file
+
+    std::vector<std::string> loaded;
+    for (const std::unique_ptr<ReferenceSource>& source : session.references)
+        loaded.push_back(source->fileName);
+    EXPECT_EQ(loaded, (std::vector<std::string>{"title.WAS", "title.tr4", "tut1.WAS"}));
+    EXPECT_EQ(session.selectedEntry, &session.references[1]->rootEntry);
+    EXPECT_EQ(std::count_if(view.events.begin(), view.events.end(),
+                            [](const std::string& event) { return event.starts_with("entry"); }),
+              2);
 }
 
 // What opening a set places is checked by saving the shipped sets again; here, a failed open.

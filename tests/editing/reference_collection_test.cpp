@@ -6,6 +6,9 @@
 #include "editing/reference_collection.h"
 #include "framework/file_types.h"
 #include "framework/paths.h"
+#include "framework/text_format.h"
+#include "support/editing_session.h"
+#include "support/parsed_file.h"
 #include "support/save_session.h"
 
 namespace kavrin {
@@ -68,7 +71,9 @@ TEST(LoadWadSet, ASetThatFailsToLoadLeavesTheListAndTheTreeAsTheyWere) {
     const std::string noSprites = s.directory + PATH_SEPARATOR + "nosprites.SWD";
     std::filesystem::remove(noSprites);
     const std::pair<const char*, std::string> cases[] = {
-        {"mismatch", "Mismatch in number of sound samples: SFX has 2, SAM has 1"},
+        {"mismatch", s.directory + PATH_SEPARATOR +
+                         "mismatch.SAM cannot be read:\nMismatch in number of sound samples: SFX "
+                         "has 2, SAM has 1"},
         {"nosprites", "Unable to open " + noSprites},
     };
     for (const auto& [name, text] : cases) {
@@ -82,6 +87,28 @@ TEST(LoadWadSet, ASetThatFailsToLoadLeavesTheListAndTheTreeAsTheyWere) {
         EXPECT_FALSE(s.session.ui.progress.visible);
     }
     EXPECT_EQ(s.session.nextLoadOrder, 1u);
+}
+
+// A set whose object list and object files come from different saves still loads, with one
+// warning naming the set and the first slot on which they disagree.
+TEST(MixedSets, LoadWithOneWarningNamingTheFirstDisagreeingSlot) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"OBJECT_005:\r\nOBJECT_006:\r\nOBJECT_009:\r\nOBJECT_012:\r\n",
+         "the .WAS names OBJECT_009, which the .WAD and .SWD do not hold"},
+        {"OBJECT_006:\r\n", "the .WAD holds OBJECT_005, which the .WAS does not name"},
+    };
+    for (const auto& [was, disagreement] : cases) {
+        test::SaveSession s;
+        s.write(s.directory, "m", test::animatedSet({5, 6}, 0));
+        test::writeFileText(s.directory + PATH_SEPARATOR + "m.WAS", was);
+        EXPECT_NE(loadWadSetReference(s.session, *makeFileRecord(FILE_WAS, s.directory, "m")),
+                  nullptr);
+        EXPECT_EQ(s.recording.onlyMessage().text,
+                  format("The files of the WAD set %s%cm.WAS do not agree: %s.\n\nThey may come "
+                         "from different saves. The set is loaded with the objects its .WAD and "
+                         ".SWD hold.",
+                         s.directory.c_str(), PATH_SEPARATOR, disagreement));
+    }
 }
 
 }  // namespace

@@ -39,7 +39,8 @@ TEST(ObjectCatalogue, EveryTokenOfTheTwoSlotEnumsIsALabelInEnumOrder) {
 }
 
 TEST(ObjectCatalogue, AcceptsVersion129AndAtMost60StaticLabels) {
-    const char* prefix = "Invalid Objects Version: The version specified in objects.h is ";
+    const char* prefix =
+        "Invalid Objects Version: @ cannot be read:\nThe version specified in objects.h is ";
     EXPECT_EQ(refusal("#define OBJECT_VERSION 128"), prefix + std::string("128, it must be 129!"));
     EXPECT_EQ(refusal("OBJECT_VERSION v129"), prefix + std::string("0, it must be 129!"));
     EXPECT_EQ(test::catalogueFrom("#define OBJECT_VERSION +129;\n").version, 129u);
@@ -49,9 +50,9 @@ TEST(ObjectCatalogue, AcceptsVersion129AndAtMost60StaticLabels) {
     std::vector<std::string> statics;
     for (size_t i = 0; i <= STATIC_SLOT_COUNT; ++i)
         statics.push_back("STATIC" + std::to_string(i));
-    EXPECT_EQ(
-        refusal(test::objectsHeader({}, statics)),
-        "Too Many Static Objects: There are more than 60 static objects defined in objects.h");
+    EXPECT_EQ(refusal(test::objectsHeader({}, statics)),
+              "Too Many Static Objects: @ cannot be read:\nThere are more than 60 static objects "
+              "defined in objects.h");
 }
 
 TEST(ObjectCatalogue, LabelsSortAndAreFoundWithoutRegardToCase) {
@@ -87,7 +88,8 @@ TEST(ObjectCatalogue, ReadsTheLevelEditorHeaderAndRefusesTheExtendedOne) {
         EXPECT_EQ(findLabel(catalogue, slotLabel(catalogue, slot)), slot) << slot;
     }
     EXPECT_EQ(refusal(test::readBytes(test::testDataPath("objects-extended.h"))),
-              "Too Many Objects: There are more than 465 objects defined in objects.h");
+              "Too Many Objects: @ cannot be read:\nThere are more than 465 objects defined in "
+              "objects.h");
 }
 
 }  // namespace

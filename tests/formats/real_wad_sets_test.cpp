@@ -5,6 +5,7 @@
 #include "formats/swd.h"
 #include "formats/wad.h"
 #include "framework/file_types.h"
+#include "framework/paths.h"
 #include "support/parsed_file.h"
 #include "support/test_data.h"
 
@@ -72,7 +73,8 @@ TEST(RealWadSets, EveryWadAndSpriteWadReadsToItsEndAndRefusesItsCuts) {
             auto expectCutRefused = [&](uint64_t length, const std::string& problem) {
                 rec.messages.clear();
                 EXPECT_FALSE(parseCut(*record, length, context)) << length;
-                EXPECT_EQ(rec.onlyMessage().text, record->path + " cannot be read:\n" + problem)
+                EXPECT_EQ(rec.onlyMessage().text,
+                          resolveExistingPath(record->path) + " cannot be read:\n" + problem)
                     << length;
             };
             expectCutRefused(3, "the file ends before its version number");

@@ -25,7 +25,7 @@ TEST(SamReader, EveryLineIsASampleNameUpTo1000Lines) {
         text += "s" + std::to_string(i) + ".wav\r\n";
     EXPECT_EQ(test::parseAs<SoundNames>(FILE_SAM, text).contents.lines.size(), 1000u);
     EXPECT_EQ(test::refusal(test::parseAs<SoundNames>(FILE_SAM, text + "\r\n")),
-              "Kavrin Internal Error: Number of lines in @ exceeds 1000!");
+              "Kavrin: Number of lines in @ exceeds 1000!");
 }
 
 // Every set's SFX reads exactly to its end, its SAM names as many samples, a cut SFX is refused

@@ -45,18 +45,22 @@ TEST(WasReader, SplitsLinesAtTheFirstColonAndKnowsTheSpriteLabelsByExactSpelling
     EXPECT_TRUE(lower.ok);
     EXPECT_EQ(lower.contents.skyGraphicsLine, -1);
     EXPECT_EQ(test::refusal(parseWas("LARA:a\r\ndefault_sprites:x")),
-              "Kavrin: The label \"default_sprites\" on line 1 does not exist in objects.h\n");
+              "Kavrin: @ cannot be read:\nThe label \"default_sprites\" on line 2 does not exist "
+              "in objects.h\n");
 }
 
+// Line numbers are those an editor shows; a label's unprintable bytes are shown escaped.
 TEST(WasReader, RefusesALineWithoutColonAnUnknownLabelOrTooManyLines) {
     EXPECT_EQ(test::refusal(parseWas("LARA:a\r\n\r\nLARA:b\r\n")),
-              "Kavrin: Invalid WAS file:\nMissing semicolon on line 1 in @!");
+              "Kavrin: Invalid WAS file:\nMissing semicolon on line 2 in @!");
+    EXPECT_EQ(test::refusal(parseWas("LARA\x01\tX\nY:a")),
+              "Kavrin: @ cannot be read:\nThe label \"LARA\\x01\\tX\\nY\" on line 1 does not "
+              "exist in objects.h\n");
     std::string lines;
     for (int i = 0; i < 525; ++i)
         lines += "LARA:x\r\n";
     EXPECT_EQ(parseWas(lines).contents.lineCount(), 525u);
-    EXPECT_EQ(test::refusal(parseWas(lines + "LARA")),
-              "Kavrin Internal Error: Number of lines in @ exceeds 525!");
+    EXPECT_EQ(test::refusal(parseWas(lines + "LARA")), "Kavrin: Number of lines in @ exceeds 525!");
     EXPECT_TRUE(
         test::refusal(parseWas("LARA:x\r\n", nullptr)).starts_with("Kavrin Internal Error:"));
 }

@@ -9,6 +9,7 @@
 #endif
 
 #include "framework/file_output.h"
+#include "framework/file_types.h"
 #include "framework/paths.h"
 #include "support/parsed_file.h"
 #include "support/test_data.h"
@@ -29,7 +30,22 @@ TEST(FileOutput, AFileThatCannotBeOpenedIsReported) {
     std::string inMissingDirectory = sep(sep(dir, "absent"), "set.SAM");
     EXPECT_FALSE(writeFileReplacing(rec.ui, inMissingDirectory, std::string_view("x")));
     EXPECT_EQ(rec.onlyMessage().title, "Error Opening File");
-    EXPECT_EQ(rec.onlyMessage().text, "Could not open " + inMissingDirectory + " for writing: 2.");
+    EXPECT_EQ(rec.onlyMessage().text, "Could not open " + inMissingDirectory +
+                                          " for writing: 2 (No such file or directory).");
+}
+
+// Paths are UTF-8 text on every platform: a folder named with Polish letters is made, written to,
+// found without regard to case and read like any other.
+TEST(FileRecord, APathWithLettersBeyondAsciiIsWrittenFoundAndRead) {
+    std::string dir = sep(test::makeTempDirectory("utf8"), "Łódź");
+    ASSERT_TRUE(fs::create_directory(fileSystemPath(dir)));
+    test::RecordingUi rec;
+    ASSERT_TRUE(writeFileReplacing(rec.ui, sep(dir, "Kraków.KVS"), std::string_view("KVS V2\r\n")));
+    std::unique_ptr<FileRecord> record = makeFileRecord(FILE_BUILD_SCRIPT, dir, "kraków");
+    EXPECT_TRUE(pathExists(record->path));
+    ParseContext context{rec.ui};
+    ASSERT_TRUE(loadFile(*record, context)) << rec.messages.at(0).text;
+    EXPECT_EQ(record->text(), "KVS V2\r\n");
 }
 
 #ifndef _WIN32

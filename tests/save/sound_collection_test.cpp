@@ -73,8 +73,9 @@ TEST(CollectSounds, ASoundNumberPastTheMapIsReportedAndEndsTheScanButNotTheSave)
     s.recording.messages.clear();
     ASSERT_TRUE(s.save());
     ASSERT_EQ(s.recording.messages.size(), 2u);
-    EXPECT_EQ(s.recording.messages[0].title, "Kavrin Internal Error");
-    EXPECT_EQ(s.recording.messages[0].text, "Invalid sound ID #370\n");
+    EXPECT_EQ(s.recording.messages[0].title, "Kavrin");
+    EXPECT_EQ(s.recording.messages[0].text, "Invalid sound ID #370\nThis is for an animation in " +
+                                                s.session.references.back()->wadFile->path + ".\n");
     EXPECT_EQ(s.recording.messages[1].title, "Wad Saved");
     auto saved = s.loadSaved();
     ASSERT_NE(saved, nullptr);

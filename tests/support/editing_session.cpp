@@ -74,9 +74,15 @@ RecordingView::RecordingView(Session& session) {
             position = roots.size();
         }
         TreeRoot root{source.fileName, {}};
-        for (const ObjectEntry& entry : source.entries)
+        source.rootEntry.treeItem = nextItem++;
+        for (ObjectEntry& entry : source.entries) {
             root.children.push_back(entryTreeText(*session.catalogue, entry));
+            entry.treeItem = nextItem++;
+        }
         roots.insert(roots.begin() + static_cast<std::ptrdiff_t>(position), std::move(root));
+    };
+    view.entrySelected = [this](const ObjectEntry& entry) {
+        events.push_back("entry " + entry.owner->fileName + " " + std::to_string(entry.index));
     };
     view.rowChanged = [this](size_t row) { events.push_back("row " + std::to_string(row)); };
     view.rowsRebuilt = [this] { events.push_back("rebuilt"); };

@@ -30,11 +30,12 @@ struct RecordingView {
     RecordingView(const RecordingView&) = delete;
     RecordingView& operator=(const RecordingView&) = delete;
 
-    // In order: "reference <file> at <position>", "row <n>", "rebuilt", "select <n>",
-    // "redraw off", "redraw on", "title <title>".
+    // In order: "reference <file> at <position>", "entry <file> <index>", "row <n>", "rebuilt",
+    // "select <n>", "redraw off", "redraw on", "title <title>".
     std::vector<std::string> events;
     std::vector<TreeRoot> roots;  // in the tree's order
     std::string title;
+    TreeItem nextItem = 1;  // handles as a tree control hands them out: unique, never 0
 };
 
 struct EditingSession {

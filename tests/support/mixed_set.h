@@ -4,6 +4,7 @@
 
 #include <initializer_list>
 
+#include "editing/animation_links.h"
 #include "editing/edited_wad_commands.h"
 #include "editing/session.h"
 
@@ -12,23 +13,8 @@ namespace kavrin::test {
 // True when every link of the moveable's animations stays among its own animations (or leads past
 // the source's animations), so it can be saved without any other moveable.
 inline bool selfContained(const ObjectSourceBlock& block, uint32_t m) {
-    const uint32_t first = block.moveables[m].firstAnimation;
-    if (first == NO_ANIMATION) return true;
-    const uint32_t end = block.moveableAnimEnd[m];
-    auto inside = [&](uint32_t target) {
-        return (target >= first && target < end) || target >= block.animations.size();
-    };
-    for (uint32_t a = first; a < end; ++a) {
-        const Animation& animation = block.animations[a];
-        if (!inside(animation.nextAnimation)) return false;
-        for (uint32_t c = 0; c < animation.stateChangeCount; ++c) {
-            const StateChange& change = block.stateChanges[animation.firstStateChange + c];
-            for (uint32_t d = 0; d < change.dispatchCount; ++d) {
-                if (!inside(block.dispatches[change.firstDispatch + d].nextAnimation)) return false;
-            }
-        }
-    }
-    return true;
+    return forEachAnimationLink(
+        block, m, [](const AnimationLink& link) { return link.kind != LinkTarget::Other; });
 }
 
 // Places, source by source, every object that stands alone into its own slot while that slot is

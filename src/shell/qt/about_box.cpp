@@ -1,10 +1,12 @@
 #include "shell/qt/about_box.h"
 
+#include <QApplication>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "framework/manual.h"
 #include "framework/program_info.h"
 #include "shell/qt/icons.h"
 
@@ -25,10 +27,13 @@ AboutBox::AboutBox(QWidget* owner) : QDialog(owner) {
     bold.setBold(true);
     version->setFont(bold);
     texts->addWidget(version);
+    // The project's pages are its manual; it has no web site or e-mail address to name.
+    QString manual =
+        QString::fromStdString(manualPath(QApplication::applicationDirPath().toStdString()));
     for (const QString& line : {QString(PROGRAM_NAME), QString(PROGRAM_COPYRIGHT),
-                                QStringLiteral("Homepage: %1").arg(PROGRAM_HOMEPAGE),
-                                QStringLiteral("E-mail: %1").arg(PROGRAM_EMAIL)}) {
+                                QStringLiteral("Homepage: %1").arg(manual)}) {
         auto* label = new QLabel(line, this);
+        label->setTextFormat(Qt::PlainText);
         label->setTextInteractionFlags(Qt::TextSelectableByMouse);
         texts->addWidget(label);
     }

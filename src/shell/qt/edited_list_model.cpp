@@ -88,4 +88,19 @@ void EditedListModel::rowChanged(int row) {
     emit dataChanged(index(row, 0), index(row, ROW_COLUMN_COUNT - 1));
 }
 
+Qt::ItemFlags EditedListModel::flags(const QModelIndex& index) const {
+    // The invalid index stands for the space below the rows.
+    return QAbstractTableModel::flags(index) | Qt::ItemIsDropEnabled;
+}
+
+Qt::DropActions EditedListModel::supportedDropActions() const {
+    return Qt::CopyAction;
+}
+
+bool EditedListModel::dropMimeData(const QMimeData*, Qt::DropAction, int, int,
+                                   const QModelIndex& parent) {
+    emit entryDropped(parent.isValid() ? parent.row() : -1);
+    return true;
+}
+
 }  // namespace kavrin::shell

@@ -26,6 +26,17 @@ public:
     // The core changed what one row shows.
     void rowChanged(int row);
 
+    // A reference tree entry may be dropped onto a row, between rows or below them; it comes as
+    // the item models' own data, which is all this model takes.
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    Qt::DropActions supportedDropActions() const override;
+    bool dropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
+                      const QModelIndex& parent) override;
+
+signals:
+    // A tree entry was dropped onto this row, or between or below the rows (-1).
+    void entryDropped(int row);
+
 private:
     const Session& session_;
     QPixmap occupied_;

@@ -39,7 +39,8 @@ void ExtractionDialog::accept() {
     QStringList files = selectedFiles();
     // A folder or a name that is not there is the file dialog's own business.
     if (files.isEmpty() || !QFileInfo(files.first()).isFile()) return QFileDialog::accept();
-    extractTextures(ui_);
+    settings_.outputDirectory = panel_->outputDirectory().toStdString();
+    extractTextures(ui_, files.first().toStdString(), settings_, panel_->choices());
 }
 
 }  // namespace kavrin::shell

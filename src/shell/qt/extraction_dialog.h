@@ -19,7 +19,8 @@ public:
     ExtractionDialog(QWidget* owner, const FileDialogRequest& request, Ui& ui,
                      ExtractionSettings& settings);
 
-    // "Extract" on a chosen file extracts and leaves the dialog open; only Cancel closes it.
+    // "Extract" on a chosen file extracts it into the typed output directory, which is remembered,
+    // and leaves the dialog open for the next file; only Cancel closes it.
     void accept() override;
 
 private:

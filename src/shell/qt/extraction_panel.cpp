@@ -26,22 +26,25 @@ QWidget* makeRow(QWidget* parent, QBoxLayout::Direction direction) {
     return row;
 }
 
-// Each opening starts with the boxes checked.
-QCheckBox* checkedBox(const QString& text, QWidget* parent) {
+}  // namespace
+
+QCheckBox* ExtractionPanel::choiceBox(const QString& text, bool ExtractionChoices::*choice,
+                                      QWidget* parent) {
     auto* box = new QCheckBox(text, parent);
-    box->setChecked(true);
+    box->setChecked(choices_.*choice);
+    connect(box, &QCheckBox::toggled, this, [this, choice](bool on) { choices_.*choice = on; });
     return box;
 }
 
-QSpinBox* rawSizeSpinner(QWidget* parent) {
+QSpinBox* ExtractionPanel::rawSizeSpinner(uint32_t ExtractionChoices::*size, QWidget* parent) {
     auto* spinner = new QSpinBox(parent);
     spinner->setRange(RAW_SIZE_MIN, RAW_SIZE_MAX);
-    spinner->setValue(1);
+    spinner->setValue(static_cast<int>(choices_.*size));
     spinner->setAlignment(Qt::AlignRight);
+    connect(spinner, &QSpinBox::valueChanged, this,
+            [this, size](int value) { choices_.*size = static_cast<uint32_t>(value); });
     return spinner;
 }
-
-}  // namespace
 
 ExtractionPanel::ExtractionPanel(Ui& ui, ExtractionSettings& settings, QWidget* parent)
     : QWidget(parent), ui_(ui), settings_(settings) {
@@ -59,22 +62,26 @@ QWidget* ExtractionPanel::makeInputOptions() {
 
     levelRow_ = makeRow(group, QBoxLayout::TopToBottom);
     levelRow_->layout()->addWidget(new QLabel(tr("Extract From Level"), levelRow_));
-    for (const QString& text :
-         {tr("16 bit Texture"), tr("32 bit Texture"), tr("Miscellaneous Texture")}) {
-        levelRow_->layout()->addWidget(checkedBox(text, levelRow_));
-    }
+    levelRow_->layout()->addWidget(
+        choiceBox(tr("16 bit Texture"), &ExtractionChoices::pages16, levelRow_));
+    levelRow_->layout()->addWidget(
+        choiceBox(tr("32 bit Texture"), &ExtractionChoices::pages32, levelRow_));
+    levelRow_->layout()->addWidget(
+        choiceBox(tr("Miscellaneous Texture"), &ExtractionChoices::miscPages, levelRow_));
 
     objectWadRow_ = makeRow(group, QBoxLayout::TopToBottom);
     objectWadRow_->layout()->addWidget(new QLabel(tr("Extract from WAD"), objectWadRow_));
-    objectWadRow_->layout()->addWidget(checkedBox(tr("Room Textures"), objectWadRow_));
-    objectWadRow_->layout()->addWidget(checkedBox(tr("Object Textures"), objectWadRow_));
+    objectWadRow_->layout()->addWidget(
+        choiceBox(tr("Room Textures"), &ExtractionChoices::roomTextures, objectWadRow_));
+    objectWadRow_->layout()->addWidget(
+        choiceBox(tr("Object Textures"), &ExtractionChoices::objectTextures, objectWadRow_));
 
     rawImageRow_ = new QWidget(group);
     auto* raw = new QFormLayout(rawImageRow_);
     raw->setContentsMargins(0, 0, 0, 0);
     auto* size = new QHBoxLayout;
-    QSpinBox* width = rawSizeSpinner(rawImageRow_);
-    QSpinBox* height = rawSizeSpinner(rawImageRow_);
+    QSpinBox* width = rawSizeSpinner(&ExtractionChoices::rawWidth, rawImageRow_);
+    QSpinBox* height = rawSizeSpinner(&ExtractionChoices::rawHeight, rawImageRow_);
     auto* heightLabel = new QLabel(tr("x &Height"), rawImageRow_);
     heightLabel->setBuddy(height);
     size->addWidget(width);
@@ -91,7 +98,8 @@ QWidget* ExtractionPanel::makeInputOptions() {
     noInputOptions_ = new QLabel(tr("None"), group);
 
     transparencyRow_ = makeRow(group, QBoxLayout::LeftToRight);
-    transparencyRow_->layout()->addWidget(checkedBox(tr("Transparency Color"), transparencyRow_));
+    transparencyRow_->layout()->addWidget(choiceBox(
+        tr("Transparency Color"), &ExtractionChoices::inputTransparent, transparencyRow_));
     transparencyRow_->layout()->addWidget(
         new ColourSwatch(tr("Input File Transparency Color"), settings_.inputTransparency,
                          settings_.customColours, transparencyRow_));
@@ -126,8 +134,8 @@ QWidget* ExtractionPanel::makeOutputOptions() {
         showRows();
     });
 
-    rleCompression_ = new QCheckBox(tr("RLE Compression"), group);
-    bumpMap_ = new QCheckBox(tr("Output Bumpmap File (.TBM)"), group);
+    rleCompression_ = choiceBox(tr("RLE Compression"), &ExtractionChoices::rleCompression, group);
+    bumpMap_ = choiceBox(tr("Output Bumpmap File (.TBM)"), &ExtractionChoices::bumpMap, group);
     layout->addRow(rleCompression_);
     layout->addRow(bumpMap_);
     return group;
@@ -142,6 +150,10 @@ void ExtractionPanel::showRows() {
     transparencyRow_->setVisible(rows.inputTransparency);
     rleCompression_->setVisible(rows.rleCompression);
     bumpMap_->setVisible(rows.bumpMap);
+}
+
+QString ExtractionPanel::outputDirectory() const {
+    return outputDirectory_->text();
 }
 
 void ExtractionPanel::browse() {

@@ -23,13 +23,21 @@ public:
     // Shows the rows that the settings' input and output types call for.
     void showRows();
 
+    // The boxes and sizes as they stand, and the output directory as typed.
+    const ExtractionChoices& choices() const { return choices_; }
+    QString outputDirectory() const;
+
 private:
     QWidget* makeInputOptions();
     QWidget* makeOutputOptions();
+    // A box or spinner that keeps its value in `choices_`.
+    QCheckBox* choiceBox(const QString& text, bool ExtractionChoices::*choice, QWidget* parent);
+    QSpinBox* rawSizeSpinner(uint32_t ExtractionChoices::*size, QWidget* parent);
     void browse();
 
     Ui& ui_;
     ExtractionSettings& settings_;
+    ExtractionChoices choices_;  // every opening starts from the defaults
     QWidget* levelRow_ = nullptr;
     QWidget* objectWadRow_ = nullptr;
     QWidget* rawImageRow_ = nullptr;

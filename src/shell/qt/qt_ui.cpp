@@ -40,8 +40,9 @@ QtUi::QtUi(Ui& ui) : ui_(ui) {
         return runFolderDialog(owner(), request);
     };
     port.launch = [](const std::string& address) -> std::optional<std::string> {
-        // The desktop only says whether some program took the address.
-        if (QDesktopServices::openUrl(QUrl(QString::fromStdString(address)))) return std::nullopt;
+        // A file's path or a web address; the desktop only says whether some program took it.
+        QUrl url = QUrl::fromUserInput(QString::fromStdString(address));
+        if (QDesktopServices::openUrl(url)) return std::nullopt;
         return launchErrorText(LAUNCH_NO_ASSOCIATION);
     };
 }

@@ -3,6 +3,7 @@
 #include <QTreeWidget>
 
 #include "editing/entries.h"
+#include "editing/reference_filter.h"
 #include "editing/reference_source.h"
 #include "shell/qt/aligned_text.h"
 
@@ -39,6 +40,29 @@ void addReferenceItems(QTreeWidget& tree, const ObjectCatalogue& catalogue, Refe
 const ObjectEntry* entryOf(const QTreeWidgetItem* item) {
     if (!item) return nullptr;
     return reinterpret_cast<const ObjectEntry*>(item->data(0, ENTRY_ROLE).value<quintptr>());
+}
+
+QTreeWidgetItem* itemOf(const ObjectEntry& entry) {
+    return reinterpret_cast<QTreeWidgetItem*>(entry.treeItem);
+}
+
+QTreeWidgetItem* filterReferenceItems(QTreeWidget& tree, const ObjectCatalogue& catalogue,
+                                      const QString& text) {
+    std::string wanted = text.toStdString();
+    QTreeWidgetItem* first = nullptr;
+    for (int i = 0; i < tree.topLevelItemCount(); ++i) {
+        QTreeWidgetItem* root = tree.topLevelItem(i);
+        const ObjectEntry* rootEntry = entryOf(root);
+        FilteredSource shown = filterSource(catalogue, *rootEntry->owner, wanted);
+        root->setHidden(!shown.rootShown);
+        for (int child = 0; child < root->childCount(); ++child) {
+            bool matches = shown.entryShown[static_cast<size_t>(child)];
+            root->child(child)->setHidden(!matches);
+            if (matches && shown.rootShown && !first) first = root->child(child);
+        }
+        if (!wanted.empty() && shown.rootShown) root->setExpanded(true);
+    }
+    return first;
 }
 
 }  // namespace kavrin::shell

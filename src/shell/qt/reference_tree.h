@@ -3,6 +3,8 @@
 
 #include <cstddef>
 
+class QString;
+
 class QTreeWidget;
 class QTreeWidgetItem;
 
@@ -21,5 +23,12 @@ void addReferenceItems(QTreeWidget& tree, const ObjectCatalogue& catalogue, Refe
 
 // The entry an item shows: a source's root entry or one of its objects.
 const ObjectEntry* entryOf(const QTreeWidgetItem* item);
+// The item that shows an entry; null for an entry not in the tree.
+QTreeWidgetItem* itemOf(const ObjectEntry& entry);
+
+// Hides what the filter's text does not let through and opens the roots that keep objects while
+// there is a text. Returns the first object shown, or null.
+QTreeWidgetItem* filterReferenceItems(QTreeWidget& tree, const ObjectCatalogue& catalogue,
+                                      const QString& text);
 
 }  // namespace kavrin::shell

@@ -22,6 +22,7 @@
 #include "framework/file_types.h"
 #include "shell/qt/qt_ui.h"
 #include "shell/qt/support/shell_session.h"
+#include "support/parsed_file.h"
 #include "support/test_data.h"
 #include "texture/extraction_settings.h"
 
@@ -201,8 +202,7 @@ private slots:
         shell.answerFromQueues();
         shell.session.ui.port.chooseFile = realDialog;
         std::string chosenFolder = test::makeTempDirectory("textures");
-        // The window keeps the command without a menu: the texture menu is not on the bar.
-        auto* extract = shell.window->findChild<QAction*>(QStringLiteral("extractFromFile"));
+        QAction* extract = shell.menuItem("Texture", "Extract From File...");
         shell.recording.folderChoices = {chosenFolder};
 
         // The rows shown: each input's own options, RLE for Targa output, and the bump map only
@@ -265,8 +265,10 @@ private slots:
             }
             pickColour(dialog, firstColour, Qt::red);  // Targa input offers the colour
             QTest::mouseClick(withText<QPushButton>(dialog, "Browse..."), Qt::LeftButton);
-            // Extract on a chosen file answers with a message and the dialog stays open.
+            // Extract on a chosen file writes its pages into the typed folder and the dialog stays
+            // open for the next file.
             chooseFilter(dialog, INPUT_SPRITE_WAD - 1);
+            withText<QCheckBox>(dialog, "RLE Compression")->click();
             pickFile(files, shell.realPath("graphics/wads/tut1.SWD"));
             pressAccept(files);
             stillOpen = files->isVisible();
@@ -276,7 +278,11 @@ private slots:
         QVERIFY2(wrongRows.isEmpty(), qPrintable(wrongRows.join(", ")));
         QCOMPARE(firstColour, QColor(255, 0, 255));
         QVERIFY(stillOpen);
-        QCOMPARE(shell.recording.messages.size(), size_t(1));
+        QCOMPARE(QString::fromStdString(shell.recording.onlyMessage().text),
+                 QStringLiteral("Extracted 1 page to %1:\ntut1-sprites-00.tga.")
+                     .arg(QString::fromStdString(chosenFolder)));
+        // A run-length encoded true-colour Targa, as the box asked.
+        QCOMPARE(test::readBytes(chosenFolder + "/tut1-sprites-00.tga").at(2), '\x0A');
 
         // The next opening keeps the types, the folder and the colour.
         QList<bool> reopenedRows;

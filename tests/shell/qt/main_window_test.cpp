@@ -1,9 +1,14 @@
 // The main window over the real Level Editor files: every control and menu item reaches its
 // command, and the window shows what the core tells it. What the commands do is for the core's
 // tests.
+#include <QApplication>
 #include <QComboBox>
 #include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
@@ -90,6 +95,10 @@ private slots:
         QCOMPARE(shell->window->findChild<QComboBox*>()->currentText(), "All Objects");
         QVERIFY(shell->menuItem("Options", "Confirm Deletions")->isChecked());
         QVERIFY(shell->menuItem("Options", "Confirm Overwriting Objects")->isChecked());
+        QStringList menus;
+        for (QAction* menu : shell->window->menuBar()->actions())
+            menus << menu->text().remove(u'&');
+        QCOMPARE(menus, (QStringList{"File", "Script", "Utilities", "Texture", "Options", "Help"}));
     }
 
     void loadReferenceFileLetsTheFilterChooseBetweenSetAndLevel() {
@@ -115,6 +124,11 @@ private slots:
         QVERIFY(occupied(1));
         QCOMPARE((QStringList{cell(1, 3), cell(1, 4)}), (QStringList{"tut1.WAS", "PISTOLS_ANIM"}));
         QCOMPARE(list()->selectionModel()->selectedRows().value(0).row(), 1);
+        // The status strip counts the set anew; Check Wad reports on it.
+        QTRY_VERIFY(shell->window->findChild<QLabel*>("budget")->text().startsWith(
+            QStringLiteral("Slots 1/525 | Object textures ")));
+        shell->menuItem("Script", "Check Wad")->trigger();
+        QCOMPARE(shell->recording.messages.back().title, std::string("Check Wad"));
 
         list()->selectRow(2);
         shell->recording.answers = {Button::Yes};
@@ -124,7 +138,7 @@ private slots:
         list()->selectRow(1);
         click("Delete >>");  // asks nothing now
         QVERIFY(!occupied(1) && occupied(2));
-        QCOMPARE(shell->recording.messages.size(), size_t(1));
+        QCOMPARE(shell->recording.messages.size(), size_t(2));  // Check Wad, the Replace question
     }
 
     void theHeaderSortsAndTheCategoryBoxFilters() {
@@ -172,6 +186,72 @@ private slots:
         shell->menuItem("File", "New Wad")->trigger();
         QVERIFY(shell->occupiedNames().isEmpty());
         QVERIFY(shell->window->close());  // nothing unsaved: nothing asked
+    }
+
+    void theFilterShowsTheMatchesOfEverySourceAndEnterAddsTheSelectedOne() {
+        loadReference("graphics/wads/tut1.WAS", 1);
+        loadReference("data/title.tr4", 2);
+        auto* filter = shell->window->findChild<QLineEdit*>(QStringLiteral("kavrin_ref_filter"));
+        QTest::keyClicks(filter, "holsters_");
+        QStringList shown;
+        for (int i = 0; i < tree()->topLevelItemCount(); ++i) {
+            QTreeWidgetItem* root = tree()->topLevelItem(i);
+            for (int child = 0; child < root->childCount(); ++child) {
+                if (!root->isHidden() && !root->child(child)->isHidden())
+                    shown << root->text(0) + root->child(child)->text(0).section(u' ', -1);
+            }
+        }
+        QCOMPARE(shown,
+                 (QStringList{"title.tr4LARA_HOLSTERS_PISTOLS", "tut1.WASLARA_HOLSTERS_PISTOLS",
+                              "tut1.WASLARA_HOLSTERS_UZIS", "tut1.WASLARA_HOLSTERS_SIXSHOOTER"}));
+        QTest::keyClick(filter, Qt::Key_Return);
+        QCOMPARE(shell->occupiedNames(), QStringList{"LARA_HOLSTERS_PISTOLS"});
+        QCOMPARE(cell(list()->selectionModel()->selectedRows().value(0).row(), 3), "title.tr4");
+        QTest::keyClicks(filter, "zz");  // nothing matches, so nothing is selected to add
+        QTest::keyClick(filter, Qt::Key_Return);
+        QCOMPARE(shell->recording.beeps, 1);
+    }
+
+    void droppedFilesLoadOnceAndLoadingOneAgainSelectsItsRoot() {
+        QMimeData files;
+        files.setUrls(
+            {QUrl::fromLocalFile(QString::fromStdString(shell->realPath("data/title.tr4"))),
+             QUrl::fromLocalFile(QString::fromStdString(shell->realPath("objects.h"))),
+             QUrl::fromLocalFile(
+                 QString::fromStdString(shell->realPath("graphics/wads/tut1.WAS")))});
+        QPoint middle = shell->window->rect().center();
+        QDragEnterEvent enter(middle, Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(shell->window.get(), &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(middle, Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(shell->window.get(), &drop);
+        QTRY_COMPARE(tree()->topLevelItemCount(), 2);
+
+        loadReference("graphics/wads/tut1.WAS", 1);
+        QCOMPARE(tree()->topLevelItemCount(), 2);
+        QCOMPARE(tree()->currentItem(), tree()->topLevelItem(1));
+        QCOMPARE(tree()->currentItem()->text(0), QStringLiteral("tut1.WAS"));
+    }
+
+    void enterOnTheTreeAddsAndDeleteOnTheListDeletesAfterAsking() {
+        // Ctrl+S reaches Save Wad only while something is placed, menu opened or not.
+        QAction* save = shell->menuItem("File", "Save Wad");
+        QVERIFY(!save->isEnabled());
+        loadReference("graphics/wads/tut1.WAS", 1);
+        tree()->setFocus();
+        tree()->setCurrentItem(tree()->topLevelItem(0)->child(0));
+        QTest::keyClick(tree(), Qt::Key_Return);
+        QCOMPARE(shell->occupiedNames(), QStringList{"LARA"});
+        QVERIFY(save->isEnabled());
+
+        list()->setFocus();
+        shell->recording.answers = {Button::Yes};
+        QTest::keyClick(list(), Qt::Key_Delete);
+        QVERIFY(shell->occupiedNames().isEmpty());
+        QCOMPARE(shell->recording.messages.back().title, std::string("Confirm Object Delete"));
+        QTest::keyClick(list(), Qt::Key_Delete);  // the row is empty now
+        QCOMPARE(shell->recording.beeps, 1);
+        QVERIFY(!save->isEnabled());
     }
 };
 

@@ -1,0 +1,35 @@
+#include <gtest/gtest.h>
+
+#include "support/run_cli.h"
+#include "support/test_data.h"
+
+namespace kavrin {
+namespace {
+
+TEST(ExtractCommand, WritesTheChosenPagesReplacesOnlyWithYesAndRefusesBadUsage) {
+    const std::string level = test::testDataPath("trle/data/title.tr4");
+    KAVRIN_REQUIRE_DATA(level);
+    std::string directory = test::makeTempDirectory("cli-extract");
+    const std::string arguments = "extract '" + level + "' --out out --type png --pages misc";
+    std::string out;
+    ASSERT_EQ(test::runCli(directory, arguments, out), 0) << out;
+    EXPECT_EQ(
+        out,
+        "Kavrin: Extracted 2 pages to out:\ntitle-misc-00.png to title-misc-01.png (2 files).\n"
+        "out/title-misc-00.png\nout/title-misc-01.png\n");
+
+    std::string again;
+    EXPECT_EQ(test::runCli(directory, arguments, again), 1);
+    EXPECT_EQ(again,
+              "Kavrin: title-misc-00.png and 1 more of the files already exist in out.\n\nReplace "
+              "them?\n(answered No; --yes answers Yes)\n");
+    EXPECT_EQ(test::runCli(directory, arguments + " --yes", again), 0);
+
+    std::string usage;
+    EXPECT_EQ(test::runCli(directory, "extract '" + level + "' --out out --raw 2x2:rgba", usage),
+              2);
+    EXPECT_EQ(test::runCli(directory, "extract '" + level + "' --out out --type bmp", usage), 2);
+}
+
+}  // namespace
+}  // namespace kavrin
