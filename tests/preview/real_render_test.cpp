@@ -39,15 +39,6 @@ struct RealRender : test::RealSession {
     }
 };
 
-// Saving renumbers meshes and textures and repacks the texture pages; the objects look the same.
-TEST_F(RealRender, EveryObjectOfTut1LooksTheSameAfterKavrinSavesTheSet) {
-    openShipped("tut1");
-    ASSERT_TRUE(save());
-    std::unique_ptr<ReferenceSource> saved = loadSaved();
-    ASSERT_NE(saved, nullptr);
-    EXPECT_EQ(expectSamePixels(*session.edited.editedSource, *saved), 122);
-}
-
 // title.tr4 was compiled from title's set: its objects, converted, look like the set's own.
 TEST_F(RealRender, TheTitleLevelsObjectsLookLikeThoseOfTheSetItWasBuiltFrom) {
     ReferenceSource* wad = loadShipped("title");
