@@ -58,26 +58,6 @@ TEST(LevelConversion, SamplesAreNamedByTheirLevelSampleIndexAndTheSoundsKept) {
     EXPECT_EQ(all(run.block.soundInfos), synthetic.soundDetails);
 }
 
-TEST(LevelConversion, ObjectTexturesAreTheBoundingBoxOfTheCornersTheyUse) {
-    LevelObjectTexture four;
-    four.tile = 0x0003;
-    four.corners = {{{0, 40, 0, 50}, {0, 10, 0, 60}, {0, 30, 0, 5}, {0, 20, 0, 70}}};
-    four.width = 0x1FF;
-    four.height = 0x120;
-    LevelObjectTexture three = four;
-    three.tile = 0x0102;
-    three.corners[3] = {255, 1, 255, 1};  // unused by a three-corner texture
-    LevelObjectTexture xFlagged = four, yFlagged = four;
-    xFlagged.corners[2].xMarker = 255;
-    yFlagged.corners[0].yMarker = 255;
-    EXPECT_EQ((std::vector{convertObjectTexture(four), convertObjectTexture(three),
-                           convertObjectTexture(xFlagged), convertObjectTexture(yFlagged)}),
-              (std::vector<ObjectTexture>{{10, 5, 3, 0, 0xFF, 0, 0x20},
-                                          {10, 5, 2, 0, 0xFF, 0, 0x20},
-                                          {10, 5, 3, 255, 0xFF, 255, 0x20},
-                                          {10, 5, 3, 255, 0xFF, 255, 0x20}}));
-}
-
 TEST(LevelConversion, FaceTexturesTakeWadFormMergedWithinEachMesh) {
     test::SyntheticLevel synthetic;
     synthetic.objectTextures.assign(9, test::syntheticObjectTexture(0, 0, 0));
