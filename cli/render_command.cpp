@@ -16,6 +16,7 @@
 #include "editing/session.h"
 #include "framework/file_output.h"
 #include "framework/file_record.h"
+#include "framework/image_files.h"
 #include "framework/paths.h"
 #include "preview/contact_sheet.h"
 #include "preview/object_render.h"
@@ -42,7 +43,9 @@ struct Thumbnail {
 bool writePng(Ui& ui, const std::string& path, const preview::Image& image) {
     std::error_code ignored;  // a directory that cannot be made is reported when written to
     std::filesystem::create_directories(std::string(directoryPart(path)), ignored);
-    if (!writeFileReplacing(ui, path, preview::encodePng(image))) return false;
+    const ImagePixels pixels{static_cast<uint32_t>(image.width), static_cast<uint32_t>(image.height),
+                             4, image.rgba};
+    if (!writeFileReplacing(ui, path, encodeImageFile(ImageFileType::Png, pixels))) return false;
     std::printf("%s\n", path.c_str());
     return true;
 }
