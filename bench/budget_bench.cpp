@@ -22,23 +22,12 @@
 #include "framework/file_types.h"
 #include "save/save_pipeline.h"
 #include "save/set_budget.h"
+#include "timing.h"
 
 namespace {
 
 using namespace kavrin;
-using Clock = std::chrono::steady_clock;
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-template <class Work>
-double millisecondsOf(Work&& work) {
-    auto start = Clock::now();
-    work();
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
+using namespace kavrin::bench;
 
 // The slot an entry goes to: its own while free, else the first free slot of its kind; none
 // for sprites, which only their own slots take.

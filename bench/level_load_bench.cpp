@@ -17,20 +17,12 @@
 #include "framework/ui.h"
 #include "level/level_conversion.h"
 #include "level/level_reader.h"
+#include "timing.h"
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using namespace kavrin::bench;
 constexpr int RUNS = 21;
-
-double millisecondsSince(Clock::time_point start) {
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 struct Chunk {
     std::span<const uint8_t> stream;

@@ -18,22 +18,14 @@
 #include "framework/file_record.h"
 #include "framework/file_types.h"
 #include "preview/object_render.h"
+#include "timing.h"
 
 namespace {
 
 using namespace kavrin;
-using Clock = std::chrono::steady_clock;
+using namespace kavrin::bench;
 
 constexpr int THUMBNAIL_SIZE = 256;
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-double millisecondsSince(Clock::time_point start) {
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
 
 }  // namespace
 

@@ -41,22 +41,12 @@
 #include "framework/file_types.h"
 #include "framework/paths.h"
 #include "support/mixed_set.h"
+#include "timing.h"
 
 namespace {
 
 using namespace kavrin;
-using Clock = std::chrono::steady_clock;
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-double millisecondsOf(const std::function<bool()>& work, bool& ok) {
-    auto start = Clock::now();
-    ok = work() && ok;
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
+using namespace kavrin::bench;
 
 std::string join(std::string path, std::string_view part) {
     joinPath(path, part);
@@ -165,13 +155,11 @@ int main(int argc, char** argv) {
             for (int run = 0; run <= runs && ok; ++run) {
                 std::unique_ptr<Session> session = quietSession(trle);
                 if (!session) return 1;
-                double load = millisecondsOf([&] { return scenario.load(*session); }, ok);
+                double load = millisecondsOf([&] { ok = scenario.load(*session) && ok; });
                 objects = session->edited.occupiedCount;
-                double save = millisecondsOf(
-                    [&] {
-                        return saveWadSet(*session, *makeFileRecord(FILE_WAS, output, "bench"));
-                    },
-                    ok);
+                double save = millisecondsOf([&] {
+                    ok = saveWadSet(*session, *makeFileRecord(FILE_WAS, output, "bench")) && ok;
+                });
                 if (run == 0) continue;
                 loadTimes.push_back(load);
                 saveTimes.push_back(save);

@@ -17,18 +17,14 @@
 #include "framework/file_types.h"
 #include "framework/paths.h"
 #include "framework/ui.h"
+#include "timing.h"
 
 namespace {
 
 using namespace kavrin;
-using Clock = std::chrono::steady_clock;
+using namespace kavrin::bench;
 
 constexpr uint32_t SET_TYPES[] = {FILE_WAS, FILE_WAD, FILE_SFX, FILE_SAM, FILE_SWD};
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 // Reads the bytes of every file of the set, as loadFile does before it parses.
 size_t readSet(const std::string& directory, const std::string& name) {

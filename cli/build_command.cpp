@@ -9,7 +9,7 @@
 
 #include "cli/commands.h"
 #include "cli/console_ui.h"
-#include "editing/objects_h_location.h"
+#include "cli/level_editor_options.h"
 #include "editing/session.h"
 #include "framework/file_record.h"
 #include "framework/file_types.h"
@@ -22,8 +22,7 @@ namespace {
 
 struct BuildOptions {
     std::string scriptPath;
-    std::string trle;
-    std::string sources;
+    LevelEditorOptions levelEditor;
     std::string out;
     bool yes = false;
     bool withDependencies = false;
@@ -32,13 +31,12 @@ struct BuildOptions {
 int runBuild(const BuildOptions& options) {
     Session session;
     session.ui = makeConsoleUi({.answerYes = options.yes});
-    if (!locateObjectsH(session, options.trle.empty() ? nullptr : &options.trle)) return 1;
+    if (!useLevelEditorOptions(session, options.levelEditor)) return 1;
     if (!options.out.empty()) {
         std::error_code ignored;  // a directory that cannot be made is reported when written to
         std::filesystem::create_directories(fileSystemPath(options.out), ignored);
         session.wadDirectory = options.out;
     }
-    if (!options.sources.empty()) session.sourceDirectory = options.sources;
 
     std::unique_ptr<FileRecord> script = fileRecordForPath(FILE_BUILD_SCRIPT, options.scriptPath);
     if (!runBuildScriptFile(session, *script, true, options.withDependencies)) return 1;
@@ -57,10 +55,7 @@ void addBuildCommand(CLI::App& app, int& exitCode) {
         "to the WAD directory under the script's base name");
     command->add_option("SCRIPT", options->scriptPath, "The build script, e.g. showcase.KVS")
         ->required();
-    command->add_option("--trle", options->trle, "The Level Editor directory (where objects.h is)");
-    command->add_option("--sources", options->sources,
-                        "Where the script's sources are (default: graphics/wads of the Level "
-                        "Editor directory)");
+    addLevelEditorOptions(*command, options->levelEditor, true);
     command->add_option("--out", options->out,
                         "Where the set is written (default: graphics/wads of the Level Editor "
                         "directory); made when missing");

@@ -7,8 +7,8 @@
 
 #include "cli/commands.h"
 #include "cli/console_ui.h"
+#include "cli/level_editor_options.h"
 #include "editing/edited_wad_commands.h"
-#include "editing/objects_h_location.h"
 #include "editing/reference_collection.h"
 #include "editing/session.h"
 #include "framework/file_record.h"
@@ -24,8 +24,7 @@ namespace {
 
 struct CheckOptions {
     std::string path;
-    std::string trle;
-    std::string sources;
+    LevelEditorOptions levelEditor;
 };
 
 bool isScriptPath(const std::string& path) {
@@ -49,8 +48,7 @@ bool loadEditedWad(Session& session, const std::string& path) {
 int runCheck(const CheckOptions& options) {
     Session session;
     session.ui = makeConsoleUi({});
-    if (!locateObjectsH(session, options.trle.empty() ? nullptr : &options.trle)) return 1;
-    if (!options.sources.empty()) session.sourceDirectory = options.sources;
+    if (!useLevelEditorOptions(session, options.levelEditor)) return 1;
     if (!loadEditedWad(session, options.path)) return 1;
     const WadCheck check = checkWad(session);
     std::printf("%s\n", wadCheckReport(check).c_str());
@@ -68,10 +66,7 @@ void addCheckCommand(CLI::App& app, int& exitCode) {
         "1 when anything is listed");
     command->add_option("PATH", options->path, "A build script, or a file of a WAD set")
         ->required();
-    command->add_option("--trle", options->trle, "The Level Editor directory (where objects.h is)");
-    command->add_option("--sources", options->sources,
-                        "Where the script's sources are (default: graphics/wads of the Level "
-                        "Editor directory)");
+    addLevelEditorOptions(*command, options->levelEditor, true);
     command->callback([options, &exitCode] { exitCode = runCheck(*options); });
 }
 

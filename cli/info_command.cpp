@@ -8,9 +8,9 @@
 
 #include "cli/commands.h"
 #include "cli/console_ui.h"
+#include "cli/level_editor_options.h"
 #include "cli/source_loading.h"
 #include "editing/entries.h"
-#include "editing/objects_h_location.h"
 #include "editing/session.h"
 #include "formats/wad.h"
 #include "level/level_reader.h"
@@ -115,14 +115,14 @@ void printJson(const Session& session, const ReferenceSource& source, const char
 
 struct InfoOptions {
     std::string path;
-    std::string trle;
+    LevelEditorOptions levelEditor;
     bool json = false;
 };
 
 int runInfo(const InfoOptions& options) {
     Session session;
     session.ui = makeConsoleUi({});
-    if (!locateObjectsH(session, options.trle.empty() ? nullptr : &options.trle)) return 1;
+    if (!useLevelEditorOptions(session, options.levelEditor)) return 1;
     LoadedSource loaded = loadSourceAt(session, options.path);
     if (!loaded.source) return 1;
     const ReferenceSource& source = *loaded.source;
@@ -143,7 +143,7 @@ void addInfoCommand(CLI::App& app, int& exitCode) {
     CLI::App* info = app.add_subcommand(
         "info", "Show what a WAD set (any of its five files) or a .tr4 level holds");
     info->add_option("PATH", options->path, "A file of the WAD set, or a .tr4 level")->required();
-    info->add_option("--trle", options->trle, "The Level Editor directory (where objects.h is)");
+    addLevelEditorOptions(*info, options->levelEditor, false);
     info->add_flag("--json", options->json, "Print machine-readable JSON");
     info->callback([options, &exitCode] { exitCode = runInfo(*options); });
 }

@@ -10,12 +10,13 @@
 
 #include "cli/commands.h"
 #include "cli/console_ui.h"
+#include "cli/level_editor_options.h"
 #include "cli/source_loading.h"
 #include "editing/entries.h"
-#include "editing/objects_h_location.h"
 #include "editing/session.h"
 #include "framework/file_output.h"
 #include "framework/file_record.h"
+#include "framework/image_files.h"
 #include "framework/paths.h"
 #include "preview/contact_sheet.h"
 #include "preview/object_render.h"
@@ -26,7 +27,7 @@ namespace {
 
 struct RenderOptions {
     std::string path;
-    std::string trle;
+    LevelEditorOptions levelEditor;
     std::string out;
     int size = 256;
     std::string object;
@@ -42,7 +43,9 @@ struct Thumbnail {
 bool writePng(Ui& ui, const std::string& path, const preview::Image& image) {
     std::error_code ignored;  // a directory that cannot be made is reported when written to
     std::filesystem::create_directories(std::string(directoryPart(path)), ignored);
-    if (!writeFileReplacing(ui, path, preview::encodePng(image))) return false;
+    const ImagePixels pixels{static_cast<uint32_t>(image.width), static_cast<uint32_t>(image.height),
+                             4, image.rgba};
+    if (!writeFileReplacing(ui, path, encodeImageFile(ImageFileType::Png, pixels))) return false;
     std::printf("%s\n", path.c_str());
     return true;
 }
@@ -50,7 +53,7 @@ bool writePng(Ui& ui, const std::string& path, const preview::Image& image) {
 int runRender(const RenderOptions& options) {
     Session session;
     session.ui = makeConsoleUi({});
-    if (!locateObjectsH(session, options.trle.empty() ? nullptr : &options.trle)) return 1;
+    if (!useLevelEditorOptions(session, options.levelEditor)) return 1;
     LoadedSource loaded = loadSourceAt(session, options.path);
     if (!loaded.source) return 1;
 
@@ -94,7 +97,7 @@ void addRenderCommand(CLI::App& app, int& exitCode) {
         "animation, static meshes, and sprite sequences as their sprites");
     command->add_option("PATH", options->path, "A file of the WAD set, or a .tr4 level")
         ->required();
-    command->add_option("--trle", options->trle, "The Level Editor directory (where objects.h is)");
+    addLevelEditorOptions(*command, options->levelEditor, false);
     command->add_option("--out", options->out, "Where the thumbnails go; made when missing")
         ->required();
     command->add_option("--size", options->size, "Width and height of a thumbnail in pixels")

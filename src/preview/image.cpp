@@ -1,7 +1,5 @@
 #include "preview/image.h"
 
-#include <stb_image_write.h>
-
 namespace kavrin::preview {
 
 Image::Image(int w, int h) : width(w), height(h), rgba(static_cast<size_t>(w) * h * 4, 0) {}
@@ -19,20 +17,6 @@ void drawImage(Image& target, const Image& source, int x, int y) {
             }
         }
     }
-}
-
-std::vector<uint8_t> encodePng(const Image& image) {
-    std::vector<uint8_t> bytes;
-    auto append = [](void* context, void* data, int size) {
-        auto* out = static_cast<std::vector<uint8_t>*>(context);
-        const auto* first = static_cast<const uint8_t*>(data);
-        out->insert(out->end(), first, first + size);
-    };
-    if (!stbi_write_png_to_func(append, &bytes, image.width, image.height, 4, image.rgba.data(),
-                                image.width * 4)) {
-        return {};
-    }
-    return bytes;
 }
 
 }  // namespace kavrin::preview

@@ -1,5 +1,4 @@
-// Images the renderer draws into: rows of red, green, blue, alpha bytes from the top down, and
-// their PNG files.
+// Images the renderer draws into: rows of red, green, blue, alpha bytes from the top down.
 #pragma once
 
 #include <cstddef>
@@ -24,9 +23,5 @@ struct Image {
 // Puts `source` with its top left corner at (x, y) onto an opaque target, blending it over what is
 // there by its alpha; the parts outside the target are cut off.
 void drawImage(Image& target, const Image& source, int x, int y);
-
-// The image as the bytes of a PNG file (none when memory runs out); the same image always gives
-// the same bytes.
-std::vector<uint8_t> encodePng(const Image& image);
 
 }  // namespace kavrin::preview
