@@ -132,9 +132,10 @@ void EditedList::fillDisplayInfo(NMLVDISPINFOW& info) const {
     item.pszText[item.cchTextMax - 1] = L'\0';
 }
 
-void EditedList::selectionChanged() {
-    if (followingCore_) return;
+bool EditedList::selectionChanged() {
+    if (followingCore_) return false;
     session_.edited.selectedRow = ListView_GetNextItem(list_, -1, LVNI_SELECTED);
+    return true;
 }
 
 void EditedList::showSortOrder() {

@@ -34,7 +34,8 @@ public:
 
     // Notifications the main window passes on.
     void fillDisplayInfo(NMLVDISPINFOW& info) const;
-    void selectionChanged();
+    // True when the user changed the selection, false when the list follows the core.
+    bool selectionChanged();
 
 private:
     void showSortOrder();

@@ -14,6 +14,7 @@
 #include "editing/rows.h"
 #include "editing/session.h"
 #include "editing/wad_commands.h"
+#include "shell/win32/preview/preview_pane.h"
 #include "shell/win32/resource_ids.h"
 #include "shell/win32/wide_text.h"
 
@@ -79,6 +80,21 @@ void makeControls(MainWindow& main) {
 
     main.filter = createFilterField(main);
     main.status.create(main.window, main.instance);
+
+    // At the right, and the window widened by as much.
+    main.preview = createPreviewPane(main.window, main.instance, ID_PREVIEW_PANE, [&main] {
+        if (!main.previewFromList) return main.session.selectedEntry;
+        std::optional<uint32_t> slot = selectedSlot(main.session.edited);
+        return slot ? main.session.edited.slotTable[*slot] : nullptr;
+    });
+    if (main.preview) {
+        int width = previewPaneWidth(main.preview);
+        SetWindowPos(main.preview, nullptr, 0, 0, width, width, SWP_NOMOVE | SWP_NOZORDER);
+        RECT frame{};
+        GetWindowRect(main.window, &frame);
+        SetWindowPos(main.window, nullptr, 0, 0, frame.right - frame.left + width + 5,
+                     frame.bottom - frame.top, SWP_NOMOVE | SWP_NOZORDER);
+    }
 }
 
 // The editing core's changes, shown in the controls.
@@ -95,15 +111,21 @@ void showCoreChanges(MainWindow& main) {
         main.tree.setFilter("");
         main.tree.select(entry);
     };
+    // A command may fill or empty the selected row's slot without changing the selection.
     view.rowChanged = [&main](size_t row) {
         main.list.rowChanged(row);
         enableSaveCommands(main);
+        followPreview(main, main.previewFromList);
     };
     view.rowsRebuilt = [&main] {
         main.list.rebuild();
         enableSaveCommands(main);
+        followPreview(main, main.previewFromList);
     };
-    view.rowSelected = [&main](size_t row) { main.list.selectRow(static_cast<int>(row)); };
+    view.rowSelected = [&main](size_t row) {
+        main.list.selectRow(static_cast<int>(row));
+        followPreview(main, true);
+    };
     view.redraw = [&main](bool on) {
         main.list.setRedraw(on);
         if (on) enableSaveCommands(main);
@@ -161,6 +183,7 @@ LRESULT treeNotification(MainWindow& main, NMHDR& header) {
     switch (header.code) {
         case TVN_SELCHANGEDW:
             main.tree.selectionChanged(reinterpret_cast<NMTREEVIEWW&>(header));
+            followPreview(main, false);
             return 0;
         case TVN_ITEMEXPANDEDW:
             main.tree.expansionChanged(reinterpret_cast<NMTREEVIEWW&>(header));
@@ -196,8 +219,9 @@ LRESULT listNotification(MainWindow& main, NMHDR& header) {
             main.list.fillDisplayInfo(reinterpret_cast<NMLVDISPINFOW&>(header));
             return 0;
         case LVN_ITEMCHANGED:
-            if (reinterpret_cast<NMLISTVIEW&>(header).uChanged & LVIF_STATE) {
-                main.list.selectionChanged();
+            if (reinterpret_cast<NMLISTVIEW&>(header).uChanged & LVIF_STATE &&
+                main.list.selectionChanged()) {
+                followPreview(main, true);
             }
             return 0;
         case LVN_COLUMNCLICK:
@@ -295,6 +319,11 @@ LRESULT CALLBACK mainWindowProcedure(HWND window, UINT message, WPARAM wParam, L
 }
 
 }  // namespace
+
+void followPreview(MainWindow& main, bool fromList) {
+    main.previewFromList = fromList;
+    if (main.preview) followSelection(main.preview);
+}
 
 POINT cursorPosition() {
     POINT at{};

@@ -50,6 +50,7 @@ struct MainWindow {
     EditedList list;
     StatusStrip status;
     HWND preview = nullptr;
+    bool previewFromList = false;  // the preview shows what was selected last: a row or an entry
 
     int treeWidth = DEFAULT_TREE_WIDTH;  // as the user dragged it
     std::optional<POINT> splitterDrag;   // where the drag of the splitter started
@@ -59,6 +60,9 @@ struct MainWindow {
 
 // Where the mouse pointer is, on the screen.
 POINT cursorPosition();
+
+// The preview follows the selection of the tree (`fromList` false) or of the list.
+void followPreview(MainWindow& main, bool fromList);
 
 // window_layout.cpp: the controls placed for the client size; the splitter's drag; the least
 // window size.
