@@ -9,7 +9,7 @@
 #include "shell/win32/dialogs/dialog_ids.h"
 #include "shell/win32/dialogs/wide_text.h"
 
-namespace kavrin::shell {
+namespace kavrin::win32 {
 
 namespace {
 
@@ -54,4 +54,4 @@ void showAboutBox(HWND owner) {
     cancelCentring();
 }
 
-}  // namespace kavrin::shell
+}  // namespace kavrin::win32

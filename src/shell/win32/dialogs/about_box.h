@@ -3,9 +3,9 @@
 
 #include <windows.h>
 
-namespace kavrin::shell {
+namespace kavrin::win32 {
 
 // Shows the About box modally, centred over `owner`.
 void showAboutBox(HWND owner);
 
-}  // namespace kavrin::shell
+}  // namespace kavrin::win32

@@ -2,7 +2,7 @@
 
 #include "framework/ui.h"
 
-namespace kavrin::shell {
+namespace kavrin::win32 {
 
 namespace {
 
@@ -47,4 +47,4 @@ void cancelCentring() {
     centringHook = nullptr;
 }
 
-}  // namespace kavrin::shell
+}  // namespace kavrin::win32

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-namespace kavrin::shell {
+namespace kavrin::win32 {
 
 // Moves the window to the centre of its parent or owner (the screen when it has neither), kept on
 // the screen, without resizing or activating it.
@@ -16,4 +16,4 @@ void centreNextActivated();
 // Removes the hook when the dialog it was meant for never opened.
 void cancelCentring();
 
-}  // namespace kavrin::shell
+}  // namespace kavrin::win32

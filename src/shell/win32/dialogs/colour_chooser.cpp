@@ -5,7 +5,7 @@
 #include "shell/win32/dialogs/centring.h"
 #include "shell/win32/dialogs/wide_text.h"
 
-namespace kavrin::shell {
+namespace kavrin::win32 {
 
 namespace {
 
@@ -66,4 +66,4 @@ void drawColourSwatch(const DRAWITEMSTRUCT& item, Colour colour) {
     }
 }
 
-}  // namespace kavrin::shell
+}  // namespace kavrin::win32

@@ -8,7 +8,7 @@
 
 #include "texture/extraction_settings.h"
 
-namespace kavrin::shell {
+namespace kavrin::win32 {
 
 // Runs the colour chooser over `owner` with `title` as its caption, starting from `colour` with
 // the custom colours open. True when the user pressed OK: only then is `colour` changed. Custom
@@ -19,4 +19,4 @@ bool chooseColour(HWND owner, const std::string& title, Colour& colour,
 // Paints an owner-drawn button as a swatch of `colour` inside a push-button frame.
 void drawColourSwatch(const DRAWITEMSTRUCT& item, Colour colour);
 
-}  // namespace kavrin::shell
+}  // namespace kavrin::win32

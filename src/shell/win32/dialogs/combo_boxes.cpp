@@ -2,7 +2,7 @@
 
 #include "shell/win32/dialogs/wide_text.h"
 
-namespace kavrin::shell {
+namespace kavrin::win32 {
 
 void fillComboBox(HWND combo, std::span<const char* const> names, int selection) {
     SendMessageW(combo, CB_RESETCONTENT, 0, 0);
@@ -23,4 +23,4 @@ void fitComboDropDown(HWND combo, int count) {
                  editHeight + itemHeight * (count + 2), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-}  // namespace kavrin::shell
+}  // namespace kavrin::win32

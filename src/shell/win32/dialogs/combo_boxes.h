@@ -5,7 +5,7 @@
 
 #include <span>
 
-namespace kavrin::shell {
+namespace kavrin::win32 {
 
 // Replaces the entries with the names, in order, and selects the entry at `selection`.
 void fillComboBox(HWND combo, std::span<const char* const> names, int selection);
@@ -14,4 +14,4 @@ void fillComboBox(HWND combo, std::span<const char* const> names, int selection)
 // -1 means the box's own number of entries.
 void fitComboDropDown(HWND combo, int count);
 
-}  // namespace kavrin::shell
+}  // namespace kavrin::win32

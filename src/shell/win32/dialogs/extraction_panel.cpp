@@ -12,7 +12,7 @@
 #include "shell/win32/dialogs/wide_text.h"
 #include "texture/extract_command.h"
 
-namespace kavrin::shell {
+namespace kavrin::win32 {
 
 namespace {
 
@@ -208,4 +208,4 @@ void runExtractionDialog(HWND owner, HINSTANCE instance, const FileDialogRequest
     dialog.run();
 }
 
-}  // namespace kavrin::shell
+}  // namespace kavrin::win32

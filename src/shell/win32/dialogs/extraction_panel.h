@@ -6,7 +6,7 @@
 #include "framework/ui.h"
 #include "texture/extraction_settings.h"
 
-namespace kavrin::shell {
+namespace kavrin::win32 {
 
 // Opens on the filter of the remembered input type, so that the options shown and the files listed
 // agree; the panel keeps its choices in `settings` for the rest of the run. "Extract" extracts the
@@ -14,4 +14,4 @@ namespace kavrin::shell {
 void runExtractionDialog(HWND owner, HINSTANCE instance, const FileDialogRequest& request, Ui& ui,
                          ExtractionSettings& settings);
 
-}  // namespace kavrin::shell
+}  // namespace kavrin::win32

@@ -4,7 +4,7 @@
 #include "shell/win32/dialogs/centring.h"
 #include "shell/win32/dialogs/wide_text.h"
 
-namespace kavrin::shell {
+namespace kavrin::win32 {
 
 namespace {
 
@@ -66,4 +66,4 @@ std::optional<FileChoice> runFileDialog(HWND owner, HINSTANCE instance,
     return dialog.choice();
 }
 
-}  // namespace kavrin::shell
+}  // namespace kavrin::win32

@@ -9,7 +9,7 @@
 
 #include "framework/ui.h"
 
-namespace kavrin::shell {
+namespace kavrin::win32 {
 
 // The open-file-name record of a request: the type's filters, the title, the strict flags, the
 // current directory to start in. It holds the texts the record points at, so it stays in place.
@@ -36,4 +36,4 @@ private:
 std::optional<FileChoice> runFileDialog(HWND owner, HINSTANCE instance,
                                         const FileDialogRequest& request);
 
-}  // namespace kavrin::shell
+}  // namespace kavrin::win32

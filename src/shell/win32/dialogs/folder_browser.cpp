@@ -5,7 +5,7 @@
 #include "shell/win32/dialogs/centring.h"
 #include "shell/win32/dialogs/wide_text.h"
 
-namespace kavrin::shell {
+namespace kavrin::win32 {
 
 namespace {
 
@@ -78,4 +78,4 @@ std::optional<std::string> runFolderBrowser(HWND owner, const FolderRequest& req
     return chosen;
 }
 
-}  // namespace kavrin::shell
+}  // namespace kavrin::win32

@@ -3,7 +3,7 @@
 #include "shell/win32/dialogs/centring.h"
 #include "shell/win32/dialogs/wide_text.h"
 
-namespace kavrin::shell {
+namespace kavrin::win32 {
 
 namespace {
 
@@ -55,4 +55,4 @@ Button showMessageBox(HWND owner, MessageStyle style, const std::string& title,
     return Button::Ok;
 }
 
-}  // namespace kavrin::shell
+}  // namespace kavrin::win32

@@ -7,11 +7,11 @@
 
 #include "framework/ui.h"
 
-namespace kavrin::shell {
+namespace kavrin::win32 {
 
 // Shows the text modally, centred over `owner` (without one, over the screen, and every window of
 // the program waits for it); returns the button pressed.
 Button showMessageBox(HWND owner, MessageStyle style, const std::string& title,
                       const std::string& text);
 
-}  // namespace kavrin::shell
+}  // namespace kavrin::win32

@@ -6,7 +6,7 @@
 #include "shell/win32/dialogs/dialog_ids.h"
 #include "shell/win32/dialogs/wide_text.h"
 
-namespace kavrin::shell {
+namespace kavrin::win32 {
 
 namespace {
 
@@ -46,4 +46,4 @@ void showProgress(HWND dialog, const ProgressState& state) {
     repaintNow(dialog);
 }
 
-}  // namespace kavrin::shell
+}  // namespace kavrin::win32

@@ -5,7 +5,7 @@
 
 #include "framework/ui.h"
 
-namespace kavrin::shell {
+namespace kavrin::win32 {
 
 // Makes the (hidden) progress window owned by `owner`; nullptr when the template cannot be loaded.
 HWND createProgressDialog(HINSTANCE instance, HWND owner);
@@ -14,4 +14,4 @@ HWND createProgressDialog(HINSTANCE instance, HWND owner);
 // and lets it and its owner repaint while the operation goes on.
 void showProgress(HWND dialog, const ProgressState& state);
 
-}  // namespace kavrin::shell
+}  // namespace kavrin::win32

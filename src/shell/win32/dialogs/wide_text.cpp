@@ -1,6 +1,6 @@
 #include "shell/win32/dialogs/wide_text.h"
 
-namespace kavrin::shell {
+namespace kavrin::win32 {
 
 std::wstring widen(std::string_view text) {
     if (text.empty()) return {};
@@ -30,4 +30,4 @@ void setWindowText(HWND window, std::string_view text) {
     SetWindowTextW(window, widen(text).c_str());
 }
 
-}  // namespace kavrin::shell
+}  // namespace kavrin::win32

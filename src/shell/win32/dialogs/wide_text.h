@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace kavrin::shell {
+namespace kavrin::win32 {
 
 std::wstring widen(std::string_view text);
 std::string narrow(std::wstring_view text);
@@ -15,4 +15,4 @@ std::string narrow(std::wstring_view text);
 std::string windowText(HWND window);
 void setWindowText(HWND window, std::string_view text);
 
-}  // namespace kavrin::shell
+}  // namespace kavrin::win32

@@ -10,7 +10,7 @@
 #include "shell/win32/dialogs/progress_dialog.h"
 #include "shell/win32/dialogs/wide_text.h"
 
-namespace kavrin::shell {
+namespace kavrin::win32 {
 
 WindowsUi::WindowsUi(Ui& ui, HINSTANCE instance) : ui_(ui), instance_(instance) {
     UiPort& port = ui_.port;
@@ -60,4 +60,4 @@ HWND WindowsUi::owner() const {
     return mainWindow_;
 }
 
-}  // namespace kavrin::shell
+}  // namespace kavrin::win32

@@ -8,7 +8,7 @@
 #include "framework/ui.h"
 #include "texture/extraction_settings.h"
 
-namespace kavrin::shell {
+namespace kavrin::win32 {
 
 class WindowsUi {
 public:
@@ -35,4 +35,4 @@ private:
     ExtractionSettings extraction_;  // kept from one extraction dialog to the next
 };
 
-}  // namespace kavrin::shell
+}  // namespace kavrin::win32
