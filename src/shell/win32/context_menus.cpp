@@ -1,8 +1,8 @@
 // The right-click menus: the core says which commands apply, the window shows them.
 #include "editing/context_menus.h"
 
+#include "shell/win32/dialogs/wide_text.h"
 #include "shell/win32/main_window.h"
-#include "shell/win32/wide_text.h"
 
 namespace kavrin::win32 {
 
@@ -10,7 +10,7 @@ void showContextMenu(MainWindow& main, const std::vector<ContextMenuItem>& items
     if (items.empty()) return;
     HMENU menu = CreatePopupMenu();
     for (size_t i = 0; i < items.size(); ++i) {
-        std::wstring text = wideText(items[i].text);
+        std::wstring text = widen(items[i].text);
         if (items[i].command == ContextCommand::Delete) text += L"\tDel";
         AppendMenuW(menu, MF_STRING, i + 1, text.c_str());
     }

@@ -10,8 +10,8 @@
 
 #include "editing/drops.h"
 #include "editing/session.h"
+#include "shell/win32/dialogs/wide_text.h"
 #include "shell/win32/main_window.h"
-#include "shell/win32/wide_text.h"
 
 namespace kavrin::win32 {
 
@@ -62,7 +62,7 @@ void dropFiles(MainWindow& main, HDROP drop) {
         std::wstring path(length + 1, L'\0');
         DragQueryFileW(drop, i, path.data(), length + 1);
         path.resize(length);
-        paths.push_back(utf8Text(path));
+        paths.push_back(narrow(path));
     }
     DragFinish(drop);
     // Nothing new is loaded while a long operation shows its progress.

@@ -7,8 +7,8 @@
 
 #include "editing/rows.h"
 #include "editing/session.h"
+#include "shell/win32/dialogs/wide_text.h"
 #include "shell/win32/resource_ids.h"
-#include "shell/win32/wide_text.h"
 
 namespace kavrin::win32 {
 
@@ -69,10 +69,10 @@ void EditedList::fitColumns() {
                     ListView_GetStringWidth(list_, L"Name") + MARGIN};
     for (uint32_t slot : session_.edited.rows) {
         RowTexts texts = rowTexts(session_, slot);
-        widths[ID] = std::max(widths[ID],
-                              ListView_GetStringWidth(list_, wideText(texts.id).c_str()) + MARGIN);
-        widths[NAME] = std::max(
-            widths[NAME], ListView_GetStringWidth(list_, wideText(texts.name).c_str()) + MARGIN);
+        widths[ID] =
+            std::max(widths[ID], ListView_GetStringWidth(list_, widen(texts.id).c_str()) + MARGIN);
+        widths[NAME] = std::max(widths[NAME],
+                                ListView_GetStringWidth(list_, widen(texts.name).c_str()) + MARGIN);
     }
     for (int column : {MARK, ID, NAME})
         ListView_SetColumnWidth(list_, column, widths[column]);
@@ -127,7 +127,7 @@ void EditedList::fillDisplayInfo(NMLVDISPINFOW& info) const {
     if (!(item.mask & LVIF_TEXT) || !item.pszText || item.cchTextMax <= 0) return;
     const std::string* shown[] = {nullptr, &texts.id, &texts.name, &texts.file, &texts.label};
     std::wstring text =
-        item.iSubItem > MARK && item.iSubItem <= LABEL ? wideText(*shown[item.iSubItem]) : L"";
+        item.iSubItem > MARK && item.iSubItem <= LABEL ? widen(*shown[item.iSubItem]) : L"";
     wcsncpy(item.pszText, text.c_str(), static_cast<size_t>(item.cchTextMax) - 1);
     item.pszText[item.cchTextMax - 1] = L'\0';
 }

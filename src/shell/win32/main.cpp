@@ -11,9 +11,10 @@
 #include "editing/start_up.h"
 #include "framework/program_info.h"
 #include "framework/ui.h"
+#include "shell/win32/dialogs/wide_text.h"
+#include "shell/win32/dialogs/windows_ui.h"
 #include "shell/win32/main_window.h"
 #include "shell/win32/resource_ids.h"
-#include "shell/win32/wide_text.h"
 
 namespace {
 
@@ -26,7 +27,7 @@ std::optional<std::string> levelEditorArgument() {
     if (arguments && count > 1) {
         wchar_t full[MAX_PATH];
         DWORD length = GetFullPathNameW(arguments[1], MAX_PATH, full, nullptr);
-        if (length > 0 && length < MAX_PATH) directory = kavrin::win32::utf8Text(full);
+        if (length > 0 && length < MAX_PATH) directory = kavrin::win32::narrow(full);
     }
     LocalFree(arguments);
     return directory;
@@ -36,6 +37,7 @@ std::optional<std::string> levelEditorArgument() {
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     kavrin::Session session;
+    kavrin::win32::WindowsUi ui(session.ui, instance);
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_TREEVIEW_CLASSES |
                                                        ICC_UPDOWN_CLASS | ICC_PROGRESS_CLASS |
                                                        ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
@@ -53,6 +55,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     }
     HWND window = kavrin::win32::createMainWindow(session, instance);
     if (!window) return 0;
+    ui.setMainWindow(window);
     ShowWindow(window, show);
     UpdateWindow(window);
 

@@ -14,9 +14,10 @@
 #include "editing/rows.h"
 #include "editing/session.h"
 #include "editing/wad_commands.h"
+#include "shell/win32/dialogs/combo_boxes.h"
+#include "shell/win32/dialogs/wide_text.h"
 #include "shell/win32/preview/preview_pane.h"
 #include "shell/win32/resource_ids.h"
-#include "shell/win32/wide_text.h"
 
 namespace kavrin::win32 {
 
@@ -68,15 +69,12 @@ void makeControls(MainWindow& main) {
 
     int widest = 0;
     for (const char* name : CATEGORY_NAMES)
-        widest = std::max(widest,
-                          static_cast<int>(textExtent(main.window, main.font, wideText(name)).cx));
+        widest =
+            std::max(widest, static_cast<int>(textExtent(main.window, main.font, widen(name)).cx));
+    // Created with room for one entry; the list is fitted to every entry when it drops down.
     main.categories = makeChild(main, WC_COMBOBOXW, L"", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST,
                                 ID_CATEGORY_BOX, {widest + 50, 1});
-    for (const char* name : CATEGORY_NAMES) {
-        SendMessageW(main.categories, CB_ADDSTRING, 0,
-                     reinterpret_cast<LPARAM>(wideText(name).c_str()));
-    }
-    SendMessageW(main.categories, CB_SETCURSEL, ALL_OBJECTS, 0);
+    fillComboBox(main.categories, CATEGORY_NAMES, ALL_OBJECTS);
 
     main.filter = createFilterField(main);
     main.status.create(main.window, main.instance);
@@ -131,7 +129,7 @@ void showCoreChanges(MainWindow& main) {
         if (on) enableSaveCommands(main);
     };
     view.titleChanged = [&main](const std::string& title) {
-        SetWindowTextW(main.window, wideText(title).c_str());
+        SetWindowTextW(main.window, widen(title).c_str());
     };
     view.editedWadChanged = [&main] { main.status.budgetDue(); };
 }
@@ -139,7 +137,7 @@ void showCoreChanges(MainWindow& main) {
 void create(MainWindow& main) {
     main.menu = GetMenu(main.window);
     makeControls(main);
-    SetWindowTextW(main.window, wideText(windowTitle(main.session)).c_str());
+    SetWindowTextW(main.window, widen(windowTitle(main.session)).c_str());
     SendMessageW(main.window, WM_SETICON, ICON_BIG,
                  reinterpret_cast<LPARAM>(LoadIconW(main.instance, MAKEINTRESOURCEW(IDI_PROGRAM))));
     setUpMenuBar(main);
@@ -159,19 +157,14 @@ void command(MainWindow& main, int id, int code) {
             if (id == ID_REPLACE) return replace(session);
             return deleteObject(session);
         case ID_CATEGORY_BOX:
+            if (code == CBN_DROPDOWN) fitComboDropDown(main.categories, -1);
             if (code == CBN_SELCHANGE) {
                 auto category = SendMessageW(main.categories, CB_GETCURSEL, 0, 0);
                 if (category >= 0) setCategoryFilter(session, static_cast<uint32_t>(category));
             }
             return;
         case ID_FILTER_FIELD:
-            if (code == EN_CHANGE) {
-                int length = GetWindowTextLengthW(main.filter);
-                std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-                GetWindowTextW(main.filter, text.data(), length + 1);
-                text.resize(static_cast<size_t>(length));
-                main.tree.setFilter(utf8Text(text));
-            }
+            if (code == EN_CHANGE) main.tree.setFilter(windowText(main.filter));
             return;
         default:
             if (code == 0 || code == 1) runCommand(main, id);  // a menu item or an accelerator

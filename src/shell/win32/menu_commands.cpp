@@ -10,9 +10,10 @@
 #include "save/wad_check.h"
 #include "script/build_script.h"
 #include "script/script_writer.h"
+#include "shell/win32/dialogs/about_box.h"
+#include "shell/win32/dialogs/wide_text.h"
 #include "shell/win32/main_window.h"
 #include "shell/win32/resource_ids.h"
-#include "shell/win32/wide_text.h"
 #include "texture/extract_command.h"
 
 namespace kavrin::win32 {
@@ -24,7 +25,7 @@ std::string programDirectory() {
     std::wstring path(MAX_PATH, L'\0');
     DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
     path.resize(length);
-    return utf8Text(path.substr(0, path.find_last_of(L"\\/")));
+    return narrow(path.substr(0, path.find_last_of(L"\\/")));
 }
 
 // Load Script and Build Wad from Script start from an empty edited WAD.
@@ -93,7 +94,7 @@ void runCommand(MainWindow& main, int command) {
         case CMD_ONLINE_HELP:
             return showOnlineHelp(session.ui, programDirectory());
         case CMD_ABOUT:
-            return;
+            return showAboutBox(main.window);
         case CMD_FIND:
             SetFocus(main.filter);
             SendMessageW(main.filter, EM_SETSEL, 0, -1);

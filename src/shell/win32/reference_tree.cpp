@@ -4,8 +4,8 @@
 #include "editing/reference_filter.h"
 #include "editing/reference_source.h"
 #include "editing/session.h"
+#include "shell/win32/dialogs/wide_text.h"
 #include "shell/win32/resource_ids.h"
-#include "shell/win32/wide_text.h"
 
 namespace kavrin::win32 {
 
@@ -60,11 +60,11 @@ void ReferenceTree::rebuild() {
     for (ReferenceSource* source : roots_) {
         FilteredSource shown = filterSource(*session_.catalogue, *source, filter_);
         if (!shown.rootShown) continue;
-        HTREEITEM root = insert(TVI_ROOT, wideText(source->fileName), source->rootEntry, true);
+        HTREEITEM root = insert(TVI_ROOT, widen(source->fileName), source->rootEntry, true);
         for (size_t i = 0; i < source->entries.size(); ++i) {
             if (!shown.entryShown[i]) continue;
             const ObjectEntry& entry = source->entries[i];
-            insert(root, wideText(entryTreeText(*session_.catalogue, entry)), entry, false);
+            insert(root, widen(entryTreeText(*session_.catalogue, entry)), entry, false);
             if (!firstMatch) firstMatch = &entry;
         }
         if (!filter_.empty() || expanded_.count(source)) TreeView_Expand(tree_, root, TVE_EXPAND);

@@ -4,8 +4,8 @@
 
 #include "editing/session.h"
 #include "save/set_budget.h"
+#include "shell/win32/dialogs/wide_text.h"
 #include "shell/win32/resource_ids.h"
-#include "shell/win32/wide_text.h"
 
 namespace kavrin::win32 {
 
@@ -41,7 +41,7 @@ bool StatusStrip::timerElapsed(UINT_PTR timer) {
 }
 
 void StatusStrip::showBudget() {
-    std::wstring text = wideText(budgetText(measureSet(session_)));
+    std::wstring text = widen(budgetText(measureSet(session_)));
     SendMessageW(strip_, SB_SETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
