@@ -189,9 +189,10 @@ LRESULT treeNotification(MainWindow& main, NMHDR& header) {
             if (main.tree.itemAt(cursorPosition())) activateTreeItem(session, true);
             return 0;
         case TVN_BEGINDRAGW: {
-            const ObjectEntry* entry =
-                main.tree.entryOf(reinterpret_cast<NMTREEVIEWW&>(header).itemNew.hItem);
-            if (entry) startEntryDrag(main, *entry);
+            // The dragged item becomes the selected one, as a click on it would make it.
+            HTREEITEM item = reinterpret_cast<NMTREEVIEWW&>(header).itemNew.hItem;
+            TreeView_SelectItem(main.tree.handle(), item);
+            if (const ObjectEntry* entry = main.tree.entryOf(item)) startEntryDrag(main, *entry);
             return 0;
         }
         case NM_RCLICK: {

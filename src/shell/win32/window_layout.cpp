@@ -43,11 +43,13 @@ MainWindowSizes measure(const MainWindow& main) {
 }
 
 void place(HWND control, ControlPosition at) {
-    SetWindowPos(control, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(control, nullptr, at.x, at.y, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
 }
 
 void fit(HWND control, ControlRect at) {
-    SetWindowPos(control, nullptr, at.x, at.y, at.width, at.height, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(control, nullptr, at.x, at.y, at.width, at.height,
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
 }
 
 bool overSplitter(const MainWindow& main, POINT at) {
@@ -77,6 +79,8 @@ void layOut(MainWindow& main) {
         fit(main.preview,
             {sizes.clientWidth, layout.editedList.y, width, layout.editedList.height});
     }
+    // The places the controls left show the window's grey again.
+    RedrawWindow(main.window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 bool splitterMouse(MainWindow& main, UINT message, LPARAM lParam) {
