@@ -7,6 +7,7 @@
 
 #include "editing/rows.h"
 #include "editing/session.h"
+#include "framework/shown_text.h"
 #include "shell/win32/dialogs/wide_text.h"
 #include "shell/win32/resource_ids.h"
 
@@ -69,8 +70,9 @@ void EditedList::fitColumns() {
                     ListView_GetStringWidth(list_, L"Name") + MARGIN};
     for (uint32_t slot : session_.edited.rows) {
         RowTexts texts = rowTexts(session_, slot);
-        widths[ID] =
-            std::max(widths[ID], ListView_GetStringWidth(list_, widen(texts.id).c_str()) + MARGIN);
+        widths[ID] = std::max(
+            widths[ID],
+            ListView_GetStringWidth(list_, widen(alignedNumberText(texts.id)).c_str()) + MARGIN);
         widths[NAME] = std::max(widths[NAME],
                                 ListView_GetStringWidth(list_, widen(texts.name).c_str()) + MARGIN);
     }
@@ -125,6 +127,7 @@ void EditedList::fillDisplayInfo(NMLVDISPINFOW& info) const {
         item.stateMask = LVIS_STATEIMAGEMASK;
     }
     if (!(item.mask & LVIF_TEXT) || !item.pszText || item.cchTextMax <= 0) return;
+    texts.id = alignedNumberText(texts.id);
     const std::string* shown[] = {nullptr, &texts.id, &texts.name, &texts.file, &texts.label};
     std::wstring text =
         item.iSubItem > MARK && item.iSubItem <= LABEL ? widen(*shown[item.iSubItem]) : L"";

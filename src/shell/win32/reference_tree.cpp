@@ -4,6 +4,7 @@
 #include "editing/reference_filter.h"
 #include "editing/reference_source.h"
 #include "editing/session.h"
+#include "framework/shown_text.h"
 #include "shell/win32/dialogs/wide_text.h"
 #include "shell/win32/resource_ids.h"
 
@@ -64,7 +65,8 @@ void ReferenceTree::rebuild() {
         for (size_t i = 0; i < source->entries.size(); ++i) {
             if (!shown.entryShown[i]) continue;
             const ObjectEntry& entry = source->entries[i];
-            insert(root, widen(entryTreeText(*session_.catalogue, entry)), entry, false);
+            insert(root, widen(alignedNumberText(entryTreeText(*session_.catalogue, entry))), entry,
+                   false);
             if (!firstMatch) firstMatch = &entry;
         }
         if (!filter_.empty() || expanded_.count(source)) TreeView_Expand(tree_, root, TVE_EXPAND);

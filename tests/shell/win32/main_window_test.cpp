@@ -130,7 +130,8 @@ TEST_F(MainWindowTest, FilterEnterDeleteKeyAndSortReachTheCore) {
     SetWindowTextW(control(ID_FILTER_FIELD), L"revolver");
     EXPECT_EQ(treeTexts(), (std::vector<std::string>{"tut1.WAS"}));
     EXPECT_EQ(treeTexts(TreeView_GetRoot(control(ID_REFERENCE_TREE))),
-              (std::vector<std::string>{"M 12 LARA_REVOLVER_LASER"}));
+              (std::vector<std::string>{"M\xE2\x80\x87"
+                                        "12 LARA_REVOLVER_LASER"}));
     key(ID_FILTER_FIELD, VK_RETURN);
     EXPECT_TRUE(occupied(12));
     EXPECT_EQ(cell(12, 3), "tut1.WAS");
