@@ -1,0 +1,228 @@
+// The Windows dialogs as the user meets them: each test opens the real dialog and plays the user
+// from a timer that runs inside the dialog's own message loop.
+#include <windows.h>
+#include <commctrl.h>
+#include <commdlg.h>
+#include <dlgs.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+
+#include "framework/choose_file.h"
+#include "framework/file_record.h"
+#include "framework/file_types.h"
+#include "framework/paths.h"
+#include "shell/win32/dialogs/about_box.h"
+#include "shell/win32/dialogs/dialog_ids.h"
+#include "shell/win32/dialogs/extraction_panel.h"
+#include "shell/win32/dialogs/wide_text.h"
+#include "shell/win32/dialogs/windows_ui.h"
+#include "support/test_data.h"
+
+namespace kavrin::win32 {
+namespace {
+
+// Calls `step` every 50 ms while alive, until it returns true.
+class User {
+public:
+    explicit User(std::function<bool()> step) {
+        step_ = std::move(step);
+        timer_ = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) {
+            if (step_ && step_()) step_ = nullptr;
+        });
+    }
+    ~User() {
+        KillTimer(nullptr, timer_);
+        step_ = nullptr;
+    }
+    User(const User&) = delete;
+    User& operator=(const User&) = delete;
+
+private:
+    static inline std::function<bool()> step_;
+    UINT_PTR timer_;
+};
+
+HWND dialogTitled(const char* title) {
+    return FindWindowW(L"#32770", widen(title).c_str());
+}
+
+POINT centreOf(HWND window) {
+    RECT rect;
+    GetWindowRect(window, &rect);
+    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+// The dialog's descendant with the control id (the extraction panel is a dialog inside a dialog).
+HWND descendant(HWND dialog, int id) {
+    std::pair<int, HWND> search{id, nullptr};
+    EnumChildWindows(
+        dialog,
+        [](HWND child, LPARAM data) {
+            auto& [wanted, found] = *reinterpret_cast<std::pair<int, HWND>*>(data);
+            if (GetDlgCtrlID(child) != wanted) return TRUE;
+            found = child;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.second;
+}
+
+class WindowsDialogs : public testing::Test {
+protected:
+    // One owner for every case: without a window manager, Wine takes seconds to close a window.
+    static void SetUpTestSuite() {
+        owner_ = CreateWindowExW(0, L"STATIC", L"Owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 120, 80,
+                                 640, 480, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    }
+    void SetUp() override {
+        ASSERT_NE(owner_, nullptr);
+        backend_.setMainWindow(owner_);
+    }
+
+    static inline HWND owner_ = nullptr;
+    Ui ui_;
+    WindowsUi backend_{ui_, GetModuleHandleW(nullptr)};
+};
+
+TEST_F(WindowsDialogs, MessageBoxIsCentredOverItsOwnerAndGivesTheButtonPressed) {
+    std::string text;
+    POINT boxCentre{};
+    User user([&] {
+        HWND box = dialogTitled("Confirm Object Delete");
+        if (!box) return false;
+        text = windowText(GetDlgItem(box, 0xFFFF));
+        boxCentre = centreOf(box);
+        PostMessageW(box, WM_COMMAND, IDNO, 0);
+        return true;
+    });
+    Button answer = showMessage(ui_, MessageStyle::QuestionYesNoCancel, "Confirm Object Delete",
+                                "Delete %s from slot %d?", "LARA", 0);
+    EXPECT_EQ(answer, Button::No);
+    EXPECT_EQ(text, "Delete LARA from slot 0?");
+    POINT ownerCentre = centreOf(owner_);
+    EXPECT_NEAR(boxCentre.x, ownerCentre.x, 1);
+    EXPECT_NEAR(boxCentre.y, ownerCentre.y, 1);
+}
+
+TEST_F(WindowsDialogs, ProgressDialogShowsTheCoreProgress) {
+    progressBegin(ui_, "Loading WAD", 0, 10, 1, "Reading %s", "TUT1.WAD");
+    progressSet(ui_, -1, nullptr);
+    progressSet(ui_, -1, nullptr);
+    progressMark(ui_, nullptr);
+    progressSub(ui_, 5, "Converting meshes");
+    HWND dialog = backend_.progressWindow();
+    ASSERT_NE(dialog, nullptr);
+    HWND bar = GetDlgItem(dialog, IDC_PROGRESS_BAR);
+    PBRANGE range{};
+    SendMessageW(bar, PBM_GETRANGE, FALSE, reinterpret_cast<LPARAM>(&range));
+    EXPECT_TRUE(IsWindowVisible(dialog));
+    EXPECT_EQ(windowText(dialog), "Loading WAD");
+    EXPECT_EQ(windowText(GetDlgItem(dialog, IDC_PROGRESS_TEXT)), "Converting meshes");
+    EXPECT_EQ(range.iLow, 0);
+    EXPECT_EQ(range.iHigh, 10);
+    EXPECT_EQ(SendMessageW(bar, PBM_GETPOS, 0, 0), 7);
+    progressEnd(ui_);
+    EXPECT_FALSE(IsWindowVisible(dialog));
+}
+
+TEST_F(WindowsDialogs, ExtractionPanelFollowsTheFileTypeAndKeepsItsSettings) {
+    ExtractionSettings settings;
+    FileDialogRequest request{false, "Extract Texture From File", FILE_TEXTURE_SOURCE, true, true};
+    std::vector<std::string> problems;
+    auto expectShown = [&](HWND dialog, std::initializer_list<int> ids, bool shown) {
+        for (int id : ids) {
+            if (IsWindowVisible(descendant(dialog, id)) != shown) {
+                problems.push_back(std::to_string(id) + (shown ? " hidden" : " shown"));
+            }
+        }
+    };
+    User user([&] {
+        HWND dialog = dialogTitled("Extract Texture From File");
+        if (!dialog || !descendant(dialog, IDC_OUTPUT_TYPE)) return false;
+        EXPECT_EQ(windowText(GetDlgItem(dialog, IDOK)), "Extract");
+        expectShown(dialog, {IDC_LEVEL_16BIT, IDC_LEVEL_32BIT, IDC_LEVEL_MISC}, true);
+        expectShown(dialog, {IDC_WIDTH, IDC_NO_INPUT_OPTIONS, IDC_RLE, IDC_BUMP_MAP}, false);
+        // The user picks "Raw Image (*.raw)" in the dialog's file type box...
+        HWND types = GetDlgItem(dialog, cmb1);
+        SendMessageW(types, CB_SETCURSEL, 2, 0);
+        for (WORD notice : {CBN_SELCHANGE, CBN_SELENDOK}) {  // as the box tells a mouse choice
+            SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(cmb1, notice),
+                         reinterpret_cast<LPARAM>(types));
+        }
+        expectShown(dialog, {IDC_WIDTH, IDC_HEIGHT_SPIN, IDC_BYTE_ORDER, IDC_INPUT_TRANSPARENT,
+                             IDC_INPUT_COLOUR}, true);
+        expectShown(dialog, {IDC_LEVEL_16BIT, IDC_WAD_ROOM, IDC_NO_INPUT_OPTIONS,
+                             IDC_OUTPUT_TRANSPARENT, IDC_OUTPUT_COLOUR}, false);
+        int low = 0;
+        int high = 0;
+        SendMessageW(descendant(dialog, IDC_WIDTH_SPIN), UDM_GETRANGE32,
+                     reinterpret_cast<WPARAM>(&low), reinterpret_cast<LPARAM>(&high));
+        EXPECT_EQ(low, RAW_SIZE_MIN);
+        EXPECT_EQ(high, RAW_SIZE_MAX);
+        // ... and "Truevision Targa (.tga)" as the output, which offers RLE compression.
+        HWND output = descendant(dialog, IDC_OUTPUT_TYPE);
+        SendMessageW(output, CB_SETCURSEL, OUTPUT_TARGA, 0);
+        SendMessageW(GetParent(output), WM_COMMAND, MAKEWPARAM(IDC_OUTPUT_TYPE, CBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(output));
+        expectShown(dialog, {IDC_RLE}, true);
+        PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+        return true;
+    });
+    runExtractionDialog(owner_, GetModuleHandleW(nullptr), request, ui_, settings);
+    EXPECT_EQ(problems, std::vector<std::string>{});
+    EXPECT_EQ(settings.inputType, INPUT_RAW_IMAGE);
+    EXPECT_EQ(settings.outputType, OUTPUT_TARGA);
+    EXPECT_TRUE(settings.setUp);
+    EXPECT_FALSE(settings.outputDirectory.empty());
+}
+
+TEST_F(WindowsDialogs, FolderBrowserStartsInTheFolderAndOffersOkOnlyWhereTheFileIs) {
+    // Folders the browser's tree shows (it hides the hidden ones, such as the temporary folder's).
+    std::string withSet = currentDirectory() + "\\browse-with-set";
+    std::string withoutSet = currentDirectory() + "\\browse-without-set";
+    std::filesystem::create_directories(withSet);
+    std::filesystem::create_directories(withoutSet);
+    std::ofstream(withSet + "\\tut1.WAS") << "";
+    for (bool hasSet : {true, false}) {
+        FileRecord record;
+        record.type = FILE_WAS;
+        record.name = "tut1";
+        record.directory = hasSet ? withSet : withoutSet;
+        bool okOffered = false;
+        int ticks = 0;
+        User user([&] {
+            HWND browser = GetActiveWindow();
+            HWND ok = browser && browser != owner_ ? GetDlgItem(browser, IDOK) : nullptr;
+            if (!ok) return false;
+            okOffered = IsWindowEnabled(ok);
+            if (!okOffered && ++ticks < 40) return false;  // it may still be on its way there
+            PostMessageW(browser, WM_COMMAND, okOffered ? IDOK : IDCANCEL, 0);
+            return true;
+        });
+        EXPECT_EQ(browseForFolder(ui_, record, true, "Where is the set?"), hasSet);
+        EXPECT_EQ(okOffered, hasSet);
+        EXPECT_EQ(record.directory, hasSet ? withSet : withoutSet);
+    }
+}
+
+TEST_F(WindowsDialogs, AboutBoxNamesTheProgramAndClosesOnOk) {
+    std::string title;
+    std::string version;
+    User user([&] {
+        HWND about = GetActiveWindow();
+        if (!about || about == owner_) return false;
+        title = windowText(about);
+        version = windowText(GetDlgItem(about, IDC_ABOUT_VERSION));
+        PostMessageW(about, WM_COMMAND, IDOK, 0);
+        return true;
+    });
+    showAboutBox(owner_);
+    EXPECT_EQ(title, "About Kavrin");
+    EXPECT_EQ(version, "Kavrin Version 2.00");
+}
+
+}  // namespace
+}  // namespace kavrin::win32
