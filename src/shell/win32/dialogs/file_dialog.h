@@ -1,8 +1,8 @@
 // The system's open and save dialogs, driven by the file type table.
 #pragma once
 
-#include <windows.h>
 #include <commdlg.h>
+#include <windows.h>
 
 #include <optional>
 #include <string>

@@ -1,10 +1,10 @@
 // The Windows dialogs as the user meets them: each test opens the real dialog and plays the user
 // from a timer that runs inside the dialog's own message loop.
-#include <windows.h>
 #include <commctrl.h>
 #include <commdlg.h>
 #include <dlgs.h>
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <filesystem>
 #include <fstream>
@@ -148,10 +148,14 @@ TEST_F(WindowsDialogs, ExtractionPanelFollowsTheFileTypeAndKeepsItsSettings) {
             SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(cmb1, notice),
                          reinterpret_cast<LPARAM>(types));
         }
-        expectShown(dialog, {IDC_WIDTH, IDC_HEIGHT_SPIN, IDC_BYTE_ORDER, IDC_INPUT_TRANSPARENT,
-                             IDC_INPUT_COLOUR}, true);
-        expectShown(dialog, {IDC_LEVEL_16BIT, IDC_WAD_ROOM, IDC_NO_INPUT_OPTIONS,
-                             IDC_OUTPUT_TRANSPARENT, IDC_OUTPUT_COLOUR}, false);
+        expectShown(
+            dialog,
+            {IDC_WIDTH, IDC_HEIGHT_SPIN, IDC_BYTE_ORDER, IDC_INPUT_TRANSPARENT, IDC_INPUT_COLOUR},
+            true);
+        expectShown(dialog,
+                    {IDC_LEVEL_16BIT, IDC_WAD_ROOM, IDC_NO_INPUT_OPTIONS, IDC_OUTPUT_TRANSPARENT,
+                     IDC_OUTPUT_COLOUR},
+                    false);
         // ... and "Truevision Targa (.tga)" as the output, which offers RLE compression.
         HWND output = descendant(dialog, IDC_OUTPUT_TYPE);
         SendMessageW(output, CB_SETCURSEL, OUTPUT_TARGA, 0);
