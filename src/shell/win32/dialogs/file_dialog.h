@@ -1,8 +1,9 @@
 // The system's open and save dialogs, driven by the file type table.
 #pragma once
 
-#include <commdlg.h>
 #include <windows.h>
+// after windows.h, which it needs
+#include <commdlg.h>
 
 #include <optional>
 #include <string>

@@ -1,10 +1,11 @@
 // The Windows dialogs as the user meets them: each test opens the real dialog and plays the user
 // from a timer that runs inside the dialog's own message loop.
+#include <windows.h>
+// after windows.h, which they need
 #include <commctrl.h>
 #include <commdlg.h>
 #include <dlgs.h>
 #include <gtest/gtest.h>
-#include <windows.h>
 
 #include <filesystem>
 #include <fstream>
