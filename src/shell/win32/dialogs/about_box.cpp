@@ -30,7 +30,8 @@ INT_PTR CALLBACK aboutProcedure(HWND dialog, UINT message, WPARAM, LPARAM) {
     switch (message) {
         case WM_INITDIALOG:
             setWindowText(dialog, format("About %s", PROGRAM_NAME));
-            setText(dialog, IDC_ABOUT_VERSION, format("%s Version %s", PROGRAM_NAME, PROGRAM_VERSION));
+            setText(dialog, IDC_ABOUT_VERSION,
+                    format("%s Version %s", PROGRAM_NAME, PROGRAM_VERSION));
             setText(dialog, IDC_ABOUT_NAME, PROGRAM_NAME);
             setText(dialog, IDC_ABOUT_COPYRIGHT, PROGRAM_COPYRIGHT);
             // The project's pages are its manual; it has no web site or e-mail address to name.
@@ -50,7 +51,8 @@ INT_PTR CALLBACK aboutProcedure(HWND dialog, UINT message, WPARAM, LPARAM) {
 
 void showAboutBox(HWND owner) {
     centreNextActivated();
-    DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_ABOUT), owner, aboutProcedure, 0);
+    DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_ABOUT), owner, aboutProcedure,
+                    0);
     cancelCentring();
 }
 

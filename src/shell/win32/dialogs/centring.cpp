@@ -31,9 +31,9 @@ void centreOverOwner(HWND window) {
     GetWindowRect(window, &own);
     GetWindowRect(over, &parent);
     WindowRect size = rectOf(own);
-    WindowPosition at = centreWindow(size.width, size.height, rectOf(parent),
-                                     GetSystemMetrics(SM_CXFULLSCREEN),
-                                     GetSystemMetrics(SM_CYFULLSCREEN));
+    WindowPosition at =
+        centreWindow(size.width, size.height, rectOf(parent), GetSystemMetrics(SM_CXFULLSCREEN),
+                     GetSystemMetrics(SM_CYFULLSCREEN));
     SetWindowPos(window, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

@@ -25,7 +25,8 @@ bool chooseColour(HWND owner, const std::string& title, Colour& colour,
                   std::array<Colour, 16>& customColours) {
     std::wstring caption = widen(title);
     std::array<COLORREF, 16> custom;
-    for (size_t i = 0; i < custom.size(); ++i) custom[i] = customColours[i];
+    for (size_t i = 0; i < custom.size(); ++i)
+        custom[i] = customColours[i];
     CHOOSECOLORW chooser{};
     chooser.lStructSize = sizeof(chooser);
     chooser.hwndOwner = owner;
@@ -37,7 +38,8 @@ bool chooseColour(HWND owner, const std::string& title, Colour& colour,
     centreNextActivated();
     bool chosen = ChooseColorW(&chooser);
     cancelCentring();
-    for (size_t i = 0; i < custom.size(); ++i) customColours[i] = custom[i];
+    for (size_t i = 0; i < custom.size(); ++i)
+        customColours[i] = custom[i];
     if (chosen) colour = chooser.rgbResult;
     return chosen;
 }

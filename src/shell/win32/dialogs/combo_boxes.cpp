@@ -18,9 +18,10 @@ void fitComboDropDown(HWND combo, int count) {
     RECT box;
     GetWindowRect(combo, &box);
     // The height of a drop-down list box is that of its edit part and its dropped list together.
-    int editHeight = static_cast<int>(SendMessageW(combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
-    SetWindowPos(combo, nullptr, 0, 0, box.right - box.left,
-                 editHeight + itemHeight * (count + 2), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    int editHeight =
+        static_cast<int>(SendMessageW(combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
+    SetWindowPos(combo, nullptr, 0, 0, box.right - box.left, editHeight + itemHeight * (count + 2),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 }  // namespace kavrin::win32

@@ -4,9 +4,9 @@
 
 #include <initializer_list>
 
+#include "shell/win32/dialogs/centring.h"
 #include "shell/win32/dialogs/colour_chooser.h"
 #include "shell/win32/dialogs/combo_boxes.h"
-#include "shell/win32/dialogs/centring.h"
 #include "shell/win32/dialogs/dialog_ids.h"
 #include "shell/win32/dialogs/file_dialog.h"
 #include "shell/win32/dialogs/wide_text.h"
@@ -27,7 +27,8 @@ Panel& panelOf(HWND panel) {
 }
 
 void showControls(HWND panel, std::initializer_list<int> ids, bool shown) {
-    for (int id : ids) ShowWindow(GetDlgItem(panel, id), shown ? SW_SHOW : SW_HIDE);
+    for (int id : ids)
+        ShowWindow(GetDlgItem(panel, id), shown ? SW_SHOW : SW_HIDE);
 }
 
 // Shows the rows that the settings' input and output types call for. The output side's own
@@ -65,8 +66,8 @@ void check(HWND panel, int id, bool on) {
 
 uint32_t spinnerValue(HWND panel, int spinner) {
     BOOL failed = FALSE;
-    auto value = static_cast<int>(
-        SendMessageW(GetDlgItem(panel, spinner), UDM_GETPOS32, 0, reinterpret_cast<LPARAM>(&failed)));
+    auto value = static_cast<int>(SendMessageW(GetDlgItem(panel, spinner), UDM_GETPOS32, 0,
+                                               reinterpret_cast<LPARAM>(&failed)));
     return static_cast<uint32_t>(failed ? RAW_SIZE_MIN : value);
 }
 
@@ -87,8 +88,7 @@ ExtractionChoices choicesOf(HWND panel) {
 
 // Every opening starts from the same boxes and sizes; the rest comes from the settings.
 void initialisePanel(HWND panel, const ExtractionSettings& settings) {
-    SendMessageW(GetParent(panel), CDM_SETCONTROLTEXT, IDOK,
-                 reinterpret_cast<LPARAM>(L"Extract"));
+    SendMessageW(GetParent(panel), CDM_SETCONTROLTEXT, IDOK, reinterpret_cast<LPARAM>(L"Extract"));
     setUpSpinner(panel, IDC_HEIGHT_SPIN, IDC_HEIGHT);
     setUpSpinner(panel, IDC_WIDTH_SPIN, IDC_WIDTH);
     fillComboBox(GetDlgItem(panel, IDC_BYTE_ORDER), BYTE_ORDER_NAMES,
@@ -121,8 +121,7 @@ INT_PTR notified(HWND panel, const OFNOTIFYW& notice) {
             showRows(panel, state.settings);
             return 0;
         case CDN_FILEOK:
-            state.settings.outputDirectory =
-                windowText(GetDlgItem(panel, IDC_OUTPUT_DIRECTORY));
+            state.settings.outputDirectory = windowText(GetDlgItem(panel, IDC_OUTPUT_DIRECTORY));
             extractTextures(state.ui, narrow(notice.lpOFN->lpstrFile), state.settings,
                             choicesOf(panel));
             SetWindowLongPtrW(panel, DWLP_MSGRESULT, 1);
@@ -138,7 +137,8 @@ void commanded(HWND panel, int id, int code) {
     HWND control = GetDlgItem(panel, id);
     switch (id) {
         case IDC_OUTPUT_BROWSE:
-            if (browseForOutputDirectory(state.ui, settings, windowText(GetDlgItem(panel, IDC_OUTPUT_DIRECTORY)))) {
+            if (browseForOutputDirectory(state.ui, settings,
+                                         windowText(GetDlgItem(panel, IDC_OUTPUT_DIRECTORY)))) {
                 setWindowText(GetDlgItem(panel, IDC_OUTPUT_DIRECTORY), settings.outputDirectory);
             }
             break;
@@ -168,6 +168,8 @@ void commanded(HWND panel, int id, int code) {
 }
 
 UINT_PTR CALLBACK extractOptionsHook(HWND panel, UINT message, WPARAM wParam, LPARAM lParam) {
+    // Messages that come before the panel knows its settings are the dialog's own business.
+    if (message != WM_INITDIALOG && !GetWindowLongPtrW(panel, GWLP_USERDATA)) return 0;
     switch (message) {
         case WM_INITDIALOG: {
             const auto& dialog = *reinterpret_cast<const OPENFILENAMEW*>(lParam);
@@ -176,7 +178,8 @@ UINT_PTR CALLBACK extractOptionsHook(HWND panel, UINT message, WPARAM wParam, LP
             return 0;
         }
         case WM_NOTIFY:
-            return static_cast<UINT_PTR>(notified(panel, *reinterpret_cast<const OFNOTIFYW*>(lParam)));
+            return static_cast<UINT_PTR>(
+                notified(panel, *reinterpret_cast<const OFNOTIFYW*>(lParam)));
         case WM_COMMAND:
             commanded(panel, LOWORD(wParam), HIWORD(wParam));
             return 0;

@@ -27,8 +27,8 @@ FileDialogSetup::FileDialogSetup(HWND owner, HINSTANCE instance, const FileDialo
       title_(widen(request.title)),
       path_(PATH_CAPACITY, L'\0') {
     startDirectory_.resize(GetCurrentDirectoryW(0, nullptr));
-    startDirectory_.resize(GetCurrentDirectoryW(static_cast<DWORD>(startDirectory_.size()),
-                                                startDirectory_.data()));
+    startDirectory_.resize(
+        GetCurrentDirectoryW(static_cast<DWORD>(startDirectory_.size()), startDirectory_.data()));
     record_.lStructSize = sizeof(record_);
     record_.hwndOwner = owner;
     record_.hInstance = instance;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <windows.h>
+// after windows.h, which it needs
 #include <commdlg.h>
 
 #include <optional>

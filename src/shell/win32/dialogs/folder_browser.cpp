@@ -28,6 +28,10 @@ int CALLBACK browseCallback(HWND browser, UINT message, LPARAM lParam, LPARAM da
             centreOverOwner(browser);
             SendMessageW(browser, BFFM_SETSELECTIONW, TRUE,
                          reinterpret_cast<LPARAM>(browse.start.c_str()));
+            if (browse.request.okEnabled) {
+                SendMessageW(browser, BFFM_ENABLEOK, 0,
+                             browse.request.okEnabled(narrow(browse.start)));
+            }
             break;
         case BFFM_SELCHANGED: {
             std::string folder = folderPath(reinterpret_cast<LPCITEMIDLIST>(lParam));

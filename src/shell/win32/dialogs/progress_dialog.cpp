@@ -29,7 +29,8 @@ void repaintNow(HWND dialog) {
 }  // namespace
 
 HWND createProgressDialog(HINSTANCE instance, HWND owner) {
-    return CreateDialogParamW(instance, MAKEINTRESOURCEW(IDD_PROGRESS), owner, progressProcedure, 0);
+    return CreateDialogParamW(instance, MAKEINTRESOURCEW(IDD_PROGRESS), owner, progressProcedure,
+                              0);
 }
 
 void showProgress(HWND dialog, const ProgressState& state) {
