@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "shell/win32/dialogs/combo_boxes.h"
 #include "shell/win32/preview/canvas_bitmap.h"
 
 namespace kavrin::win32 {
@@ -120,14 +122,10 @@ bool takeSelection(Pane& pane) {
     if (!preview::followEntry(pane.preview, pane.selected())) return false;
     setPlaying(pane, false);
     const std::vector<std::string> names = preview::animationNames(pane.preview);
-    SendMessageA(pane.animations, WM_SETREDRAW, FALSE, 0);
-    SendMessageA(pane.animations, CB_RESETCONTENT, 0, 0);
-    SendMessageA(pane.animations, CB_INITSTORAGE, names.size(), names.size() * 16);
+    std::vector<const char*> items;
     for (const std::string& name : names)
-        SendMessageA(pane.animations, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
-    SendMessageA(pane.animations, CB_SETCURSEL, names.empty() ? -1 : 0, 0);
-    SendMessageA(pane.animations, WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(pane.animations, nullptr, TRUE);
+        items.push_back(name.c_str());
+    fillComboBox(pane.animations, items, names.empty() ? -1 : 0);
     EnableWindow(pane.animations, !names.empty());
     EnableWindow(pane.play, !names.empty());
     return true;
