@@ -107,16 +107,6 @@ void setPlaying(Pane& pane, bool playing) {
     SetWindowTextA(pane.play, preview::playButtonText(playing));
 }
 
-// Windows' timers tick only roughly when asked: the frame moves on by the time that passed, so
-// animations play at the game's rate.
-void playOn(Pane& pane) {
-    const ULONGLONG now = GetTickCount64();
-    preview::advanceFrames(pane.preview, static_cast<double>(now - pane.playedAt) *
-                                             preview::FRAMES_PER_SECOND / 1000.0);
-    pane.playedAt = now;
-    showFrame(pane);
-}
-
 // Takes up the selected entry when it is another than the one shown; false when it is not.
 bool takeSelection(Pane& pane) {
     if (!preview::followEntry(pane.preview, pane.selected())) return false;
@@ -129,6 +119,21 @@ bool takeSelection(Pane& pane) {
     EnableWindow(pane.animations, !names.empty());
     EnableWindow(pane.play, !names.empty());
     return true;
+}
+
+// Windows' timers tick only roughly when asked: the frame moves on by the time that passed, so
+// animations play at the game's rate.
+void playOn(Pane& pane) {
+    // An entry that went away is not played on: the pane shows what is selected now.
+    if (takeSelection(pane)) {
+        showFrame(pane);
+        return;
+    }
+    const ULONGLONG now = GetTickCount64();
+    preview::advanceFrames(pane.preview, static_cast<double>(now - pane.playedAt) *
+                                             preview::FRAMES_PER_SECOND / 1000.0);
+    pane.playedAt = now;
+    showFrame(pane);
 }
 
 void paint(Pane& pane) {
@@ -157,6 +162,10 @@ void eraseAround(const Pane& pane, HDC dc) {
 
 void command(Pane& pane, int id, int code) {
     if (id == ANIMATIONS_ID && code == CBN_SELCHANGE) {
+        if (takeSelection(pane)) {
+            showFrame(pane);
+            return;
+        }
         const LRESULT chosen = SendMessageA(pane.animations, CB_GETCURSEL, 0, 0);
         if (chosen < 0) return;
         preview::chooseAnimation(pane.preview, static_cast<uint32_t>(chosen));
