@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "shell/win32/dialogs/combo_boxes.h"
 #include "shell/win32/preview/canvas_bitmap.h"
 
 namespace kavrin::win32 {
@@ -105,32 +107,33 @@ void setPlaying(Pane& pane, bool playing) {
     SetWindowTextA(pane.play, preview::playButtonText(playing));
 }
 
-// Windows' timers tick only roughly when asked: the frame moves on by the time that passed, so
-// animations play at the game's rate.
-void playOn(Pane& pane) {
-    const ULONGLONG now = GetTickCount64();
-    preview::advanceFrames(pane.preview, static_cast<double>(now - pane.playedAt) *
-                                             preview::FRAMES_PER_SECOND / 1000.0);
-    pane.playedAt = now;
-    showFrame(pane);
-}
-
 // Takes up the selected entry when it is another than the one shown; false when it is not.
 bool takeSelection(Pane& pane) {
     if (!preview::followEntry(pane.preview, pane.selected())) return false;
     setPlaying(pane, false);
     const std::vector<std::string> names = preview::animationNames(pane.preview);
-    SendMessageA(pane.animations, WM_SETREDRAW, FALSE, 0);
-    SendMessageA(pane.animations, CB_RESETCONTENT, 0, 0);
-    SendMessageA(pane.animations, CB_INITSTORAGE, names.size(), names.size() * 16);
+    std::vector<const char*> items;
     for (const std::string& name : names)
-        SendMessageA(pane.animations, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
-    SendMessageA(pane.animations, CB_SETCURSEL, names.empty() ? -1 : 0, 0);
-    SendMessageA(pane.animations, WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(pane.animations, nullptr, TRUE);
+        items.push_back(name.c_str());
+    fillComboBox(pane.animations, items, names.empty() ? -1 : 0);
     EnableWindow(pane.animations, !names.empty());
     EnableWindow(pane.play, !names.empty());
     return true;
+}
+
+// Windows' timers tick only roughly when asked: the frame moves on by the time that passed, so
+// animations play at the game's rate.
+void playOn(Pane& pane) {
+    // An entry that went away is not played on: the pane shows what is selected now.
+    if (takeSelection(pane)) {
+        showFrame(pane);
+        return;
+    }
+    const ULONGLONG now = GetTickCount64();
+    preview::advanceFrames(pane.preview, static_cast<double>(now - pane.playedAt) *
+                                             preview::FRAMES_PER_SECOND / 1000.0);
+    pane.playedAt = now;
+    showFrame(pane);
 }
 
 void paint(Pane& pane) {
@@ -159,6 +162,10 @@ void eraseAround(const Pane& pane, HDC dc) {
 
 void command(Pane& pane, int id, int code) {
     if (id == ANIMATIONS_ID && code == CBN_SELCHANGE) {
+        if (takeSelection(pane)) {
+            showFrame(pane);
+            return;
+        }
         const LRESULT chosen = SendMessageA(pane.animations, CB_GETCURSEL, 0, 0);
         if (chosen < 0) return;
         preview::chooseAnimation(pane.preview, static_cast<uint32_t>(chosen));

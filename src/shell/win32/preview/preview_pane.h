@@ -29,7 +29,8 @@ int previewPaneWidth(HWND pane);
 // keyboard focus, so the pane takes the focus when it is clicked; a main window may also forward
 // the wheel to it while the cursor is over it.
 
-// What the pane shows, for tests: the object, its animation and frame, and the camera.
+// What a pane made by createPreviewPane shows, for tests: the object, its animation and frame, and
+// the camera.
 const preview::ObjectPreview& previewState(HWND pane);
 
 }  // namespace kavrin::win32
