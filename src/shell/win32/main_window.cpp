@@ -285,6 +285,10 @@ LRESULT CALLBACK mainWindowProcedure(HWND window, UINT message, WPARAM wParam, L
             if (entryDragMouse(*main, message) || splitterMouse(*main, message, lParam))
                 return TRUE;
             break;
+        case WM_CONTEXTMENU:
+            // From the keyboard; a click has had its menu through the control's notification.
+            if (lParam == -1) showKeyboardContextMenu(*main, reinterpret_cast<HWND>(wParam));
+            return 0;
         case WM_CTLCOLORSTATIC:
             // The captions stand on the window's own grey.
             SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);

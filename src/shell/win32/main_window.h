@@ -82,6 +82,8 @@ void dropFiles(MainWindow& main, HDROP drop);
 
 // context_menus.cpp: the right-click menus of the tree and the list.
 void showContextMenu(MainWindow& main, const std::vector<ContextMenuItem>& items, POINT screen);
+// The menu key or Shift+F10 in the tree or the list: the menu of its selected item.
+void showKeyboardContextMenu(MainWindow& main, HWND control);
 
 // filter_field.cpp: the field above the tree: Enter adds, the arrow keys move in the tree.
 HWND createFilterField(MainWindow& main);
