@@ -1,6 +1,6 @@
 # Releases, each made by `cmake --build --preset <preset> --target package`:
 # - windows: kavrin-<version>-win64.zip, a folder with the programs, README.txt, LICENSE.txt and
-#   THIRD-PARTY-NOTICES.txt (text files with CR LF line ends, as Notepad expects);
+#   THIRD-PARTY-NOTICES.txt (text files with CR LF line ends, as Notepad expects) and the manual;
 # - default (Linux): a .deb with the programs, a desktop entry and icons, its dependencies taken
 #   from the libraries the programs link (dpkg-shlibdeps).
 # The desktop program is packaged once it is part of the build.
@@ -37,12 +37,9 @@ if(WIN32)
     file(READ "${CMAKE_SOURCE_DIR}/packaging/THIRD-PARTY-NOTICES.txt" notices)
     kavrin_windows_text(THIRD-PARTY-NOTICES.txt "${notices}")
 
-    install(TARGETS ${kavrin_programs} RUNTIME DESTINATION .)
     set(CPACK_GENERATOR ZIP)
     set(CPACK_PACKAGE_FILE_NAME "kavrin-${PROJECT_VERSION}-win64")
 else()
-    include(GNUInstallDirs)
-    install(TARGETS ${kavrin_programs} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
     if(TARGET kavrin)
         install(FILES "${CMAKE_SOURCE_DIR}/packaging/linux/kavrin.desktop"
                 DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
@@ -61,4 +58,5 @@ else()
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 endif()
 
+install(TARGETS ${kavrin_programs} RUNTIME DESTINATION "${KAVRIN_PROGRAM_DIR}")
 include(CPack)

@@ -1,5 +1,6 @@
 #include "framework/shown_text.h"
 
+#include <algorithm>
 #include <system_error>
 
 #include "framework/paths.h"
@@ -13,6 +14,16 @@ std::string errorText(int error) {
 
 std::string shownPath(const std::string& path) {
     return resolveExistingPath(path);
+}
+
+std::string alignedNumberText(const std::string& text) {
+    size_t blanks = 0;
+    while (blanks < 3 && 1 + blanks < text.size() && text[1 + blanks] == ' ')
+        ++blanks;
+    std::string shown = text.substr(0, 1);
+    for (size_t i = 0; i < blanks; ++i)
+        shown += "\xE2\x80\x87";
+    return shown + text.substr(std::min(text.size(), 1 + blanks));
 }
 
 }  // namespace kavrin

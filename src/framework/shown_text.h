@@ -15,6 +15,11 @@ std::string errorText(int error);
 // does not exist is shown as given.
 std::string shownPath(const std::string& path);
 
+// A text that starts with a letter and a right-aligned number ("M  7", "S 12 ..."), as a window
+// shows it: the blanks that pad the number become figure spaces (U+2007, in UTF-8), which are as
+// wide as a digit, so the numbers line up in a proportional font.
+std::string alignedNumberText(const std::string& text);
+
 // The number an editor shows for the line of index `index` (counted from 0).
 inline int shownLine(size_t index) {
     return static_cast<int>(index) + 1;

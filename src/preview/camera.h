@@ -19,8 +19,8 @@ struct CameraView {
 };
 
 // The three-quarter view from the front left and a little above that thumbnails use.
-inline constexpr double DEFAULT_YAW = 0.125;
-inline constexpr double DEFAULT_PITCH = 0.06;
+inline constexpr double THREE_QUARTER_YAW = 0.125;
+inline constexpr double THREE_QUARTER_PITCH = 0.06;
 
 // The view from yaw and pitch that frames every point as large as the image allows, with a thin
 // margin; each point is seen from at least a little in front of it.

@@ -28,14 +28,25 @@ void fitCamera(ObjectPreview& preview) {
     preview.fitted = fitViewAnyTurn(posedVertices(pose), preview.yaw, preview.pitch);
 }
 
+// A source's root entry stands for no object.
+const ObjectEntry* showable(const ObjectEntry* entry) {
+    return entry && entry->index >= 0 ? entry : nullptr;
+}
+
 }  // namespace
 
 void showEntry(ObjectPreview& preview, const ObjectEntry* entry) {
-    preview.entry = entry && entry->index >= 0 ? entry : nullptr;
+    preview.entry = showable(entry);
     preview.animation = 0;
     preview.frame = 0.0;
     preview.zoom = 1.0;
     fitCamera(preview);
+}
+
+bool followEntry(ObjectPreview& preview, const ObjectEntry* entry) {
+    if (showable(entry) == preview.entry) return false;
+    showEntry(preview, entry);
+    return true;
 }
 
 std::vector<std::string> animationNames(const ObjectPreview& preview) {
@@ -62,6 +73,13 @@ void advanceFrames(ObjectPreview& preview, double frames) {
     preview.frame += frames;
     preview.frame -= std::floor(preview.frame / count) * count;
 }
+
+std::string frameLabel(const ObjectPreview& preview) {
+    if (animations(preview).count() == 0) return {};
+    return format("Frame %d of %u", static_cast<int>(preview.frame) + 1, frameCount(preview));
+}
+
+const char* playButtonText(bool playing) { return playing ? "&Pause" : "&Play"; }
 
 void orbit(ObjectPreview& preview, double dx, double dy, int viewSize) {
     const double across = std::max(viewSize, 1) * 2.0;

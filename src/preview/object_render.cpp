@@ -61,7 +61,8 @@ Image renderThumbnail(const ObjectEntry& entry, int size) {
         renderSpriteSequence(entry, target);
     } else {
         const Pose pose = poseEntry(entry, 0, 0.0);
-        const CameraView view = fitView(posedVertices(pose), DEFAULT_YAW, DEFAULT_PITCH);
+        const CameraView view =
+            fitView(posedVertices(pose), THREE_QUARTER_YAW, THREE_QUARTER_PITCH);
         renderPose(entry.owner->block, pose, view, target);
     }
     return std::move(target.image);

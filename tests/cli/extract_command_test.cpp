@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "framework/paths.h"
 #include "support/run_cli.h"
 #include "support/test_data.h"
 
@@ -13,10 +14,11 @@ TEST(ExtractCommand, WritesTheChosenPagesReplacesOnlyWithYesAndRefusesBadUsage) 
     const std::string arguments = "extract '" + level + "' --out out --type png --pages misc";
     std::string out;
     ASSERT_EQ(test::runCli(directory, arguments, out), 0) << out;
+    const std::string folder = std::string("out") + PATH_SEPARATOR;
     EXPECT_EQ(
         out,
-        "Kavrin: Extracted 2 pages to out:\ntitle-misc-00.png to title-misc-01.png (2 files).\n"
-        "out/title-misc-00.png\nout/title-misc-01.png\n");
+        "Kavrin: Extracted 2 pages to out:\ntitle-misc-00.png to title-misc-01.png (2 files).\n" +
+            folder + "title-misc-00.png\n" + folder + "title-misc-01.png\n");
 
     std::string again;
     EXPECT_EQ(test::runCli(directory, arguments, again), 1);

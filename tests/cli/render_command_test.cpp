@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "framework/paths.h"
 #include "support/parsed_file.h"
 #include "support/run_cli.h"
 #include "support/test_data.h"
@@ -47,7 +48,7 @@ TEST(RenderCommand, DrawsEveryObjectOfTheDemoSetAlikeOnEveryRunAndRefusesWhatItC
     std::string again;
     ASSERT_EQ(runCli(directory, "render " + set + " --out b --size 64 --object demo_pillar", again), 0)
         << again;
-    EXPECT_EQ(again, "b/465-DEMO_PILLAR.png\n");
+    EXPECT_EQ(again, std::string("b") + PATH_SEPARATOR + "465-DEMO_PILLAR.png\n");
     EXPECT_EQ(test::readBytes(directory + "/b/465-DEMO_PILLAR.png"),
               test::readBytes(directory + "/a/465-DEMO_PILLAR.png"));
 

@@ -95,7 +95,8 @@ TEST(RunBuildScript, EveryCheckStopsTheRunWithItsMessageKeepingTheLinesBeforeIt)
             const test::RecordedMessage& message = s.recording.onlyMessage();
             EXPECT_EQ(message.style, MessageStyle::ErrorOk);
             EXPECT_EQ(message.title, c.title);
-            EXPECT_EQ(message.text, s.directory + "/made.KVS cannot be read:\n" + c.text);
+            EXPECT_EQ(message.text,
+                      s.directory + PATH_SEPARATOR + "made.KVS cannot be read:\n" + c.text);
         } else {
             EXPECT_TRUE(s.recording.messages.empty());
         }

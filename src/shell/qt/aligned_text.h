@@ -5,15 +5,12 @@
 #include <QString>
 #include <string>
 
+#include "framework/shown_text.h"
+
 namespace kavrin::shell {
 
-// The blanks that pad the number become figure spaces, which are as wide as a digit.
 inline QString alignedNumberText(const std::string& text) {
-    QString shown = QString::fromStdString(text);
-    for (qsizetype i = 1; i < shown.size() && i < 4 && shown[i] == u' '; ++i) {
-        shown[i] = QChar(0x2007);
-    }
-    return shown;
+    return QString::fromStdString(kavrin::alignedNumberText(text));
 }
 
 }  // namespace kavrin::shell

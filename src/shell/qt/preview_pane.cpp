@@ -24,20 +24,12 @@
 
 namespace kavrin::shell {
 
-namespace {
-
-constexpr int CANVAS_SIDE = 256;
-const QColor GROUND(48, 48, 48);
-constexpr int WHEEL_NOTCH = 120;  // angle delta of one notch of a mouse wheel
-
-}  // namespace
-
 PreviewPane::PreviewPane(std::function<const ObjectEntry*()> selected, QWidget* parent)
     : QWidget(parent), selected_(std::move(selected)) {
     setObjectName(QStringLiteral("kavrin_preview"));
     animations_ = new QComboBox(this);
     animations_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    play_ = new QPushButton(tr("&Play"), this);
+    play_ = new QPushButton(QString::fromUtf8(preview::playButtonText(false)), this);
     animations_->setEnabled(false);
     play_->setEnabled(false);
     frame_ = new QLabel(this);
@@ -51,7 +43,7 @@ PreviewPane::PreviewPane(std::function<const ObjectEntry*()> selected, QWidget* 
     layout->addStretch(1);
     layout->addLayout(controls);
     layout->addWidget(frame_);
-    setMinimumSize(CANVAS_SIDE, CANVAS_SIDE + 2 * play_->sizeHint().height());
+    setMinimumSize(preview::PREVIEW_SIDE, preview::PREVIEW_SIDE + 2 * play_->sizeHint().height());
 
     connect(animations_, &QComboBox::activated, this, [this](int animation) {
         preview::chooseAnimation(preview_, static_cast<uint32_t>(animation));
@@ -71,10 +63,8 @@ void PreviewPane::follow() {
 }
 
 bool PreviewPane::takeSelection() {
-    const ObjectEntry* entry = selected_();
-    if (entry == preview_.entry) return false;
+    if (!preview::followEntry(preview_, selected_())) return false;
     setPlaying(false);
-    preview::showEntry(preview_, entry);
     animations_->clear();
     for (const std::string& name : preview::animationNames(preview_))
         animations_->addItem(QString::fromStdString(name));
@@ -84,11 +74,7 @@ bool PreviewPane::takeSelection() {
 }
 
 void PreviewPane::showFrame() {
-    frame_->setText(animations_->count() == 0
-                        ? QString()
-                        : tr("Frame %1 of %2")
-                              .arg(static_cast<int>(preview_.frame) + 1)
-                              .arg(preview::frameCount(preview_)));
+    frame_->setText(QString::fromStdString(preview::frameLabel(preview_)));
     update(canvas());
 }
 
@@ -98,7 +84,7 @@ void PreviewPane::setPlaying(bool playing) {
     } else {
         timer_->stop();
     }
-    play_->setText(playing ? tr("&Pause") : tr("&Play"));
+    play_->setText(QString::fromUtf8(preview::playButtonText(playing)));
 }
 
 QRect PreviewPane::canvas() const {
@@ -110,7 +96,8 @@ void PreviewPane::paintEvent(QPaintEvent*) {
     if (takeSelection()) showFrame();
     QPainter painter(this);
     const QRect area = canvas();
-    painter.fillRect(area, GROUND);
+    painter.fillRect(area,
+                     QColor(preview::GROUND_GREY, preview::GROUND_GREY, preview::GROUND_GREY));
     const qreal ratio = devicePixelRatioF();
     QElapsedTimer clock;
     clock.start();
@@ -138,7 +125,7 @@ void PreviewPane::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void PreviewPane::wheelEvent(QWheelEvent* event) {
-    const int notches = event->angleDelta().y() / WHEEL_NOTCH;
+    const int notches = event->angleDelta().y() / preview::WHEEL_NOTCH;
     if (notches == 0) return;
     preview::zoom(preview_, notches);
     update(canvas());
