@@ -1,5 +1,6 @@
 #include "shell/win32/dialogs/folder_browser.h"
 
+#include <commctrl.h>
 #include <shlobj.h>
 
 #include "shell/win32/dialogs/centring.h"
@@ -12,6 +13,8 @@ namespace {
 struct Browse {
     const FolderRequest& request;
     std::wstring start;
+    std::string selected;  // the folder selected in the tree
+    std::string typed;     // a folder typed into the field when OK was pressed
 };
 
 // The file-system path of a browser item; empty for places that are no folder (the desktop's
@@ -21,23 +24,62 @@ std::string folderPath(LPCITEMIDLIST item) {
     return SHGetPathFromIDListW(item, path) ? narrow(path) : std::string();
 }
 
+// A typed full path of a folder that is there ("C:\trle", "\\server\share\trle"); else empty.
+std::string typedFolder(const std::wstring& text) {
+    bool drive = text.size() >= 3 && text[1] == L':' && (text[2] == L'\\' || text[2] == L'/');
+    bool network = text.rfind(L"\\\\", 0) == 0;
+    DWORD attributes = GetFileAttributesW(text.c_str());
+    bool folder = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+    return (drive || network) && folder ? narrow(text) : std::string();
+}
+
+// OK follows the folder the user means: a full path typed into the field, else the tree's folder.
+void offerOk(HWND browser, const Browse& browse, const std::wstring& typed) {
+    if (!browse.request.okEnabled) return;
+    std::string folder = typedFolder(typed);
+    if (folder.empty()) folder = browse.selected;
+    if (!folder.empty()) SendMessageW(browser, BFFM_ENABLEOK, 0, browse.request.okEnabled(folder));
+}
+
+std::wstring fieldText(HWND field) {
+    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(field)) + 1, L'\0');
+    text.resize(
+        static_cast<size_t>(GetWindowTextW(field, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+// Hears the browser's field, which the browser tells no one else: what is typed there decides
+// whether OK is offered, and a folder typed there is the one OK chooses (some browsers answer
+// with the tree's folder whatever the field says).
+LRESULT CALLBACK browserSubclass(HWND browser, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                 DWORD_PTR data) {
+    Browse& browse = *reinterpret_cast<Browse*>(data);
+    if (message == WM_COMMAND && HIWORD(wParam) == EN_CHANGE) {
+        offerOk(browser, browse, fieldText(reinterpret_cast<HWND>(lParam)));
+    }
+    if (message == WM_COMMAND && LOWORD(wParam) == IDOK) {
+        browse.typed = typedFolder(fieldText(FindWindowExW(browser, nullptr, L"Edit", nullptr)));
+    }
+    if (message == WM_NCDESTROY) RemoveWindowSubclass(browser, browserSubclass, 1);
+    return DefSubclassProc(browser, message, wParam, lParam);
+}
+
 int CALLBACK browseCallback(HWND browser, UINT message, LPARAM lParam, LPARAM data) {
-    const Browse& browse = *reinterpret_cast<const Browse*>(data);
+    Browse& browse = *reinterpret_cast<Browse*>(data);
     switch (message) {
         case BFFM_INITIALIZED:
             centreOverOwner(browser);
+            SetWindowSubclass(browser, browserSubclass, 1, static_cast<DWORD_PTR>(data));
+            browse.selected = narrow(browse.start);
             SendMessageW(browser, BFFM_SETSELECTIONW, TRUE,
                          reinterpret_cast<LPARAM>(browse.start.c_str()));
-            if (browse.request.okEnabled) {
-                SendMessageW(browser, BFFM_ENABLEOK, 0,
-                             browse.request.okEnabled(narrow(browse.start)));
-            }
+            offerOk(browser, browse, {});
             break;
         case BFFM_SELCHANGED: {
             std::string folder = folderPath(reinterpret_cast<LPCITEMIDLIST>(lParam));
-            if (browse.request.okEnabled && !folder.empty()) {
-                SendMessageW(browser, BFFM_ENABLEOK, 0, browse.request.okEnabled(folder));
-            }
+            // A place that is no folder leaves OK as it was.
+            if (!folder.empty()) browse.selected = folder;
+            offerOk(browser, browse, {});
             break;
         }
         case BFFM_VALIDATEFAILEDW:
@@ -56,7 +98,7 @@ std::optional<std::string> runFolderBrowser(HWND owner, const FolderRequest& req
     // The browser of the new style (with its edit field) needs COM on this thread.
     HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
     std::wstring prompt = widen(request.prompt);
-    Browse browse{request, widen(request.startDirectory)};
+    Browse browse{request, widen(request.startDirectory), {}, {}};
     std::optional<std::string> chosen;
     for (;;) {
         BROWSEINFOW info{};
@@ -65,12 +107,13 @@ std::optional<std::string> runFolderBrowser(HWND owner, const FolderRequest& req
         info.ulFlags = BIF_RETURNONLYFSDIRS | BIF_EDITBOX | BIF_NEWDIALOGSTYLE | BIF_VALIDATE;
         info.lpfn = browseCallback;
         info.lParam = reinterpret_cast<LPARAM>(&browse);
+        browse.typed.clear();
         LPITEMIDLIST item = SHBrowseForFolderW(&info);
         if (!item) break;
-        std::string folder = folderPath(item);
+        std::string folder = browse.typed.empty() ? folderPath(item) : browse.typed;
         CoTaskMemFree(item);
-        // A typed path skips the check that guards OK: a folder that fails it opens the
-        // browser again there, where the user sees OK refused.
+        // A name typed relative to the tree's folder escapes the check that guards OK: a folder
+        // that fails it opens the browser again there, where the user sees OK refused.
         if (!folder.empty() && (!request.okEnabled || request.okEnabled(folder))) {
             chosen = folder;
             break;
