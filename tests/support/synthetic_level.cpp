@@ -3,6 +3,7 @@
 #include <zlib.h>
 
 #include <cstdlib>
+#include <type_traits>
 
 #include "framework/bytes.h"
 
@@ -73,11 +74,17 @@ struct LayoutWriter {
         mark(label);
         out.raw(std::vector<uint8_t>(size_t{count} * size, FILLER));
     }
+    // A count and then the elements: 16- or 32-bit words, or records.
     template <class T>
-    void records(const std::string& label, const std::vector<T>& records) {
-        out.u32(static_cast<uint32_t>(records.size()));
+    void counted(const std::string& label, const std::vector<T>& items) {
+        out.u32(static_cast<uint32_t>(items.size()));
         mark(label);
-        writeRecords(out, records);
+        if constexpr (std::is_same_v<T, uint16_t>)
+            out.words16(items);
+        else if constexpr (std::is_same_v<T, uint32_t>)
+            out.words32(items);
+        else
+            writeRecords(out, items);
     }
 };
 
@@ -135,24 +142,16 @@ std::vector<uint8_t> buildLevelData(const SyntheticLevel& level, SyntheticLevelL
     out.u32(static_cast<uint32_t>(meshes.size() / 2));
     w.mark("Meshes");
     out.raw(meshes.bytes());
-    out.u32(static_cast<uint32_t>(offsets.size()));
-    w.mark("Mesh Pointers");
-    out.words32(offsets);
+    w.counted("Mesh Pointers", offsets);
 
-    w.records("Animations", level.animations);
-    w.records("States", level.stateChanges);
-    w.records("Dispatches", level.dispatches);
-    out.u32(static_cast<uint32_t>(level.commands.size()));
-    w.mark("Animation Commands");
-    out.words16(level.commands);
-    out.u32(static_cast<uint32_t>(level.meshTrees.size()));
-    w.mark("Mesh Trees");
-    out.words32(level.meshTrees);
-    out.u32(static_cast<uint32_t>(level.frames.size()));
-    w.mark("Frames");
-    out.words16(level.frames);
-    w.records("Moveables", level.moveables);
-    w.records("Static Meshes", level.statics);
+    w.counted("Animations", level.animations);
+    w.counted("States", level.stateChanges);
+    w.counted("Dispatches", level.dispatches);
+    w.counted("Animation Commands", level.commands);
+    w.counted("Mesh Trees", level.meshTrees);
+    w.counted("Frames", level.frames);
+    w.counted("Moveables", level.moveables);
+    w.counted("Static Meshes", level.statics);
 
     w.mark("Sprite Marker");
     out.text("SPR");
@@ -180,10 +179,8 @@ std::vector<uint8_t> buildLevelData(const SyntheticLevel& level, SyntheticLevelL
     out.raw(std::vector<uint8_t>(2 * level.unread, FILLER));
     w.mark("Sound Map");
     out.words16(level.soundMap);
-    w.records("Sound Details", level.soundDetails);
-    out.u32(static_cast<uint32_t>(level.sampleIndices.size()));
-    w.mark("Sample Indices");
-    out.words32(level.sampleIndices);
+    w.counted("Sound Details", level.soundDetails);
+    w.counted("Sample Indices", level.sampleIndices);
     w.mark("End");
     return out.release();
 }
