@@ -112,6 +112,10 @@ TEST(Extraction, Tut1PagesAndItsSpritePageReadBackInEachOutputType) {
         Extraction extraction(c.input, c.output);
         ASSERT_TRUE(extraction.run(c.input == INPUT_OBJECT_WAD ? wadPath : swdPath));
         ASSERT_EQ(extraction.written.size(), c.files);
+        EXPECT_TRUE(c.files != 1 ||  // a single file: the report names it
+                    extraction.recording.onlyMessage().text.find(
+                        ":\n" + fs::path(extraction.written[0]).filename().string() + ".") !=
+                        std::string::npos);
         std::vector<uint8_t> read;
         for (const std::string& file : extraction.written) {
             // The other files of a WAD set hold no pages.
