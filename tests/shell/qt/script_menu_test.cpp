@@ -50,8 +50,6 @@ private slots:
         // Building starts from an empty edited WAD, after asking about the unsaved one.
         shell->recording.answers = {Button::No};
         shell->menuItem("Script", "Build Wad from Script...")->trigger();
-        QCOMPARE(shell->recording.messages.at(0).text,
-                 std::string("Save changes to showcase Wad?"));
         QCOMPARE(shell->recording.messages.back().title, std::string("Wad Saved"));
     }
 };
