@@ -11,7 +11,7 @@
 #include "script/build_script.h"
 #include "script/script_writer.h"
 #include "shell/win32/dialogs/about_box.h"
-#include "shell/win32/dialogs/wide_text.h"
+#include "shell/win32/dialogs/program_directory.h"
 #include "shell/win32/main_window.h"
 #include "shell/win32/resource_ids.h"
 #include "texture/extract_command.h"
@@ -19,14 +19,6 @@
 namespace kavrin::win32 {
 
 namespace {
-
-// The folder of the running program, where the installed manual is found from.
-std::string programDirectory() {
-    std::wstring path(MAX_PATH, L'\0');
-    DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    path.resize(length);
-    return narrow(path.substr(0, path.find_last_of(L"\\/")));
-}
 
 // Load Script and Build Wad from Script start from an empty edited WAD.
 void runScript(MainWindow& main, bool build) {

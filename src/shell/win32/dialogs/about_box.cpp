@@ -7,20 +7,12 @@
 #include "framework/text_format.h"
 #include "shell/win32/dialogs/centring.h"
 #include "shell/win32/dialogs/dialog_ids.h"
+#include "shell/win32/dialogs/program_directory.h"
 #include "shell/win32/dialogs/wide_text.h"
 
 namespace kavrin::win32 {
 
 namespace {
-
-std::string programDirectory() {
-    std::wstring path(MAX_PATH, L'\0');
-    DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    path.resize(length);
-    size_t slash = path.find_last_of(L"\\/");
-    path.resize(slash == std::wstring::npos ? 0 : slash);
-    return narrow(path);
-}
 
 void setText(HWND dialog, int id, const std::string& text) {
     setWindowText(GetDlgItem(dialog, id), text);
