@@ -22,6 +22,7 @@
 #include "framework/file_types.h"
 #include "save/save_pipeline.h"
 #include "save/set_budget.h"
+#include "real_data.h"
 #include "timing.h"
 
 namespace {
@@ -85,10 +86,7 @@ bool fillSet(Session& session, const std::string& trle, uint32_t limit) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const char* data = std::getenv("KAVRIN_TEST_DATA");
-    std::string trle =
-        argc > 1 ? argv[1]
-                 : (data ? std::string(data) : std::string(KAVRIN_TEST_DATA_DEFAULT)) + "/trle";
+    std::string trle = levelEditorDirectory(argc, argv);
     const int runs = std::max(argc > 2 ? std::atoi(argv[2]) : 11, 1);
     const auto objects = static_cast<uint32_t>(argc > 3 ? std::atoi(argv[3]) : 300);
     std::string output = (std::filesystem::temp_directory_path() / "kavrin-budget-bench").string();

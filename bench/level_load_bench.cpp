@@ -17,6 +17,7 @@
 #include "framework/ui.h"
 #include "level/level_conversion.h"
 #include "level/level_reader.h"
+#include "real_data.h"
 #include "timing.h"
 
 namespace {
@@ -56,9 +57,7 @@ bool loadAndConvert(kavrin::Ui& ui, const std::string& directory) {
 }  // namespace
 
 int main() {
-    const char* fromEnvironment = std::getenv("KAVRIN_TEST_DATA");
-    const std::string directory =
-        std::string(fromEnvironment ? fromEnvironment : KAVRIN_TEST_DATA_DEFAULT) + "/trle/data";
+    const std::string directory = levelEditorDirectory(0, nullptr) + "/data";
 
     kavrin::Ui ui;
     ui.port.message = [](kavrin::MessageStyle, const std::string& title, const std::string& text) {

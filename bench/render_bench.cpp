@@ -18,6 +18,7 @@
 #include "framework/file_record.h"
 #include "framework/file_types.h"
 #include "preview/object_render.h"
+#include "real_data.h"
 #include "timing.h"
 
 namespace {
@@ -30,7 +31,7 @@ constexpr int THUMBNAIL_SIZE = 256;
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::string trle = argc > 1 ? argv[1] : std::string(KAVRIN_TEST_DATA_DEFAULT) + "/trle";
+    std::string trle = levelEditorDirectory(argc, argv);
     std::string name = argc > 2 ? argv[2] : "tut1";
     int runs = argc > 3 ? std::atoi(argv[3]) : 15;
     Session session;

@@ -41,6 +41,7 @@
 #include "framework/file_types.h"
 #include "framework/paths.h"
 #include "support/mixed_set.h"
+#include "real_data.h"
 #include "timing.h"
 
 namespace {
@@ -106,10 +107,7 @@ struct Scenario {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const char* data = std::getenv("KAVRIN_TEST_DATA");
-    std::string trle =
-        argc > 1 ? argv[1]
-                 : (data ? std::string(data) : std::string(KAVRIN_TEST_DATA_DEFAULT)) + "/trle";
+    std::string trle = levelEditorDirectory(argc, argv);
     int runs = std::max(argc > 2 ? std::atoi(argv[2]) : 11, 1);
     const char* only = argc > 3 ? argv[3] : nullptr;
     std::string output = (std::filesystem::temp_directory_path() / "kavrin-save-bench").string();

@@ -17,6 +17,7 @@
 #include "framework/file_types.h"
 #include "framework/paths.h"
 #include "framework/ui.h"
+#include "real_data.h"
 #include "timing.h"
 
 namespace {
@@ -53,7 +54,7 @@ bool loadSet(ParseContext& context, const std::string& directory, const std::str
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::string trle = argc > 1 ? argv[1] : std::string(KAVRIN_TEST_DATA_DEFAULT) + "/trle";
+    std::string trle = levelEditorDirectory(argc, argv);
     int runs = argc > 2 ? std::atoi(argv[2]) : 15;
     Ui ui;
     ui.port.message = [](MessageStyle, const std::string& title, const std::string& text) {
