@@ -92,7 +92,7 @@ TEST(Extraction, EveryPageOfTheTitleLevelReadsBackAsTheLevelReaderSawIt) {
 TEST(Extraction, Tut1PagesAndItsSpritePageReadBackInEachOutputType) {
     const std::string wads = test::testDataPath("trle/graphics/wads");
     const std::string wadPath = wads + "/tut1.WAD", swdPath = wads + "/tut1.SWD";
-    KAVRIN_REQUIRE_DATA(wadPath);
+    KAVRIN_REQUIRE_DATA(wads);
     const std::vector<uint8_t> wadPages =
         test::loadAs<ObjectWad>(FILE_WAD, wads, "tut1").contents.texturePages;
     const std::vector<uint8_t> spritePage =
