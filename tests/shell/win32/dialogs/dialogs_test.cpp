@@ -193,9 +193,10 @@ bool selectSibling(HWND browser, const wchar_t* name) {
 }
 
 TEST_F(WindowsDialogs, FolderBrowserStartsInTheFolderAndOffersOkOnlyWhereTheFileIs) {
-    // Folders the browser's tree shows (it hides the hidden ones, such as the temporary folder's).
-    std::string withSet = currentDirectory() + "\\browse-with-set";
-    std::string withoutSet = currentDirectory() + "\\browse-without-set";
+    // Folders on drive C, which the browser's tree always shows (it hides hidden folders, such as
+    // the temporary folder, and may not reach into folders of the Unix side).
+    std::string withSet = "C:\\kavrin-browse\\browse-with-set";
+    std::string withoutSet = "C:\\kavrin-browse\\browse-without-set";
     std::filesystem::create_directories(withSet);
     std::filesystem::create_directories(withoutSet);
     std::ofstream(withSet + "\\tut1.WAS") << "";
