@@ -43,8 +43,8 @@ struct Thumbnail {
 bool writePng(Ui& ui, const std::string& path, const preview::Image& image) {
     std::error_code ignored;  // a directory that cannot be made is reported when written to
     std::filesystem::create_directories(std::string(directoryPart(path)), ignored);
-    const ImagePixels pixels{static_cast<uint32_t>(image.width), static_cast<uint32_t>(image.height),
-                             4, image.rgba};
+    const ImagePixels pixels{static_cast<uint32_t>(image.width),
+                             static_cast<uint32_t>(image.height), 4, image.rgba};
     if (!writeFileReplacing(ui, path, encodeImageFile(ImageFileType::Png, pixels))) return false;
     std::printf("%s\n", path.c_str());
     return true;
@@ -104,8 +104,9 @@ void addRenderCommand(CLI::App& app, int& exitCode) {
         ->check(CLI::Range(16, 4096))
         ->capture_default_str();
     command->add_option("--object", options->object, "Only the object with this label, e.g. LARA");
-    command->add_option("--sheet", options->sheet,
-                        "Also write one contact sheet of all the thumbnails, labelled, to this PNG");
+    command->add_option(
+        "--sheet", options->sheet,
+        "Also write one contact sheet of all the thumbnails, labelled, to this PNG");
     command->callback([options, &exitCode] { exitCode = runRender(*options); });
 }
 

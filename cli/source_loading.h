@@ -1,4 +1,5 @@
-// The source a command names by path: a .tr4 level, or the WAD set any of whose five files is named.
+// The source a command names by path: a .tr4 level, or the WAD set any of whose five files is
+// named.
 #pragma once
 
 #include <memory>

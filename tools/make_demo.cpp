@@ -49,7 +49,8 @@ std::string objectsHeader() {
     appendLine(text, format("#define OBJECT_VERSION %u", OBJECT_VERSION));
     appendLine(text, "");
     appendLine(text, "enum object_types {");
-    for (uint32_t slot = 0; slot < FIRST_STATIC_SLOT; ++slot) appendLine(text, "\t" + labelOf(slot) + ",");
+    for (uint32_t slot = 0; slot < FIRST_STATIC_SLOT; ++slot)
+        appendLine(text, "\t" + labelOf(slot) + ",");
     appendLine(text, "\tNUMBER_OBJECTS");
     appendLine(text, "};");
     appendLine(text, "");
@@ -148,7 +149,8 @@ struct MeshData {
 std::vector<uint16_t> keyframes(int count, int16_t sway) {
     std::vector<uint16_t> words;
     for (int f = 0; f < count; ++f) {
-        const int16_t frame[] = {-128, 128, -512, 0, -128, 128, 0, static_cast<int16_t>(-256 + f * sway), 0};
+        const int16_t frame[] = {
+            -128, 128, -512, 0, -128, 128, 0, static_cast<int16_t>(-256 + f * sway), 0};
         for (int16_t word : frame) words.push_back(static_cast<uint16_t>(word));
         for (int mesh = 0; mesh < 2; ++mesh) {
             words.push_back(static_cast<uint16_t>(f * 16));
@@ -173,9 +175,11 @@ SpriteTexture sprite(uint8_t x, uint8_t y, uint8_t size) {
 SpriteWad demoSprites() {
     SpriteWad swd;
     swd.version = OBJECT_VERSION;
-    for (uint8_t i = 0; i < 4; ++i) swd.sprites.push_back(sprite(static_cast<uint8_t>(i * 64), 0, 64));
+    for (uint8_t i = 0; i < 4; ++i)
+        swd.sprites.push_back(sprite(static_cast<uint8_t>(i * 64), 0, 64));
     for (uint8_t i = 0; i < 33; ++i) {
-        swd.sprites.push_back(sprite(static_cast<uint8_t>((i % 8) * 32), static_cast<uint8_t>(64 + (i / 8) * 32), 32));
+        swd.sprites.push_back(sprite(static_cast<uint8_t>((i % 8) * 32),
+                                     static_cast<uint8_t>(64 + (i / 8) * 32), 32));
     }
     swd.page = tilePage({{40, 70, 160}, {60, 90, 180}, {80, 110, 200}, {100, 130, 220},
                          {200, 60, 60}, {60, 200, 60}, {200, 200, 60}, {200, 60, 200}});
@@ -232,10 +236,23 @@ DemoSet demoSet() {
     std::vector<uint16_t> walk = keyframes(8, 32);
     set.frames.insert(set.frames.end(), walk.begin(), walk.end());
     set.animations = {
-        {.frameOffset = 0, .frameRate = 1, .frameSize = FRAME_WORDS, .stateId = 2, .frameEnd = 7,
-         .nextAnimation = 0, .stateChangeCount = 1, .firstStateChange = 0},
-        {.frameOffset = 8 * FRAME_WORDS * 2, .frameRate = 1, .frameSize = FRAME_WORDS, .stateId = 0,
-         .speed = 12 << 16, .frameEnd = 7, .nextAnimation = 0, .commandCount = 1, .commandOffset = 0},
+        {.frameOffset = 0,
+         .frameRate = 1,
+         .frameSize = FRAME_WORDS,
+         .stateId = 2,
+         .frameEnd = 7,
+         .nextAnimation = 0,
+         .stateChangeCount = 1,
+         .firstStateChange = 0},
+        {.frameOffset = 8 * FRAME_WORDS * 2,
+         .frameRate = 1,
+         .frameSize = FRAME_WORDS,
+         .stateId = 0,
+         .speed = 12 << 16,
+         .frameEnd = 7,
+         .nextAnimation = 0,
+         .commandCount = 1,
+         .commandOffset = 0},
     };
     set.stateChanges = {{.stateId = 0, .dispatchCount = 1, .firstDispatch = 0}};
     set.dispatches = {{.lowFrame = 0, .highFrame = 7, .nextAnimation = 1, .nextFrame = 0}};
@@ -296,7 +313,8 @@ bool writeSet(Ui& ui, const std::string& directory, const DemoSet& set) {
     std::vector<uint32_t> slots;
     for (const Moveable& moveable : set.moveables) slots.push_back(moveable.slot);
     for (const SpriteSequence& sequence : set.sprites.sequences) slots.push_back(sequence.slot);
-    for (const StaticMesh& mesh : set.statics) slots.push_back(FIRST_STATIC_SLOT + mesh.staticNumber);
+    for (const StaticMesh& mesh : set.statics)
+        slots.push_back(FIRST_STATIC_SLOT + mesh.staticNumber);
     std::sort(slots.begin(), slots.end());
     for (uint32_t slot : slots) appendLine(was, wasLine(slot, set.name));
     return writeFileReplacing(ui, stem + ".WAD", wad) &&

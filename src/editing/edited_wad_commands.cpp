@@ -178,7 +178,8 @@ void placeEntries(Session& session, ReferenceSource& source, int32_t first, int3
 void placeEntryAt(Session& session, uint32_t slot, const ObjectEntry& entry) {
     occupy(session.edited, slot, entry);
     session.edited.dirty = true;
-    if (std::optional<size_t> row = findRow(session.edited, slot)) showRowChanged(session.view, *row);
+    if (std::optional<size_t> row = findRow(session.edited, slot))
+        showRowChanged(session.view, *row);
     showEditedWadChanged(session.view);
 }
 

@@ -23,8 +23,8 @@ void deleteObject(Session& session);
 // their rows and selects the first of them. Entries without a slot are left out, with a beep.
 void placeEntries(Session& session, ReferenceSource& source, int32_t first, int32_t last);
 
-// Why an object whose own slot is `incomingSlot` may not go into `slot`, or null when it may: sprite
-// data moves only between equal special slots, and moveables and static meshes do not mix.
+// Why an object whose own slot is `incomingSlot` may not go into `slot`, or null when it may:
+// sprite data moves only between equal special slots, and moveables and static meshes do not mix.
 const char* replaceRefusal(uint32_t slot, uint32_t incomingSlot, bool incomingIsMoveable);
 
 // Puts the entry into the slot, which may be another object's, and shows it in the slot's row; the

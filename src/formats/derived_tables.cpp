@@ -41,7 +41,8 @@ AnimationTables deriveAnimationTables(std::span<const Moveable> moveables,
 
     if (progress) progressMark(*progress, nullptr);
     for (uint32_t a = 0; a < animationCount; ++a) {
-        if (progress) progressSub(*progress, static_cast<int>(uint64_t{a} * 150 / animationCount), nullptr);
+        if (progress)
+            progressSub(*progress, static_cast<int>(uint64_t{a} * 150 / animationCount), nullptr);
         bool last = a + 1 == animationCount;
         tables.animCommandEnd[a] = last ? commandWordCount : animations[a + 1].commandOffset;
         tables.animFrameEnd[a] = last ? frameByteCount : animations[a + 1].frameOffset;

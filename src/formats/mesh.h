@@ -1,9 +1,10 @@
 // Meshes as WAD files and compiled levels store them.
 //
 // Both store the sphere, the vertices and the normals or shades alike; they differ in the polygons.
-// A WAD mesh lists its polygons with a shape word each (8 a triangle, anything else a quad); a level
-// mesh lists its textured rectangles and then its textured triangles, with no shape words. Read
-// either way, a mesh becomes one MeshInfo: rectangles of a level get shape 9, triangles shape 8.
+// A WAD mesh lists its polygons with a shape word each (8 a triangle, anything else a quad); a
+// level mesh lists its textured rectangles and then its textured triangles, with no shape words.
+// Read either way, a mesh becomes one MeshInfo: rectangles of a level get shape 9, triangles
+// shape 8.
 #pragma once
 
 #include <array>

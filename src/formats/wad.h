@@ -35,7 +35,8 @@ struct ObjectWad : ObjectRecords {
     std::vector<uint32_t> meshOffsets;    // per mesh: byte offset in the mesh data
     std::vector<uint32_t> meshSizes;      // per mesh: bytes, padding included
     std::vector<MeshInfo> meshInfos;      // per mesh, in mesh-data order
-    std::vector<uint32_t> moveableAnimEnd;  // per moveable: end of its animations, or NO_ANIMATION_END
+    // per moveable: end of its animations, or NO_ANIMATION_END
+    std::vector<uint32_t> moveableAnimEnd;
     std::vector<uint32_t> animCommandEnd;   // per animation: word index where its commands end
     std::vector<uint32_t> animFrameEnd;     // per animation: byte offset where its frames end
     std::vector<uint32_t> animOwner;        // per animation: the moveable it belongs to

@@ -1,7 +1,8 @@
 // The fixed-size records that WAD files and compiled levels share, with their byte layouts.
 //
 // Each record has a decoder (from a ByteCursor) and an encoder (into a ByteWriter) that follow its
-// file layout field by field, little-endian, with no padding. `RECORD_SIZE<T>` is its size in a file.
+// file layout field by field, little-endian, with no padding. `RECORD_SIZE<T>` is its size in a
+// file.
 #pragma once
 
 #include <array>

@@ -70,7 +70,8 @@ static std::vector<Word> readWords(ByteCursor& cursor, uint64_t count) {
     } else {
         for (size_t i = 0; i < words.size(); ++i) {
             const uint8_t* p = bytes.data() + i * sizeof(Word);
-            words[i] = sizeof(Word) == 2 ? static_cast<Word>(loadU16(p)) : static_cast<Word>(loadU32(p));
+            words[i] =
+                sizeof(Word) == 2 ? static_cast<Word>(loadU16(p)) : static_cast<Word>(loadU32(p));
         }
     }
     return words;
@@ -90,7 +91,8 @@ void ByteWriter::u16(uint16_t value) {
 }
 
 void ByteWriter::u32(uint32_t value) {
-    for (int shift = 0; shift < 32; shift += 8) bytes_.push_back(static_cast<uint8_t>(value >> shift));
+    for (int shift = 0; shift < 32; shift += 8)
+        bytes_.push_back(static_cast<uint8_t>(value >> shift));
 }
 
 // The bytes of a word array as a little-endian file holds them: the words themselves on a

@@ -75,7 +75,9 @@ public:
     void i16(int16_t value) { u16(static_cast<uint16_t>(value)); }
     void u32(uint32_t value);
     void i32(int32_t value) { u32(static_cast<uint32_t>(value)); }
-    void raw(std::span<const uint8_t> bytes) { bytes_.insert(bytes_.end(), bytes.begin(), bytes.end()); }
+    void raw(std::span<const uint8_t> bytes) {
+        bytes_.insert(bytes_.end(), bytes.begin(), bytes.end());
+    }
     void text(std::string_view text) { bytes_.insert(bytes_.end(), text.begin(), text.end()); }
     void zeros(size_t count) { bytes_.insert(bytes_.end(), count, 0); }
     void words16(std::span<const uint16_t> words);

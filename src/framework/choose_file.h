@@ -18,9 +18,9 @@ bool chooseFile(Ui& ui, bool save, const char* title, uint32_t type, bool strict
                 std::unique_ptr<FileRecord>& out);
 
 // Asks for a folder, starting in the record's directory (the current directory when it has
-// none, the nearest existing folder above it when it is not there). With `checkFile`, OK is offered only in folders that hold the record's name plus its
-// type's extension. True when a folder was chosen: it becomes the record's directory (the path is
-// left for the caller to rebuild).
+// none, the nearest existing folder above it when it is not there). With `checkFile`, OK is offered
+// only in folders that hold the record's name plus its type's extension. True when a folder was
+// chosen: it becomes the record's directory (the path is left for the caller to rebuild).
 bool browseForFolder(Ui& ui, FileRecord& record, bool checkFile, const char* prompt);
 
 }  // namespace kavrin

@@ -118,7 +118,8 @@ bool replaceWithTemporary(Ui& ui, const std::string& target) {
 }
 
 std::string markerPath(const std::string& directory, const std::string& name) {
-    return utf8Path(fileSystemPath(directory) / fileSystemPath(name + "." + std::string(MARKER_EXTENSION)));
+    return utf8Path(fileSystemPath(directory) /
+                    fileSystemPath(name + "." + std::string(MARKER_EXTENSION)));
 }
 
 std::string directoryOf(const std::string& directory) {
@@ -134,8 +135,8 @@ struct Leftovers {
 Leftovers findLeftovers(const std::string& directory, const std::string& name) {
     Leftovers found;
     std::error_code error;
-    for (fs::directory_iterator entry(fileSystemPath(directory), error), end; !error && entry != end;
-         entry.increment(error)) {
+    for (fs::directory_iterator entry(fileSystemPath(directory), error), end;
+         !error && entry != end; entry.increment(error)) {
         const std::string file = utf8Path(entry->path().filename());
         if (file.size() <= name.size() + 1 || file[name.size()] != '.' ||
             !equalsIgnoringCase(std::string_view(file).substr(0, name.size()), name)) {
@@ -169,7 +170,8 @@ bool rollForward(const std::string& directory, const std::string& marker) {
     for (const std::string& name : markerTargets(marker)) {
         const std::string target = utf8Path(fileSystemPath(directory) / fileSystemPath(name));
         std::error_code error;
-        if (fs::exists(fileSystemPath(temporaryOf(target)), error) && renameTemporary(target) != 0) return false;
+        if (fs::exists(fileSystemPath(temporaryOf(target)), error) && renameTemporary(target) != 0)
+            return false;
     }
     syncDirectory(directory);
     std::error_code ignored;

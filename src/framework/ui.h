@@ -83,7 +83,8 @@ struct Ui {
 #define KAVRIN_PRINTF(format_index, first_arg) \
     __attribute__((format(__MINGW_PRINTF_FORMAT, format_index, first_arg)))
 #else
-#define KAVRIN_PRINTF(format_index, first_arg) __attribute__((format(printf, format_index, first_arg)))
+#define KAVRIN_PRINTF(format_index, first_arg) \
+    __attribute__((format(printf, format_index, first_arg)))
 #endif
 
 // Formats the text (printf rules, at most 2079 characters) and shows it; returns the button

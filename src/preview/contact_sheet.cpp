@@ -42,7 +42,8 @@ void drawLabel(Image& image, std::string text, int cellX, int y, int cellWidth, 
         const FontVertex& c = quads[static_cast<size_t>(q) * 4 + 2];
         const int x0 = left + static_cast<int>(a.x) * scale;
         const int x1 = std::min(left + static_cast<int>(c.x) * scale, cellX + cellWidth);
-        fill(image, x0, y + static_cast<int>(a.y) * scale, x1, y + static_cast<int>(c.y) * scale, INK);
+        fill(image, x0, y + static_cast<int>(a.y) * scale, x1, y + static_cast<int>(c.y) * scale,
+             INK);
     }
 }
 

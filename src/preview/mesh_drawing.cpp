@@ -23,7 +23,8 @@ const uint8_t PLAIN_GREY[3] = {176, 176, 176};
 
 // A normal's light; a normal of no length faces every way and gets the ambient light only.
 float normalLight(const Vec3& normal) {
-    const double length = std::sqrt(normal.x * normal.x + normal.y * normal.y + normal.z * normal.z);
+    const double length =
+        std::sqrt(normal.x * normal.x + normal.y * normal.y + normal.z * normal.z);
     if (length == 0.0) return static_cast<float>(AMBIENT);
     const double facing =
         -(normal.x * LIGHT_RAYS.x + normal.y * LIGHT_RAYS.y + normal.z * LIGHT_RAYS.z) / length;
@@ -133,7 +134,8 @@ void drawPose(RenderTarget& target, const Camera& camera, const ObjectSourceBloc
         const std::vector<ProjectedVertex> vertices = projectVertices(camera, placement);
         for (uint32_t index : drawingOrder(*placement.mesh)) {
             const PolygonRef& polygon = placement.mesh->polygons[index];
-            if (std::optional<DrawnPolygon> drawn = preparePolygon(block, vertices, polygon, fill)) {
+            if (std::optional<DrawnPolygon> drawn =
+                    preparePolygon(block, vertices, polygon, fill)) {
                 polygons.push_back(*drawn);
             }
         }

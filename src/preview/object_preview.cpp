@@ -65,7 +65,8 @@ void chooseAnimation(ObjectPreview& preview, uint32_t animation) {
 uint32_t frameCount(const ObjectPreview& preview) {
     const AnimationRange range = animations(preview);
     if (preview.animation >= range.count()) return 1;
-    return animationFrameCount(preview.entry->owner->block.animations[range.first + preview.animation]);
+    return animationFrameCount(
+        preview.entry->owner->block.animations[range.first + preview.animation]);
 }
 
 void advanceFrames(ObjectPreview& preview, double frames) {

@@ -39,7 +39,9 @@ std::optional<Keyframe> readKeyframe(const ObjectSourceBlock& block, const Anima
         return std::nullopt;
     }
     auto word = [&](uint64_t at) { return block.frames[static_cast<size_t>(at)]; };
-    auto signedWord = [&](uint64_t at) { return static_cast<double>(static_cast<int16_t>(word(at))); };
+    auto signedWord = [&](uint64_t at) {
+        return static_cast<double>(static_cast<int16_t>(word(at)));
+    };
     Keyframe keyframe;
     keyframe.offset = {signedWord(start + 6), signedWord(start + 7), signedWord(start + 8)};
     uint64_t at = start + KEYFRAME_HEADER_WORDS;
@@ -113,7 +115,8 @@ std::optional<KeyframePair> keyframesAt(const ObjectSourceBlock& block, uint32_t
     const Animation& animation = block.animations[index];
     const uint32_t count = keyframeCount(block, index);
     const double last = animationFrameCount(animation) - 1.0;
-    const double position = std::clamp(frame, 0.0, last) / std::max<uint32_t>(animation.frameRate, 1);
+    const double position =
+        std::clamp(frame, 0.0, last) / std::max<uint32_t>(animation.frameRate, 1);
     const uint32_t first = std::min(static_cast<uint32_t>(position), count - 1);
     const uint32_t second = std::min(first + 1, count - 1);
     std::optional<Keyframe> from = readKeyframe(block, animation, first, meshCount);
@@ -163,7 +166,8 @@ Pose poseMoveable(const ObjectSourceBlock& block, uint32_t moveable, uint32_t an
             const uint64_t link = uint64_t{object.meshTreeIndex} + uint64_t{i - 1} * LINK_WORDS;
             uint32_t words[LINK_WORDS] = {};
             if (link + LINK_WORDS <= block.meshTrees.size()) {
-                std::copy_n(block.meshTrees.begin() + static_cast<ptrdiff_t>(link), LINK_WORDS, words);
+                std::copy_n(block.meshTrees.begin() + static_cast<ptrdiff_t>(link), LINK_WORDS,
+                            words);
             }
             if ((words[0] & LINK_POP) && !stack.empty()) {
                 parent = stack.back();

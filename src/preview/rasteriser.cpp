@@ -92,7 +92,8 @@ void fill(RenderTarget& target, const RasterVertex& a, const RasterVertex& b,
             const float wb = edge(c.x, c.y, a.x, a.y, px, py);
             const float wc = edge(a.x, a.y, b.x, b.y, px, py);
             if (wa < 0.0f || wb < 0.0f || wc < 0.0f) continue;
-            const float weightedDepth = wa * a.inverseDepth + wb * b.inverseDepth + wc * c.inverseDepth;
+            const float weightedDepth =
+                wa * a.inverseDepth + wb * b.inverseDepth + wc * c.inverseDepth;
             const float inverseDepth = weightedDepth / area;
             if (!passes(depthRow[x], inverseDepth, layer)) continue;
             const float u = (wa * ua + wb * ub + wc * uc) / weightedDepth;
@@ -102,7 +103,8 @@ void fill(RenderTarget& target, const RasterVertex& a, const RasterVertex& b,
             const float light = (wa * a.light + wb * b.light + wc * c.light) / area;
             uint8_t* pixel = target.image.pixel(x, y);
             if (layer == Layer::Glow) {
-                const int glow[3] = {lit(texel[0], light), lit(texel[1], light), lit(texel[2], light)};
+                const int glow[3] = {lit(texel[0], light), lit(texel[1], light),
+                                     lit(texel[2], light)};
                 addGlow(pixel, glow);
                 continue;
             }

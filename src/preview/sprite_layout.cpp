@@ -43,7 +43,8 @@ std::vector<SpriteRect> sequenceSprites(const ObjectSourceBlock& block, uint32_t
     const SpriteSequence& s = block.spriteSequences[sequence];
     const int64_t count = -int64_t{s.negativeLength};
     std::vector<SpriteRect> out;
-    for (int64_t i = 0; i < count && s.firstSprite + i < int64_t(block.spriteTextures.size()); ++i) {
+    for (int64_t i = 0; i < count && s.firstSprite + i < int64_t(block.spriteTextures.size());
+         ++i) {
         out.push_back(spriteRect(block.spriteTextures[static_cast<size_t>(s.firstSprite + i)]));
     }
     return out;
@@ -71,10 +72,13 @@ void drawSprites(Image& image, std::span<const uint8_t> page, std::span<const Sp
         const int endX = std::min(image.width, static_cast<int>(x0 + s.width * grid.scale));
         const int endY = std::min(image.height, static_cast<int>(y0 + s.height * grid.scale));
         for (int y = firstY; y < endY; ++y) {
-            const int sy = s.y + std::min(s.height - 1, static_cast<int>((y + 0.5 - y0) / grid.scale));
+            const int sy =
+                s.y + std::min(s.height - 1, static_cast<int>((y + 0.5 - y0) / grid.scale));
             for (int x = firstX; x < endX; ++x) {
-                const int sx = s.x + std::min(s.width - 1, static_cast<int>((x + 0.5 - x0) / grid.scale));
-                const size_t at = static_cast<size_t>(sy) * TEXTURE_ROW_BYTES + sx * TEXTURE_PIXEL_BYTES;
+                const int sx =
+                    s.x + std::min(s.width - 1, static_cast<int>((x + 0.5 - x0) / grid.scale));
+                const size_t at =
+                    static_cast<size_t>(sy) * TEXTURE_ROW_BYTES + sx * TEXTURE_PIXEL_BYTES;
                 if (at + TEXTURE_PIXEL_BYTES > page.size()) continue;
                 const uint8_t* p = &page[at];
                 if (isTransparent(p)) continue;

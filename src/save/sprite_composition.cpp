@@ -87,8 +87,8 @@ void appendSlot(SpriteWad& out, const ObjectEntry& entry, uint32_t slot, uint32_
         sprite.bytes[1] = static_cast<uint8_t>(sprite.bytes[1] + shift);
         out.sprites.push_back(sprite);
     }
-    std::copy_n(block.spriteData.begin() + layout.firstRow * TEXTURE_ROW_BYTES, layout.rowCount * TEXTURE_ROW_BYTES,
-                out.page.begin() + row * TEXTURE_ROW_BYTES);
+    std::copy_n(block.spriteData.begin() + layout.firstRow * TEXTURE_ROW_BYTES,
+                layout.rowCount * TEXTURE_ROW_BYTES, out.page.begin() + row * TEXTURE_ROW_BYTES);
     SpriteSequence sequence = block.spriteSequences[layout.sequence];
     sequence.firstSprite = static_cast<uint16_t>(firstOutputSprite);
     out.sequences.push_back(sequence);

@@ -46,7 +46,8 @@ TEST(RenderCommand, DrawsEveryObjectOfTheDemoSetAlikeOnEveryRunAndRefusesWhatItC
     EXPECT_GT(pngSize(test::readBytes(directory + "/sheet.png")).first, 3 * 64u);
 
     std::string again;
-    ASSERT_EQ(runCli(directory, "render " + set + " --out b --size 64 --object demo_pillar", again), 0)
+    ASSERT_EQ(runCli(directory, "render " + set + " --out b --size 64 --object demo_pillar", again),
+              0)
         << again;
     EXPECT_EQ(again, std::string("b") + PATH_SEPARATOR + "465-DEMO_PILLAR.png\n");
     EXPECT_EQ(test::readBytes(directory + "/b/465-DEMO_PILLAR.png"),

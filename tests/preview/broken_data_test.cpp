@@ -60,15 +60,20 @@ TEST(BrokenData, WhatCanBeDrawnIsDrawnAndNothingIsReadOutsideItsTable) {
         {"nothing wrong", [](Figure&) {}, true},
         {"more meshes than pointers", [](Figure& f) { f.moveables[0].meshCount = 3; }, true},
         {"links past the mesh trees",
-         [](Figure& f) { f.moveables[0].meshCount = 2, f.meshOfPointer = {0, 0}; }, true},
+         [](Figure& f) {
+             f.moveables[0].meshCount = 2, f.meshOfPointer = {0, 0};
+         },
+         true},
         {"a pointer to no mesh", [](Figure& f) { f.meshOfPointer = {5}; }, false},
         {"keyframes past the frames", [](Figure& f) { f.animations[0].frameOffset = 1000; }, true},
         {"a keyframe too short", [](Figure& f) { f.animations[0].frameSize = 2; }, true},
         {"no frame rate", [](Figure& f) { f.animations[0].frameRate = 0; }, true},
         {"three-axis rotation cut off", [](Figure& f) { f.frames.back() = 0x0123; }, true},
         {"animations past the table", [](Figure& f) { f.animEnd = {9}; }, true},
-        {"a vertex past the vertices", [](Figure& f) { f.meshes[0].polygons[0].vertices[2] = 4; }, false},
-        {"a texture past the textures", [](Figure& f) { f.meshes[0].polygons[0].texture = 1; }, false},
+        {"a vertex past the vertices", [](Figure& f) { f.meshes[0].polygons[0].vertices[2] = 4; },
+         false},
+        {"a texture past the textures", [](Figure& f) { f.meshes[0].polygons[0].texture = 1; },
+         false},
         {"a page past the pages", [](Figure& f) { f.textures[0].page = 1; }, false},
         {"a rectangle past the page's edge", [](Figure& f) { f.textures[0].x = 250; }, true},
     };
@@ -90,7 +95,8 @@ TEST(BrokenData, SpriteSequencesPastTheirSpritesDrawWhatIsThere) {
     source.block.spriteData = page;
     source.block.spriteSequences = sequences;
     for (uint32_t k = 0; k < 2; ++k) {
-        source.entries.push_back({.owner = &source, .index = int32_t(k), .isMoveable = 1, .kindIndex = k});
+        source.entries.push_back(
+            {.owner = &source, .index = int32_t(k), .isMoveable = 1, .kindIndex = k});
     }
     EXPECT_TRUE(anyOpaque(preview::renderThumbnail(source.entries[0], 16)));
     EXPECT_FALSE(anyOpaque(preview::renderThumbnail(source.entries[1], 16)));

@@ -20,7 +20,8 @@ TEST(DemoData, TheCommittedDemoIsWhatMakeDemoWrites) {
     for (const fs::directory_entry& entry : fs::recursive_directory_iterator(fresh)) {
         if (!entry.is_regular_file()) continue;
         fs::path relative = fs::relative(entry.path(), fresh);
-        EXPECT_EQ(test::readBytes(entry.path().string()), test::readBytes((committed / relative).string()))
+        EXPECT_EQ(test::readBytes(entry.path().string()),
+                  test::readBytes((committed / relative).string()))
             << relative;
         ++files;
     }

@@ -93,7 +93,8 @@ private:
         QVERIFY(pane()->state().entry == shell->session.edited.slotTable[selectedSlotOf()]);
     }
     uint32_t selectedSlotOf() const {
-        return shell->session.edited.rows.at(static_cast<size_t>(shell->session.edited.selectedRow));
+        return shell->session.edited.rows.at(
+            static_cast<size_t>(shell->session.edited.selectedRow));
     }
 };
 
