@@ -99,10 +99,11 @@ TEST(SavePipeline, ObjectsTakeTheirSlotsAndShareMeshesOnlyWithinTheirSource) {
               "OBJECT_040:Z:\\WAD\\a\\OBJECT_005.prk\r\nSTATIC_05:Z:\\WAD\\a\\STATIC_00.prk\r\n");
 }
 
-// Moveable 5 owns animations 0 and 1, moveable 10 animations 2 and 3; animation 2's dispatches
-// lead into moveable 5 and past the source's animations.
+// Moveable 5 owns animations 0 and 1, moveable 10 animations 2 and 3; animation 1 leads on into
+// moveable 10, animation 2's dispatches into moveable 5 and past the source's animations.
 SyntheticSet linkedSet() {
     SyntheticSet set = test::animatedSet({5, 10}, 2);
+    set.wad.animations[1].nextAnimation = 2;
     set.wad.animations[2].stateChangeCount = 1;
     set.wad.animations[3].stateChangeCount = 1;  // a state change without dispatches
     set.wad.animations[3].firstStateChange = 1;
@@ -116,16 +117,17 @@ TEST(SavePipeline, EachCopyOfAMoveableLinksToItsOwnAnimations) {
     SaveSession s;
     ReferenceSource& a = s.load("a", linkedSet());
     s.put(5, a, 0);
+    s.put(6, a, 0);
     s.put(10, a, 1);
-    s.put(11, a, 1);  // the same moveable once more
+    s.put(11, a, 1);  // every moveable twice
     ASSERT_TRUE(s.save());
     auto saved = s.loadSaved();
     ASSERT_NE(saved, nullptr);
     const ObjectSourceBlock& out = saved->block;
-    ASSERT_EQ(out.animations.size(), 6u);
-    for (uint16_t a = 0; a < 6; ++a)
-        EXPECT_EQ(out.animations[a].nextAnimation, a);
-    EXPECT_EQ(out.moveables[2].frameOffset, 16u);
+    ASSERT_EQ(out.animations.size(), 8u);
+    for (uint16_t a = 0; a < 8; ++a)  // both copies of moveable 5 lead into the first of 10
+        EXPECT_EQ(out.animations[a].nextAnimation, a == 1 || a == 3 ? 4 : a);
+    EXPECT_EQ(out.moveables[3].frameOffset, 24u);
     EXPECT_EQ(std::vector(out.stateChanges.begin(), out.stateChanges.end()),
               (std::vector<StateChange>{{4, 2, 0}, {5, 0, 2}, {4, 2, 2}, {5, 0, 4}}));
     Dispatch intoFive{.lowFrame = 1, .nextAnimation = 0};

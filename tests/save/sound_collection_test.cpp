@@ -44,6 +44,8 @@ TEST(CollectSounds, PlayedSoundsComeFromTheirAnimationsSourceTheOthersFromTheEdi
     SyntheticSet player = withSounds({{0, {"a0"}}, {5, {"a5x", "a5y"}}, {368, {"a368"}}},
                                      {5, 0, 5, 5, 0, 0x3000 | 368, 5, 0, 14}, 3);
     s.put(1, s.load("player", player), 0);
+    // A later moveable that plays 5 from its own set leaves it to the first.
+    s.put(2, s.load("later", withSounds({{5, {"l5"}}}, {5, 0, 5}, 1)), 0);
     ASSERT_TRUE(s.save());
 
     // 0 and 2 from the edited set, 3 and 369 (always included, unlike 365) from the one source
