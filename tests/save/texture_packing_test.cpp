@@ -52,6 +52,9 @@ TEST_F(Packing, TheWorkedExampleFillsOnePageInBands) {
     EXPECT_EQ(state.outTextures.records[r], rect(0, 128, 128, 128, 128));
     EXPECT_EQ(state.pageCount, 1u);
     EXPECT_EQ(state.textureArea, 65536u);
+    // Of two rectangles of equal size the taller goes first.
+    EXPECT_LT(compareTexturesForPacking({&a, rect(0, 0, 0, 32, 64)}, {&a, rect(0, 0, 0, 64, 32)}),
+              0);
 }
 
 TEST_F(Packing, DuplicatesShareAPlaceOnlyWithinOneSourceAndFullPagesOverflow) {
