@@ -58,6 +58,7 @@ private slots:
         animations()->setCurrentIndex(103);
         emit animations()->activated(103);
         QCOMPARE(pane()->state().animation, 103u);
+        QVERIFY(pane()->findChild<QLabel*>()->text().startsWith(QStringLiteral("Frame 1 of ")));
         QTest::mouseClick(play(), Qt::LeftButton);
         QTRY_VERIFY(pane()->state().frame >= 2.0);
         QCOMPARE(play()->text().remove(u'&'), QStringLiteral("Pause"));
