@@ -124,13 +124,16 @@ TEST_F(RealRender, LaraOfTut1StandsUprightAndMovesBetweenKeyframes) {
         ++a;
     ASSERT_LT(a, range.end);
     const Animation& animation = block.animations[a];
-    auto rootOffset = [&](uint32_t keyframe) {
+    auto rootOffset = [&](uint32_t keyframe, size_t axis) {
         const size_t at = animation.frameOffset / 2 + size_t{keyframe} * animation.frameSize + 6;
-        return static_cast<int16_t>(block.frames[at]);
+        return static_cast<int16_t>(block.frames[at + axis]);
     };
     const preview::Pose between =
         preview::poseEntry(lara, a - range.first, animation.frameRate / 2.0);
-    EXPECT_DOUBLE_EQ(between[0].transform.m[0][3], (rootOffset(0) + rootOffset(1)) / 2.0);
+    for (size_t axis : {0, 1, 2}) {
+        EXPECT_DOUBLE_EQ(between[0].transform.m[axis][3],
+                         (rootOffset(0, axis) + rootOffset(1, axis)) / 2.0);
+    }
 }
 
 }  // namespace
