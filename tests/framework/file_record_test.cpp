@@ -23,17 +23,6 @@ std::string sep(const std::string& a, const std::string& b) {
     return a + PATH_SEPARATOR + b;
 }
 
-// Replacing a set whole is what the CLI build with --yes and every save do; here, the failures.
-TEST(FileOutput, AFileThatCannotBeOpenedIsReported) {
-    std::string dir = test::makeTempDirectory("out");
-    test::RecordingUi rec;
-    std::string inMissingDirectory = sep(sep(dir, "absent"), "set.SAM");
-    EXPECT_FALSE(writeFileReplacing(rec.ui, inMissingDirectory, std::string_view("x")));
-    EXPECT_EQ(rec.onlyMessage().title, "Error Opening File");
-    EXPECT_EQ(rec.onlyMessage().text, "Could not open " + inMissingDirectory +
-                                          " for writing: 2 (No such file or directory).");
-}
-
 // Paths are UTF-8 text on every platform: a folder named with Polish letters is made, written to,
 // found without regard to case and read like any other.
 TEST(FileRecord, APathWithLettersBeyondAsciiIsWrittenFoundAndRead) {

@@ -126,16 +126,12 @@ TEST(LevelConversion, TitleLevelConvertsIntoTheObjectsOfItsWadSet) {
     ConvertedLevel converted;
     const ObjectSourceBlock block = convertLevel(ui.ui, level.contents, converted);
     const ObjectWad& w = wad.contents;
-    EXPECT_EQ(all(block.moveables), w.moveables);
-    EXPECT_EQ(all(block.staticMeshes), w.statics);
-    EXPECT_EQ(all(block.animations), w.animations);
-    EXPECT_EQ(all(block.stateChanges), w.stateChanges);
-    EXPECT_EQ(all(block.dispatches), w.dispatches);
-    EXPECT_EQ(all(block.commands), w.commands);
-    EXPECT_EQ(all(block.meshTrees), w.meshTrees);
-    EXPECT_EQ(all(block.frames), w.frames);
-    EXPECT_EQ(all(block.animOwner), w.animOwner);
-    EXPECT_EQ(all(block.moveableAnimEnd), w.moveableAnimEnd);
+    EXPECT_TRUE(std::tuple(all(block.moveables), all(block.staticMeshes), all(block.animations),
+                           all(block.stateChanges), all(block.dispatches), all(block.commands),
+                           all(block.meshTrees), all(block.frames), all(block.animOwner),
+                           all(block.moveableAnimEnd)) ==
+                std::tie(w.moveables, w.statics, w.animations, w.stateChanges, w.dispatches,
+                         w.commands, w.meshTrees, w.frames, w.animOwner, w.moveableAnimEnd));
     ASSERT_EQ(block.meshOfPointer.size(), w.meshPointers.size());
     for (size_t i = 0; i < w.meshPointers.size(); ++i) {
         const uint32_t a = block.meshOfPointer[i], b = w.meshOfPointer[i];

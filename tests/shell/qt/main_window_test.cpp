@@ -100,19 +100,6 @@ private slots:
         QCOMPARE(menus, (QStringList{"File", "Script", "Utilities", "Texture", "Options", "Help"}));
     }
 
-    void loadReferenceFileLetsTheFilterChooseBetweenSetAndLevel() {
-        // Only the folder and base name count: tut1.tr4 with the first filter is the tut1 set.
-        loadReference("graphics/wads/tut1.tr4", 1);
-        loadReference("data/title.WAS", 2);
-        QCOMPARE(shell->recording.fileRequests.at(0).type, uint32_t(FILE_REFERENCE));
-        QTreeWidgetItem* title = tree()->topLevelItem(0);
-        QTreeWidgetItem* tut1 = tree()->topLevelItem(1);
-        QCOMPARE((QStringList{title->text(0), tut1->text(0)}),
-                 (QStringList{"title.tr4", "tut1.WAS"}));
-        QVERIFY(tut1->font(0).bold() && !tut1->child(0)->font(0).bold());
-        QCOMPARE(tut1->child(0)->text(0), QString::fromUtf8("M\u2007\u20070 LARA"));
-    }
-
     // Add takes the tree's current item, Replace and Delete the list's selected row; the options
     // menu reaches the core's switches.
     void theButtonsActOnTheSelectedItemAndRow() {
@@ -181,9 +168,14 @@ private slots:
         QVERIFY(shell->window->close());  // nothing unsaved: nothing asked
     }
 
-    void theFilterShowsTheMatchesOfEverySourceAndEnterAddsTheSelectedOne() {
+    void loadedSourcesShowInTheTreeWhereTheFilterKeepsTheMatchesAndEnterAdds() {
         loadReference("graphics/wads/tut1.WAS", 1);
         loadReference("data/title.tr4", 2);
+        QCOMPARE(shell->recording.fileRequests.at(0).type, uint32_t(FILE_REFERENCE));
+        QTreeWidgetItem* tut1 = tree()->topLevelItem(1);
+        QCOMPARE(tut1->text(0), QStringLiteral("tut1.WAS"));
+        QVERIFY(tut1->font(0).bold() && !tut1->child(0)->font(0).bold());
+        QCOMPARE(tut1->child(0)->text(0), QString::fromUtf8("M\u2007\u20070 LARA"));
         auto* filter = shell->window->findChild<QLineEdit*>(QStringLiteral("kavrin_ref_filter"));
         QTest::keyClicks(filter, "holsters_");
         int shown = 0;  // which entries match is the core filter's; the tree hides the others
