@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "editing/entries.h"
 #include "editing/reference_collection.h"
 #include "editing/rows.h"
@@ -12,6 +10,7 @@
 #include "formats/wad.h"
 #include "framework/file_types.h"
 #include "framework/text_format.h"
+#include "support/objects_header.h"
 
 namespace kavrin::test {
 
@@ -41,26 +40,18 @@ std::unique_ptr<ReferenceSource> madeWadSet(Ui& ui, const std::string& name,
     return source;
 }
 
+// Read from a header, as objects.h is, so label lookups (loading a .WAS) find the labels.
 ObjectCatalogue labelledCatalogue() {
-    ObjectCatalogue catalogue;
-    catalogue.version = OBJECT_VERSION;
-    for (uint32_t slot = 0; slot < SLOT_COUNT; ++slot) {
-        catalogue.labels[slot] = slot < FIRST_STATIC_SLOT
-                                     ? format("OBJECT_%03u", slot)
-                                     : format("STATIC_%02u", slot - FIRST_STATIC_SLOT);
-    }
-    catalogue.labels[0] = "LARA";
-    catalogue.labels[SKY_GRAPHICS_SLOT] = "SKY_GRAPHICS";
-    catalogue.labels[DEFAULT_SPRITES_SLOT] = "DEFAULT_SPRITES";
-    catalogue.labels[MISC_SPRITES_SLOT] = "MISC_SPRITES";
-    // Indexed as the reader indexes objects.h, so label lookups (loading a .WAS) find them.
-    for (uint32_t slot = 0; slot < SLOT_COUNT; ++slot) {
-        catalogue.index.push_back({catalogue.labels[slot], slot});
-    }
-    std::sort(
-        catalogue.index.begin(), catalogue.index.end(),
-        [](const LabelIndexEntry& a, const LabelIndexEntry& b) { return compareLabels(a, b) < 0; });
-    return catalogue;
+    std::vector<std::string> objects, statics;
+    for (uint32_t slot = 0; slot < FIRST_STATIC_SLOT; ++slot)
+        objects.push_back(format("OBJECT_%03u", slot));
+    for (uint32_t number = 0; number < STATIC_SLOT_COUNT; ++number)
+        statics.push_back(format("STATIC_%02u", number));
+    objects[0] = "LARA";
+    objects[SKY_GRAPHICS_SLOT] = "SKY_GRAPHICS";
+    objects[DEFAULT_SPRITES_SLOT] = "DEFAULT_SPRITES";
+    objects[MISC_SPRITES_SLOT] = "MISC_SPRITES";
+    return catalogueFrom(objectsHeader(objects, statics));
 }
 
 }  // namespace
