@@ -57,4 +57,11 @@ const RecordedMessage& RecordingUi::onlyMessage() const {
     return messages.empty() ? none : messages.front();
 }
 
+void RecordingUi::answerFor(UiPort& port) const {
+    port.message = ui.port.message;
+    port.beep = ui.port.beep;
+    port.chooseFile = ui.port.chooseFile;
+    port.browseForFolder = ui.port.browseForFolder;
+}
+
 }  // namespace kavrin::test

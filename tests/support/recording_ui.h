@@ -34,6 +34,9 @@ struct RecordingUi {
 
     // The one message shown so far; fails the test unless exactly one was shown.
     const RecordedMessage& onlyMessage() const;
+    // Puts this recording behind a desktop program's messages, beeps and dialogs; the program
+    // keeps its own progress window.
+    void answerFor(UiPort& port) const;
 };
 
 }  // namespace kavrin::test

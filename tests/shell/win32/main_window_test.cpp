@@ -28,10 +28,7 @@ protected:
     void SetUp() override {
         trle = test::realTrleDirectory();
         KAVRIN_REQUIRE_DATA(trle);
-        UiPort& port = session.ui.port;
-        port.message = recording.ui.port.message;
-        port.beep = recording.ui.port.beep;
-        port.chooseFile = recording.ui.port.chooseFile;
+        recording.answerFor(session.ui.port);
         ASSERT_TRUE(startSession(session, &trle));
         HINSTANCE instance = GetModuleHandleW(nullptr);
         ASSERT_TRUE(registerMainWindowClass(instance));

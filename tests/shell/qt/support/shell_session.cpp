@@ -44,11 +44,7 @@ ShellSession::~ShellSession() {
 }
 
 void ShellSession::answerFromQueues() {
-    UiPort& port = session.ui.port;
-    port.message = recording.ui.port.message;
-    port.beep = recording.ui.port.beep;
-    port.chooseFile = recording.ui.port.chooseFile;
-    port.browseForFolder = recording.ui.port.browseForFolder;
+    recording.answerFor(session.ui.port);
 }
 
 std::string ShellSession::unexpected() const {
