@@ -21,16 +21,14 @@ TEST(CheckCommand, ListsWhatAScriptLacksAndBuildWithDependenciesSavesIt) {
     const std::string options =
         " --trle '" + trle + "' --sources '" + trle + "/graphics/wads' --out out";
 
-    std::string listed;
-    EXPECT_EQ(runCli(directory, "check six.KVS --trle '" + trle + "'", listed), 1);
-    EXPECT_NE(listed.find("SIXSHOOTER_ANIM needs FLARE_ANIM, LARA_SKIN,"), std::string::npos)
-        << listed;
+    const test::CliRun listed = runCli(directory, "check six.KVS --trle '" + trle + "'");
+    EXPECT_EQ(listed.code, 1);
+    EXPECT_NE(listed.output.find("SIXSHOOTER_ANIM needs FLARE_ANIM,"), std::string::npos) << listed;
 
-    std::string built, clean;
-    EXPECT_EQ(runCli(directory, "build six.KVS --with-dependencies --yes" + options, built), 0)
-        << built;
-    EXPECT_EQ(runCli(directory, "check out/six.WAS --trle '" + trle + "'", clean), 0) << clean;
-    EXPECT_NE(clean.find("Slots 10/525 |"), std::string::npos) << clean;
+    EXPECT_EQ(runCli(directory, "build six.KVS --with-dependencies --yes" + options).code, 0);
+    const test::CliRun clean = runCli(directory, "check out/six.WAS --trle '" + trle + "'");
+    EXPECT_EQ(clean.code, 0) << clean;
+    EXPECT_NE(clean.output.find("Slots 10/525 |"), std::string::npos) << clean;
 }
 
 }  // namespace

@@ -13,13 +13,12 @@ namespace {
 TEST(InfoCommand, ShowsTheCountsAndEntriesOfARealSetAndLevelAndRefusesWhatCannotBeLoaded) {
     std::string trle = test::realTrleDirectory();
     KAVRIN_REQUIRE_DATA(trle);
-    auto info = [&trle](const std::string& file, const std::string& options, std::string& out) {
-        return test::runCli(".", "info '" + trle + file + "' --trle '" + trle + "' " + options,
-                            out);
+    auto info = [&trle](const std::string& file, const std::string& options) {
+        return test::runCli(".", "info '" + trle + file + "' --trle '" + trle + "' " + options);
     };
-    std::string out;
-    ASSERT_EQ(info("/graphics/wads/tut1.sam", "--json", out), 0) << out;
-    nlohmann::json set = nlohmann::json::parse(out);
+    const test::CliRun setInfo = info("/graphics/wads/tut1.sam", "--json");
+    ASSERT_EQ(setInfo.code, 0) << setInfo;
+    nlohmann::json set = nlohmann::json::parse(setInfo.output);
     EXPECT_EQ(set["counts"]["moveables"], 109);
     EXPECT_EQ(set["counts"]["sprites"], 37);
     EXPECT_EQ(set["counts"]["samples"], 144);
@@ -29,21 +28,20 @@ TEST(InfoCommand, ShowsTheCountsAndEntriesOfARealSetAndLevelAndRefusesWhatCannot
     EXPECT_EQ(set["objects"][121]["kind"], "static mesh");
     EXPECT_EQ(set["objects"][121]["slot"], 465 + set["objects"][121]["number"].get<int>());
 
-    std::string levelOut;
-    ASSERT_EQ(info("/data/title.tr4", "--json", levelOut), 0) << levelOut;
-    nlohmann::json level = nlohmann::json::parse(levelOut);
+    const test::CliRun levelInfo = info("/data/title.tr4", "--json");
+    ASSERT_EQ(levelInfo.code, 0) << levelInfo;
+    nlohmann::json level = nlohmann::json::parse(levelInfo.output);
     EXPECT_EQ(level["counts"]["rooms"], 42);
     EXPECT_EQ(level["counts"]["inflated level data bytes"], 709191);
     EXPECT_EQ(level["objects"].size(), 72u);
 
-    std::string text;
-    EXPECT_EQ(info("/graphics/wads/tut1.WAD", "", text), 0) << text;
-    EXPECT_NE(text.find("M  0 LARA"), std::string::npos) << text;
-    std::string missing;
-    EXPECT_EQ(info("/graphics/wads/absent.WAS", "", missing), 1);
-    EXPECT_NE(missing.find("Kavrin: Unable to open"), std::string::npos) << missing;
-    std::string usage;
-    EXPECT_EQ(test::runCli(".", "info", usage), 2);
+    const test::CliRun text = info("/graphics/wads/tut1.WAD", "");
+    EXPECT_EQ(text.code, 0);
+    EXPECT_NE(text.output.find("M  0 LARA"), std::string::npos) << text;
+    const test::CliRun missing = info("/graphics/wads/absent.WAS", "");
+    EXPECT_EQ(missing.code, 1);
+    EXPECT_TRUE(missing.output.starts_with("Kavrin: Unable to open")) << missing;
+    EXPECT_EQ(test::runCli(".", "info").code, 2);
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "editing/main_window_layout.h"
 
 namespace kavrin {
@@ -31,10 +33,9 @@ TEST(MainWindowLayout, KeepsTheControlsInOrderInsideTheWindowAndGivesExtraRoomTo
         s.clientHeight = 457 + grow;
         const MainWindowLayout l = layOutMainWindow(s);
         const ControlRect &tree = l.tree, &list = l.editedList;
-        EXPECT_EQ(tree.width, s.treeWidth);
-        EXPECT_EQ((std::pair{tree.y, tree.height}), (std::pair{list.y, list.height}));
-        EXPECT_EQ(list.width - usual.editedList.width, grow);
-        EXPECT_EQ(list.height - usual.editedList.height, grow);
+        EXPECT_EQ((std::array{tree.width, tree.y, tree.height, list.width, list.height}),
+                  (std::array{s.treeWidth, list.y, list.height, usual.editedList.width + grow,
+                              usual.editedList.height + grow}));
         EXPECT_LT(tree.x + tree.width, l.addButton.x);
         EXPECT_LT(l.addButton.x + s.buttonWidth, list.x);
         EXPECT_LE(list.x + list.width, s.clientWidth);
