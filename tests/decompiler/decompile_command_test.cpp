@@ -40,7 +40,6 @@ TEST(DecompileCommand, DecompilesTheLanguageFileThenTheScriptUnlessTheFirstFails
     EXPECT_FALSE(fs::exists(directory / "SCRIPT.txt"));
     EXPECT_EQ(strings.strings, std::vector<std::string>{"Lara"});
     EXPECT_EQ(recording.onlyMessage().title, "Kavrin");
-    fs::remove_all(directory);
 }
 
 }  // namespace

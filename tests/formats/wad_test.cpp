@@ -50,12 +50,6 @@ TEST(WadReader, AnimationsBelongToTheMoveableWhoseRangeHoldsThem) {
     // Each animation ends where the next begins; the last at the end of its section.
     EXPECT_EQ(wad.animCommandEnd, (Words{1, 2, 3, 4, 5, 6, 7, 8, 11}));
     EXPECT_EQ(wad.animFrameEnd, (Words{4, 8, 12, 16, 20, 24, 28, 32, 42}));
-
-    auto none = parseWad(wadWithAnimations({NO_ANIMATION, NO_ANIMATION}, 0));
-    ASSERT_TRUE(none.ok);
-    EXPECT_EQ(none.contents.moveableAnimEnd, (Words{NO_ANIMATION_END, NO_ANIMATION_END}));
-    EXPECT_TRUE(none.contents.animOwner.empty() && none.contents.animCommandEnd.empty() &&
-                none.contents.animFrameEnd.empty());
 }
 
 TEST(WadReader, RefusesIndicesThatLeaveTheirTables) {

@@ -208,10 +208,7 @@ MeshInfo syntheticMesh(std::vector<PolygonRef> polygons) {
 }
 
 PolygonRef syntheticFace(uint16_t shape, uint16_t texture) {
-    PolygonRef polygon;
-    polygon.shape = shape;
-    polygon.texture = texture;
-    return polygon;
+    return {.shape = shape, .texture = texture};
 }
 
 LevelObjectTexture syntheticObjectTexture(uint8_t page, uint8_t x, uint8_t y) {

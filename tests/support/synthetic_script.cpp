@@ -82,7 +82,6 @@ Decompiled decompileBytes(uint32_t type, const std::vector<uint8_t>& bytes, Pars
     std::string input = directory + PATH_SEPARATOR + "INPUT.DAT";
     writeBytes(input, bytes);
     Decompiled result = decompileFile(type, input, directory, "INPUT", context);
-    std::filesystem::remove_all(directory);
     return result;
 }
 

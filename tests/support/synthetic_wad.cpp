@@ -54,10 +54,7 @@ MeshInfo triangleMesh(uint16_t vertexCount, int16_t lighting) {
         mesh.shadeCount = static_cast<uint16_t>(-lighting);
         mesh.shades.assign(mesh.shadeCount, 4096);
     }
-    PolygonRef triangle;
-    triangle.shape = TRIANGLE_SHAPE;
-    triangle.vertices = {0, 1, 2, 0};
-    mesh.polygons.push_back(triangle);
+    mesh.polygons.push_back({.shape = TRIANGLE_SHAPE, .vertices = {0, 1, 2, 0}});
     return mesh;
 }
 

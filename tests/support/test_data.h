@@ -13,7 +13,7 @@ std::string testDataPath(const std::string& relative);
 std::string realTrleDirectory();
 // A path in the project's own source tree.
 std::string sourcePath(const std::string& relative);
-// A fresh, empty directory for one test's files.
+// A fresh, empty directory for one test's files, removed when the test program ends.
 std::string makeTempDirectory(const std::string& stem);
 
 // The WAD sets shipped in trle/graphics/wads, by base name in lower case: the files keep their

@@ -166,7 +166,6 @@ private slots:
         QCOMPARE(chosen->filterIndex, 1u);
         test::whenModalOpens([](QWidget* dialog) { qobject_cast<QDialog*>(dialog)->reject(); });
         QVERIFY(!ui.port.chooseFile(save));
-        fs::remove_all(scratch);
     }
 
     void theFolderPickerOffersOkOnlyWhereTheFileIs() {
@@ -191,8 +190,6 @@ private slots:
         std::optional<std::string> folder = ui.port.browseForFolder(request);
         QCOMPARE(okEnabled, (QList<bool>{true, false, true}));  // prompt shown, then OK
         QVERIFY(folder && fs::equivalent(*folder, with));
-        fs::remove_all(with);
-        fs::remove_all(without);
     }
 
     void theExtractionPanelShowsTheRowsOfTheChosenTypesAndKeepsTheChoices() {
@@ -296,7 +293,6 @@ private slots:
         QCOMPARE(reopenedRows, rowsFor(INPUT_SPRITE_WAD, OUTPUT_TARGA));
         QCOMPARE(outputDirectory, QString::fromStdString(chosenFolder));
         QCOMPARE(keptColour, QColor(Qt::red));
-        fs::remove_all(chosenFolder);
     }
 };
 

@@ -31,7 +31,6 @@ private slots:
     void cleanup() {
         std::string unexpected = shell->unexpected();
         shell.reset();
-        fs::remove_all(demo);
         QVERIFY2(unexpected.empty(), unexpected.c_str());
     }
 
