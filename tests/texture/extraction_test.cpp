@@ -67,7 +67,6 @@ TEST(Extraction, EveryPageOfTheTitleLevelReadsBackAsTheLevelReaderSawIt) {
     extraction.choices.rleCompression = true;
     ASSERT_TRUE(extraction.run(path));
     ASSERT_EQ(extraction.written.size(), 32u);  // 15 pages of 32 bits, 15 of 16, 2 misc
-    EXPECT_EQ(fs::path(extraction.written[3]).filename(), "title-32bit-03.tga");
     EXPECT_EQ(extraction.recording.onlyMessage().text,
               "Extracted 32 pages to " + extraction.settings.outputDirectory +
                   ":\ntitle-32bit-00.tga to title-misc-01.tga (32 files).");
