@@ -20,17 +20,14 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string sep(const std::string& a, const std::string& b) {
-    return a + PATH_SEPARATOR + b;
-}
-
 // Paths are UTF-8 text on every platform: a folder named with Polish letters is made, written to,
 // found without regard to case and read like any other.
 TEST(FileRecord, APathWithLettersBeyondAsciiIsWrittenFoundAndRead) {
-    std::string dir = sep(test::makeTempDirectory("utf8"), "Łódź");
+    std::string dir = test::makeTempDirectory("utf8") + PATH_SEPARATOR + "Łódź";
     ASSERT_TRUE(fs::create_directory(fileSystemPath(dir)));
     test::RecordingUi rec;
-    ASSERT_TRUE(writeFileReplacing(rec.ui, sep(dir, "Kraków.KVS"), std::string_view("KVS V2\r\n")));
+    ASSERT_TRUE(writeFileReplacing(rec.ui, dir + PATH_SEPARATOR + "Kraków.KVS",
+                                   std::string_view("KVS V2\r\n")));
     std::unique_ptr<FileRecord> record = makeFileRecord(FILE_BUILD_SCRIPT, dir, "kraków");
     EXPECT_TRUE(pathExists(record->path));
     ParseContext context{rec.ui};
@@ -43,7 +40,7 @@ TEST(FileRecord, APathWithLettersBeyondAsciiIsWrittenFoundAndRead) {
 // the set already at the path stays as it was.
 TEST(FileOutput, AFailedWriteIsReportedAndTheEarlierFileStaysWhole) {
     std::string dir = test::makeTempDirectory("full");
-    std::string path = sep(dir, "set.WAD");
+    std::string path = dir + PATH_SEPARATOR + "set.WAD";
     std::ofstream(path) << "earlier";
     auto writeUnderASizeLimit = [&path] {
         rlimit limit{4096, 4096};

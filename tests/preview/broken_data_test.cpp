@@ -87,17 +87,15 @@ TEST(BrokenData, WhatCanBeDrawnIsDrawnAndNothingIsReadOutsideItsTable) {
 TEST(BrokenData, SpriteSequencesPastTheirSpritesDrawWhatIsThere) {
     ReferenceSource source;
     std::vector<SpriteTexture> sprites(2);
-    sprites[1].bytes = {250, 250, 0, 0, 0, 255, 0, 255};  // past the page's edge
+    sprites[1].bytes = {250, 250, 0, 0, 0, 255, 0, 255};   // past the page's edge
     std::vector<uint8_t> page(TEXTURE_PAGE_BYTES / 2, 7);  // half a page
     std::vector<SpriteSequence> sequences{{.negativeLength = -5, .firstSprite = 0},
                                           {.negativeLength = 3, .firstSprite = 1}};
     source.block.spriteTextures = sprites;
     source.block.spriteData = page;
     source.block.spriteSequences = sequences;
-    for (uint32_t k = 0; k < 2; ++k) {
-        source.entries.push_back(
-            {.owner = &source, .index = int32_t(k), .isMoveable = 1, .kindIndex = k});
-    }
+    source.entries = {{.owner = &source, .index = 0, .isMoveable = 1, .kindIndex = 0},
+                      {.owner = &source, .index = 1, .isMoveable = 1, .kindIndex = 1}};
     EXPECT_TRUE(anyOpaque(preview::renderThumbnail(source.entries[0], 16)));
     EXPECT_FALSE(anyOpaque(preview::renderThumbnail(source.entries[1], 16)));
 }

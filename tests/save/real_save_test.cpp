@@ -116,14 +116,6 @@ struct RealSave : test::RealSession {
     }
 };
 
-const ObjectEntry& entryOfSlot(const ReferenceSource& source, uint32_t slot) {
-    for (const ObjectEntry& entry : source.entries) {
-        if (entry.slot == slot) return entry;
-    }
-    ADD_FAILURE() << source.fileName << " has no object in slot " << slot;
-    return source.rootEntry;
-}
-
 TEST_F(RealSave, ShippedSetsSavedWholeUnderANewName) {
     resaveWhole("tut1", 1581, 2663600, "2.54", 11);
     resaveWhole("karnak", 1757, 2096784, "2.00", 8);
@@ -147,8 +139,9 @@ TEST_F(RealSave, ASetOfObjectsFromSeveralSourcesKeepsEachAsItsSourceHasIt) {
     ReferenceSource* title = loadShipped("title");
     ASSERT_TRUE(level && tut1 && karnak && coastal && title);
     auto place = [&](ReferenceSource& source, uint32_t slot) {
-        const ObjectEntry& entry = entryOfSlot(source, slot);
-        placeEntries(session, source, entry.index, entry.index);
+        auto entry = std::ranges::find(source.entries, slot, &ObjectEntry::slot);
+        ASSERT_NE(entry, source.entries.end()) << source.fileName << " has no slot " << slot;
+        placeEntries(session, source, entry->index, entry->index);
     };
     // A tut1 moveable whose dispatches lead into another, with that other one; the sky from
     // karnak, the default sprites (one sequence, so moved down) from title. The level, made from
