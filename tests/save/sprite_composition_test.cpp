@@ -88,6 +88,12 @@ TEST(SpriteComposition, SpritesThatCannotBeCombinedOrSitInOtherSlotsRefuseTheSav
         EXPECT_EQ(s.recording.onlyMessage().text, text);
         EXPECT_TRUE(s.nothingWritten());
     }
+    // A sky sprite in rows 63 and 64 reaches past the sky's 64 rows: refused as above.
+    SaveSession s;
+    SyntheticSet tall = spriteSet({{SKY_GRAPHICS_SLOT, 4}}, false);
+    tall.sprites.sprites[3].bytes[1] = 63;
+    s.put(SKY_GRAPHICS_SLOT, s.load("tall", tall), 0);
+    EXPECT_FALSE(s.save());
 }
 
 }  // namespace
