@@ -25,27 +25,20 @@ std::string folderPath(LPCITEMIDLIST item) {
 }
 
 // A typed full path of a folder that is there ("C:\trle", "\\server\share\trle"); else empty.
-std::string typedFolder(const std::wstring& text) {
-    bool drive = text.size() >= 3 && text[1] == L':' && (text[2] == L'\\' || text[2] == L'/');
-    bool network = text.rfind(L"\\\\", 0) == 0;
-    DWORD attributes = GetFileAttributesW(text.c_str());
+std::string typedFolder(const std::string& text) {
+    bool drive = text.size() >= 3 && text[1] == ':' && (text[2] == '\\' || text[2] == '/');
+    bool network = text.rfind("\\\\", 0) == 0;
+    DWORD attributes = GetFileAttributesW(widen(text).c_str());
     bool folder = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-    return (drive || network) && folder ? narrow(text) : std::string();
+    return (drive || network) && folder ? text : std::string();
 }
 
 // OK follows the folder the user means: a full path typed into the field, else the tree's folder.
-void offerOk(HWND browser, const Browse& browse, const std::wstring& typed) {
+void offerOk(HWND browser, const Browse& browse, const std::string& typed) {
     if (!browse.request.okEnabled) return;
     std::string folder = typedFolder(typed);
     if (folder.empty()) folder = browse.selected;
     if (!folder.empty()) SendMessageW(browser, BFFM_ENABLEOK, 0, browse.request.okEnabled(folder));
-}
-
-std::wstring fieldText(HWND field) {
-    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(field)) + 1, L'\0');
-    text.resize(
-        static_cast<size_t>(GetWindowTextW(field, text.data(), static_cast<int>(text.size()))));
-    return text;
 }
 
 // Hears the browser's field, which the browser tells no one else: what is typed there decides
@@ -55,10 +48,10 @@ LRESULT CALLBACK browserSubclass(HWND browser, UINT message, WPARAM wParam, LPAR
                                  DWORD_PTR data) {
     Browse& browse = *reinterpret_cast<Browse*>(data);
     if (message == WM_COMMAND && HIWORD(wParam) == EN_CHANGE) {
-        offerOk(browser, browse, fieldText(reinterpret_cast<HWND>(lParam)));
+        offerOk(browser, browse, windowText(reinterpret_cast<HWND>(lParam)));
     }
     if (message == WM_COMMAND && LOWORD(wParam) == IDOK) {
-        browse.typed = typedFolder(fieldText(FindWindowExW(browser, nullptr, L"Edit", nullptr)));
+        browse.typed = typedFolder(windowText(FindWindowExW(browser, nullptr, L"Edit", nullptr)));
     }
     if (message == WM_NCDESTROY) RemoveWindowSubclass(browser, browserSubclass, 1);
     return DefSubclassProc(browser, message, wParam, lParam);
