@@ -151,17 +151,17 @@ void commanded(HWND panel, int id, int code) {
             showRows(panel, settings);
             break;
         case IDC_INPUT_COLOUR:
-            if (chooseColour(panel, "Input File Transparency Color", settings.inputTransparency,
-                             settings.customColours)) {
+        case IDC_OUTPUT_COLOUR: {
+            const bool input = id == IDC_INPUT_COLOUR;
+            if (chooseColour(
+                    panel,
+                    input ? "Input File Transparency Color" : "Output File Transparency Color",
+                    input ? settings.inputTransparency : settings.outputTransparency,
+                    settings.customColours)) {
                 InvalidateRect(control, nullptr, TRUE);
             }
             break;
-        case IDC_OUTPUT_COLOUR:
-            if (chooseColour(panel, "Output File Transparency Color", settings.outputTransparency,
-                             settings.customColours)) {
-                InvalidateRect(control, nullptr, TRUE);
-            }
-            break;
+        }
         default:
             break;
     }
